@@ -1,0 +1,28 @@
+// The OEM conversion on Windows goes through the system so that the bytes match
+// the machine's own OEM code page.
+#ifdef _WIN32
+#include "records/RecordText.h"
+
+#include <windows.h>
+
+namespace marrowby {
+
+std::string toOemText(std::string_view utf8)
+{
+    std::u16string wide = utf8ToUtf16(utf8);
+    if (const auto nul = wide.find(u'\0'); nul != std::u16string::npos)
+        wide.resize(nul);
+    if (wide.empty())
+        return {};
+    const auto *source = reinterpret_cast<const wchar_t *>(wide.c_str());
+    const int length = static_cast<int>(wide.size());
+    const int needed = WideCharToMultiByte(CP_OEMCP, 0, source, length, nullptr, 0, "?", nullptr);
+    if (needed <= 0)
+        return {};
+    std::string out(static_cast<std::size_t>(needed), '\0');
+    WideCharToMultiByte(CP_OEMCP, 0, source, length, out.data(), needed, "?", nullptr);
+    return out;
+}
+
+} // namespace marrowby
+#endif
