@@ -1,0 +1,45 @@
+#include "app/StartUp.h"
+#include "platform/SettingsPreferenceStore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace marrowby;
+
+TEST(SettingsPreferenceStore, CreatesTheFileAndRoundTripsTheFourValues)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    SettingsPreferenceStore store(dir.filePath(QStringLiteral("config/Marrowby/Marrowby.ini")));
+    EXPECT_FALSE(store.open());
+    EXPECT_FALSE(store.readNumber("model").has_value());
+    EXPECT_FALSE(store.writeNumber("model", 3)) << "writes need the store to exist";
+
+    const AppState state = startUp(store, 1031);
+    EXPECT_TRUE(store.open());
+    EXPECT_EQ(state.LanguageIndex, 2);
+    EXPECT_EQ(store.readNumber("language"), 2u);
+    EXPECT_EQ(store.readNumber("model"), 1u);
+    EXPECT_EQ(store.readNumber("TvMode"), 0u);
+    EXPECT_EQ(store.readText("Company"), companyValue()) << "the padded value survives the INI file";
+
+    EXPECT_TRUE(store.writeNumber("model", 17));
+    SettingsPreferenceStore again(store.filePath());
+    EXPECT_EQ(again.readNumber("model"), 17u);
+    EXPECT_FALSE(again.readNumber("missing").has_value());
+}
+
+TEST(SettingsPreferenceStore, UnreadableNumbersAreMissing)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Marrowby.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Marrowby]\nmodel=seven\nlanguage=3\n");
+    file.close();
+    SettingsPreferenceStore store(path);
+    EXPECT_FALSE(store.readNumber("model").has_value());
+    EXPECT_EQ(store.readNumber("language"), 3u);
+}
