@@ -105,6 +105,8 @@ std::optional<std::string> recordFilePath(std::string_view folder, std::string_v
 WriteResult writeRecordFile(std::string_view folder, std::string_view fileName,
                             const std::vector<std::uint8_t> &bytes)
 {
+    if (folder.empty())
+        return failure(std::string(fileName), "no folder was given");
     const auto target = recordFilePath(folder, fileName);
     if (!target)
         return failure(std::string(folder), "the path is longer than 99 characters");
@@ -159,6 +161,8 @@ std::vector<std::uint8_t> SealedFile::seal(const SealedContent &records, std::ui
 WriteResult SealedFile::write(std::string_view folder, std::string_view fileName,
                               const SealedContent &records, std::uint16_t trailerAddend)
 {
+    if (folder.empty())
+        return failure(std::string(fileName), "no folder was given");
     const auto target = recordFilePath(folder, fileName);
     const auto work = recordFilePath(folder, WorkFile);
     if (!target || !work)

@@ -1,0 +1,142 @@
+#include "dialog/FieldExchange.h"
+
+#include "dialog/UiServices.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace marrowby {
+
+void FieldExchange::addNumber(QLineEdit *edit, int *value, int minimum, int maximum)
+{
+    Field field;
+    field.edit = edit;
+    field.number = value;
+    field.minimum = minimum;
+    field.maximum = maximum;
+    field.ranged = true;
+    m_fields.append(field);
+}
+
+void FieldExchange::addNumber(QLineEdit *edit, int *value)
+{
+    Field field;
+    field.edit = edit;
+    field.number = value;
+    m_fields.append(field);
+}
+
+void FieldExchange::addText(QLineEdit *edit, QString *value, int maxLength)
+{
+    Field field;
+    field.edit = edit;
+    field.text = value;
+    field.maxLength = maxLength;
+    m_fields.append(field);
+}
+
+void FieldExchange::addDisplay(QLineEdit *edit, const QString *value)
+{
+    Field field;
+    field.edit = edit;
+    field.display = value;
+    m_fields.append(field);
+}
+
+namespace {
+
+// A whole number as the dialog layer reads it: optional white space, an optional
+// sign, decimal digits, optional white space, nothing else.
+bool parseWholeNumber(const QString &text, int &value)
+{
+    bool ok = false;
+    const int parsed = text.trimmed().toInt(&ok, 10);
+    if (ok)
+        value = parsed;
+    return ok;
+}
+
+QString withArguments(QString text, std::initializer_list<int> values)
+{
+    int n = 1;
+    for (int value : values) {
+        text.replace(QStringLiteral("%") + QString::number(n), QString::number(value));
+        ++n;
+    }
+    return text;
+}
+
+QString rangeMessage(int minimum, int maximum)
+{
+    QString text = messageText(i18n::shared::OutOfRange);
+    text.replace(text.indexOf(QLatin1String("%d")), 2, QString::number(minimum));
+    text.replace(text.indexOf(QLatin1String("%d")), 2, QString::number(maximum));
+    return text;
+}
+
+} // namespace
+
+bool RangeCheck(int value, int minimum, int maximum)
+{
+    if (value >= minimum && value <= maximum)
+        return true;
+    MessageBoxes::notice(rangeMessage(minimum, maximum));
+    return false;
+}
+
+void FieldExchange::fail(QLineEdit *edit, const QString &message, bool frameworkBox)
+{
+    if (frameworkBox)
+        MessageBoxes::framework(message);
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+}
+
+bool FieldExchange::takeIn()
+{
+    for (const Field &field : m_fields) {
+        if (field.display)
+            continue;
+        const QString text = field.edit->text();
+        if (field.number) {
+            int value = 0;
+            if (!parseWholeNumber(text, value)) {
+                fail(field.edit, messageText(i18n::framework::EnterInteger), true);
+                return false;
+            }
+            *field.number = value;
+            if (field.ranged && !RangeCheck(value, field.minimum, field.maximum)) {
+                fail(field.edit, {}, false);
+                return false;
+            }
+        } else if (field.text) {
+            if (field.maxLength > 0 && text.size() > field.maxLength) {
+                fail(field.edit, withArguments(messageText(i18n::framework::TooManyCharacters), {field.maxLength}),
+                     true);
+                return false;
+            }
+            *field.text = text;
+        }
+    }
+    return true;
+}
+
+void FieldExchange::show()
+{
+    for (const Field &field : m_fields) {
+        QString text;
+        if (field.number)
+            text = QString::number(*field.number);
+        else if (field.text)
+            text = *field.text;
+        else if (field.display)
+            text = *field.display;
+        // An unchanged text is left alone so the cursor stays where the user typed.
+        if (field.edit->text() != text) {
+            const QSignalBlocker blocker(field.edit);
+            field.edit->setText(text);
+        }
+    }
+}
+
+} // namespace marrowby

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QLineEdit;
+
+namespace marrowby {
+
+// Binds a form's member values to its edits and exchanges them in a fixed order.
+// Taking in checks each field (whole number, range, text length); the first
+// failure shows its message, puts the focus into that edit with its text selected
+// and ends the pass, so later fields keep their previous values. Showing writes
+// every value back without triggering any handler.
+class FieldExchange {
+public:
+    // A numeric edit. With a range, an out-of-range number is stored and then
+    // reported with the range message. `rangeMessage` chooses that message.
+    void addNumber(QLineEdit *edit, int *value, int minimum, int maximum);
+    void addNumber(QLineEdit *edit, int *value); // whole number, no range check
+    // A text edit limited to `maxLength` UTF-16 units (0: no limit).
+    void addText(QLineEdit *edit, QString *value, int maxLength);
+    // A text shown by the form but never taken in (such as a read-only clock).
+    void addDisplay(QLineEdit *edit, const QString *value);
+
+    // Copies the edits into the values in binding order. Returns false at the
+    // first failure, after its message.
+    bool takeIn();
+    // Writes every value back into its edit.
+    void show();
+
+private:
+    struct Field {
+        QLineEdit *edit = nullptr;
+        int *number = nullptr;
+        QString *text = nullptr;
+        const QString *display = nullptr;
+        int minimum = 0;
+        int maximum = 0;
+        bool ranged = false;
+        int maxLength = 0;
+    };
+    static void fail(QLineEdit *edit, const QString &message, bool frameworkBox);
+
+    QList<Field> m_fields;
+};
+
+// Reports a number outside minimum..maximum in the notice box's style; returns
+// whether the value is in range.
+bool RangeCheck(int value, int minimum, int maximum);
+
+} // namespace marrowby

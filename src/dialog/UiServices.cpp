@@ -1,0 +1,224 @@
+#include "dialog/UiServices.h"
+
+#include "app/AppState.h"
+#include "app/MemoryPreferenceStore.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace marrowby {
+
+QString qtText(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString captionText(const i18n::CaptionTable &table)
+{
+    return qtText(i18n::caption(table, appState().LanguageIndex));
+}
+
+QString captionText(const i18n::CaptionObjectTable &table)
+{
+    return qtText(i18n::caption(table, appState().LanguageIndex));
+}
+
+QStringList optionTexts(const i18n::OptionTable &table)
+{
+    QStringList texts;
+    for (std::string_view text : i18n::options(table, appState().LanguageIndex))
+        texts << qtText(text);
+    return texts;
+}
+
+QString messageText(const i18n::Message &message)
+{
+    return qtText(i18n::message(message, appState().LanguageIndex));
+}
+
+namespace {
+
+bool g_recordingBoxes = false;
+QList<MessageBoxes::Shown> g_recordedBoxes;
+
+} // namespace
+
+void MessageBoxes::notice(const QString &text)
+{
+    show(Kind::Notice, text);
+}
+
+void MessageBoxes::framework(const QString &text)
+{
+    show(Kind::Framework, text);
+}
+
+void MessageBoxes::failure(const QString &text)
+{
+    show(Kind::Failure, text);
+}
+
+void MessageBoxes::startRecording()
+{
+    g_recordingBoxes = true;
+    g_recordedBoxes.clear();
+}
+
+void MessageBoxes::stopRecording()
+{
+    g_recordingBoxes = false;
+    g_recordedBoxes.clear();
+}
+
+QList<MessageBoxes::Shown> MessageBoxes::takeRecorded()
+{
+    return std::exchange(g_recordedBoxes, {});
+}
+
+void MessageBoxes::show(Kind kind, const QString &text)
+{
+    if (g_recordingBoxes) {
+        g_recordedBoxes.append({kind, text});
+        return;
+    }
+    // No owner window; modal for the application so that no handler runs while it shows.
+    QMessageBox box(kind == Kind::Failure ? QMessageBox::Warning : QMessageBox::Information,
+                    QStringLiteral("Marrowby"), text, QMessageBox::Ok);
+    if (kind == Kind::Notice)
+        box.setIconPixmap(QApplication::windowIcon().pixmap(32, 32));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+namespace {
+
+enum class NextFolder { None, Folder, Cancel, NoPath };
+NextFolder g_nextKind = NextFolder::None;
+QString g_nextFolder;
+bool g_lastCancelled = false;
+
+} // namespace
+
+QString FolderChooser::choose()
+{
+    const NextFolder kind = std::exchange(g_nextKind, NextFolder::None);
+    switch (kind) {
+    case NextFolder::Folder:
+        g_lastCancelled = false;
+        return g_nextFolder;
+    case NextFolder::Cancel:
+        g_lastCancelled = true;
+        return {};
+    case NextFolder::NoPath:
+        g_lastCancelled = false;
+        return {};
+    case NextFolder::None:
+        break;
+    }
+    QFileDialog dialog(nullptr, QString(), QDir::homePath());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (dialog.exec() != QDialog::Accepted) {
+        g_lastCancelled = true;
+        return {};
+    }
+    g_lastCancelled = false;
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : QDir::toNativeSeparators(files.first());
+}
+
+void FolderChooser::setNextAnswer(const QString &folder)
+{
+    g_nextKind = NextFolder::Folder;
+    g_nextFolder = folder;
+}
+
+void FolderChooser::setNextAnswer(Answer answer)
+{
+    g_nextKind = answer == Answer::Cancel ? NextFolder::Cancel : NextFolder::NoPath;
+}
+
+bool FolderChooser::lastWasCancelled()
+{
+    return g_lastCancelled;
+}
+
+namespace {
+
+QDateTime g_fixedTime;
+
+} // namespace
+
+QDateTime Clock::now()
+{
+    return g_fixedTime.isValid() ? g_fixedTime : QDateTime::currentDateTime();
+}
+
+void Clock::setFixedTime(const QDateTime &time)
+{
+    g_fixedTime = time;
+}
+
+namespace {
+
+bool g_recordingBrowser = false;
+QList<QUrl> g_openedUrls;
+
+} // namespace
+
+void WebBrowser::open(const QUrl &url)
+{
+    if (g_recordingBrowser) {
+        g_openedUrls.append(url);
+        return;
+    }
+    QDesktopServices::openUrl(url);
+}
+
+void WebBrowser::startRecording()
+{
+    g_recordingBrowser = true;
+    g_openedUrls.clear();
+}
+
+QList<QUrl> WebBrowser::takeRecorded()
+{
+    return std::exchange(g_openedUrls, {});
+}
+
+namespace {
+
+PreferenceStore *g_store = nullptr;
+
+} // namespace
+
+PreferenceStore &Preferences::store()
+{
+    if (!g_store) {
+        // Nothing set: preferences live for this run only.
+        static MemoryPreferenceStore fallback;
+        fallback.keyExists = true;
+        return fallback;
+    }
+    return *g_store;
+}
+
+void Preferences::setStore(PreferenceStore *store)
+{
+    g_store = store;
+}
+
+QString defaultOutputFolder()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\");
+#else
+    return QDir::homePath();
+#endif
+}
+
+} // namespace marrowby

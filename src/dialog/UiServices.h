@@ -1,0 +1,103 @@
+#pragma once
+
+#include "app/PreferenceStore.h"
+#include "i18n/TextTables.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+class QWidget;
+
+namespace marrowby {
+
+// A table text as a QString.
+QString qtText(std::string_view utf8);
+
+// The current UI language's text of a table entry.
+QString captionText(const i18n::CaptionTable &table);
+QString captionText(const i18n::CaptionObjectTable &table);
+QStringList optionTexts(const i18n::OptionTable &table);
+QString messageText(const i18n::Message &message);
+
+// Every message box of the program goes through here, so that tests can record
+// the boxes instead of showing them.
+class MessageBoxes {
+public:
+    enum class Kind {
+        Notice,    // the notice box: caption "Marrowby", the application icon, one OK button
+        Framework, // the dialog layer's data-exchange messages
+        Failure,   // a file that could not be written
+    };
+    struct Shown {
+        Kind kind;
+        QString text;
+    };
+
+    static void notice(const QString &text);
+    static void framework(const QString &text);
+    static void failure(const QString &text);
+
+    // Test seam: while recording, boxes are kept instead of shown.
+    static void startRecording();
+    static void stopRecording();
+    static QList<Shown> takeRecorded();
+
+private:
+    static void show(Kind kind, const QString &text);
+};
+
+// The notice box every form reports success in.
+inline void NoticeBox(const QString &text)
+{
+    MessageBoxes::notice(text);
+}
+
+// The folder chooser behind BrowseFolder. Returns the chosen folder, or an empty
+// text when the user cancelled or chose an item without a file-system path.
+class FolderChooser {
+public:
+    enum class Answer { Cancel, NoPath };
+    static QString choose();
+
+    // Test seam: the next choose() returns this folder without showing anything.
+    static void setNextAnswer(const QString &folder);
+    // Test seam: the next choose() behaves as if cancelled or as if an item
+    // without a file-system path was chosen.
+    static void setNextAnswer(Answer answer);
+
+    // Whether the last choose() was cancelled (as opposed to yielding no path).
+    static bool lastWasCancelled();
+};
+
+// The computer's local time; tests fix it.
+class Clock {
+public:
+    static QDateTime now();
+    static void setFixedTime(const QDateTime &time); // an invalid time returns to the real clock
+};
+
+// Opens a web page in the user's browser; tests record the request instead.
+class WebBrowser {
+public:
+    static void open(const QUrl &url);
+    static void startRecording();
+    static QList<QUrl> takeRecorded();
+};
+
+// The preference store of the running program (set once at start-up).
+class Preferences {
+public:
+    static PreferenceStore &store();
+    static void setStore(PreferenceStore *store);
+};
+
+// The folder a form starts with: "C:\" on Windows, the user's home folder elsewhere.
+QString defaultOutputFolder();
+
+} // namespace marrowby

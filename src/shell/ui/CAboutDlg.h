@@ -1,0 +1,14 @@
+#pragma once
+
+#include "shell/ui/FormWindow.h"
+
+namespace marrowby {
+
+// The About box: the application icon, the rights line, the maker's web link and OK.
+class CAboutDlg : public FormWindow {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget *parent = nullptr);
+};
+
+} // namespace marrowby

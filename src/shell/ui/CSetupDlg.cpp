@@ -1,0 +1,180 @@
+#include "shell/ui/CSetupDlg.h"
+
+#include "app/AppState.h"
+#include "app/LanguageChoice.h"
+#include "app/StartUp.h"
+#include "dialog/UiServices.h"
+#include "i18n/ShellTexts.h"
+#include "shell/ModelCatalogue.h"
+#include "shell/ui/CAboutDlg.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace marrowby {
+
+namespace {
+
+constexpr int kVersion[4] = {1, 3, 1, 127};
+
+template <typename T>
+T *withId(T *widget, int id)
+{
+    widget->setObjectName(QString::number(id));
+    return widget;
+}
+
+} // namespace
+
+CSetupDlg::CSetupDlg(QWidget *parent)
+    : FormWindow(parent)
+{
+    setObjectName(QStringLiteral("102"));
+    setWindowTitle(qtText(i18n::shelltexts::WindowTitle));
+
+    m_version = withId(new QLabel(this), 1077);
+    m_version->setAlignment(Qt::AlignCenter);
+
+    auto *choices = new QGroupBox(this);
+    m_languageLabel = withId(new QLabel(choices), 1078);
+    m_languages = withId(new QComboBox(choices), 1080);
+    m_modelLabel = withId(new QLabel(choices), 1079);
+    m_models = withId(new QComboBox(choices), 1081);
+    auto *choiceLayout = new QGridLayout(choices);
+    choiceLayout->addWidget(m_languageLabel, 0, 0);
+    choiceLayout->addWidget(m_languages, 0, 1);
+    choiceLayout->addWidget(m_modelLabel, 1, 0);
+    choiceLayout->addWidget(m_models, 1, 1);
+    choiceLayout->setColumnStretch(1, 1);
+
+    auto *buttons = new QGroupBox(this);
+    m_camera = withId(new QPushButton(buttons), 1000);
+    m_mms = withId(new QPushButton(buttons), 1001);
+    m_smtp = withId(new QPushButton(buttons), 1002);
+    auto *buttonLayout = new QHBoxLayout(buttons);
+    for (QPushButton *button : {m_camera, m_mms, m_smtp}) {
+        button->setAutoDefault(false);
+        buttonLayout->addWidget(button);
+    }
+
+    m_link = withId(new QPushButton(this), 1076);
+    m_link->setAutoDefault(false);
+    m_link->setFlat(true);
+    m_link->setCursor(Qt::PointingHandCursor);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_version);
+    layout->addWidget(choices);
+    layout->addWidget(buttons);
+    layout->addWidget(m_link, 0, Qt::AlignCenter);
+
+    applyCaptions();
+    fillLanguageList(languageListEntryFor(appState()));
+
+    for (const ModelEntry &model : ModelCatalogue::models())
+        m_models->addItem(qtText(model.listName));
+    AppState &state = appState();
+    state.ModelIndex = readModelPreference(Preferences::store(), state.ModelIndex);
+    m_models->setCurrentIndex(state.ModelIndex - 1); // no entry for model 0
+    updateButtons();
+
+    connect(m_languages, &QComboBox::activated, this, &CSetupDlg::onLanguageActivated);
+    connect(m_models, &QComboBox::activated, this, &CSetupDlg::onModelActivated);
+    connect(m_camera, &QPushButton::clicked, this, [this] { openForm(FormButton::Camera); });
+    connect(m_mms, &QPushButton::clicked, this, [this] { openForm(FormButton::Mms); });
+    connect(m_smtp, &QPushButton::clicked, this, [this] { openForm(FormButton::Smtp); });
+    connect(m_link, &QPushButton::clicked, this,
+            [] { WebBrowser::open(QUrl(qtText(i18n::shelltexts::DownloadPage))); });
+
+    finishBuilding();
+    // The link reads as a link: white on the blue window.
+    QPalette linkPalette = m_link->palette();
+    linkPalette.setColor(QPalette::ButtonText, Qt::white);
+    m_link->setPalette(linkPalette);
+}
+
+QString CSetupDlg::versionText()
+{
+    QString text = qtText(i18n::caption(i18n::mainwindow::VersionPrefix, appState().LanguageIndex));
+    text += QStringLiteral(": %1.%2.%3.%4").arg(kVersion[0] & 0xFF).arg(kVersion[1] & 0xFF).arg(kVersion[2] & 0xFF)
+                .arg(kVersion[3] & 0xFF);
+    return text;
+}
+
+void CSetupDlg::applyCaptions()
+{
+    m_camera->setText(captionText(i18n::mainwindow::CameraSetup));
+    m_mms->setText(captionText(i18n::mainwindow::MmsSetup));
+    m_smtp->setText(captionText(i18n::mainwindow::SmtpSetup));
+    m_link->setText(captionText(i18n::mainwindow::LatestUpdates));
+    m_languageLabel->setText(captionText(i18n::mainwindow::SelectLanguage));
+    m_modelLabel->setText(captionText(i18n::mainwindow::CameraModel));
+    m_version->setText(versionText());
+}
+
+void CSetupDlg::fillLanguageList(int selectEntry)
+{
+    const QSignalBlocker blocker(m_languages);
+    m_languages->clear();
+    for (int entry = 0; entry < i18n::kLanguageListSize; ++entry)
+        m_languages->addItem(qtText(i18n::languageListEntry(entry, appState().ChineseSystem)));
+    m_languages->setCurrentIndex(selectEntry);
+}
+
+void CSetupDlg::updateButtons()
+{
+    const int model = appState().ModelIndex;
+    m_mms->setEnabled(ModelCatalogue::mmsUsable(model));
+    m_smtp->setEnabled(ModelCatalogue::smtpUsable(model));
+}
+
+void CSetupDlg::onLanguageActivated(int entry)
+{
+    AppState &state = appState();
+    chooseLanguageEntry(state, entry);
+    fillLanguageList(entry);
+    applyCaptions();
+    storeLanguage(Preferences::store(), state);
+}
+
+void CSetupDlg::onModelActivated(int index)
+{
+    AppState &state = appState();
+    state.ModelIndex = index + 1;
+    storeModel(Preferences::store(), state.ModelIndex);
+    updateButtons();
+}
+
+void CSetupDlg::openForm(FormButton button)
+{
+    if (!formAvailable(button, appState().ModelIndex))
+        return;
+    m_requested = button;
+    accept();
+}
+
+void CSetupDlg::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The About entry that Windows keeps in the window menu.
+    QMenu menu(this);
+    QAction *about = menu.addAction(qtText(i18n::shelltexts::AboutMenuEntry));
+    about->setObjectName(QStringLiteral("16"));
+    if (menu.exec(event->globalPos()) == about)
+        showAbout();
+}
+
+void CSetupDlg::showAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+} // namespace marrowby
