@@ -320,6 +320,7 @@ void CameraFormEngine::onNumberEdited(int id)
     const int unit = selection(CameraId::IntervalUnit);
     takeIn();
     int &value = m_numbers[id];
+    const int before = value;
     switch (m_numberSpecs.value(id).correction) {
     case Correction::VideoLength:
         if (value > 60 || value == 0)
@@ -342,7 +343,10 @@ void CameraFormEngine::onNumberEdited(int id)
     case Correction::None:
         break;
     }
-    showAll();
+    // Only a corrected value is shown again: an edit the user left empty keeps
+    // its empty text (and keeps failing every take-in) until a number is typed.
+    if (value != before)
+        showAll();
 }
 
 void CameraFormEngine::onListActivated(int id)

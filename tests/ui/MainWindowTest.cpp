@@ -1,0 +1,144 @@
+#include "UiTestSupport.h"
+
+#include "camera/ui/CMarrowbyCameraMenu.h"
+#include "shell/ui/CSetupDlg.h"
+#include "shell/ui/WindowLoop.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace marrowby;
+using namespace marrowby::test;
+
+class MainWindow : public UiTest {};
+
+TEST_F(MainWindow, ChineseOnANonChineseSystemGoesToTheCameraOnly)
+{
+    CSetupDlg window;
+    auto *languages = find<QComboBox>(&window, 1080);
+    EXPECT_EQ(languages->count(), 15);
+    EXPECT_EQ(languages->itemText(0), "Chinese");
+    EXPECT_EQ(languages->currentIndex(), 1);
+
+    pick(languages, 0);
+    EXPECT_EQ(appState().LanguageIndex, 2);
+    EXPECT_TRUE(appState().ChineseCameraLanguage);
+    EXPECT_EQ(appState().cameraLanguageByte(), 1);
+    EXPECT_EQ(store.numbers["language"], 1u);
+    EXPECT_EQ(languages->currentIndex(), 0);
+    EXPECT_EQ(find<QPushButton>(&window, 1000)->text(), "Camera Setup");
+
+    // A fresh window shows the same choice.
+    CSetupDlg again;
+    EXPECT_EQ(find<QComboBox>(&again, 1080)->currentIndex(), 0);
+}
+
+TEST_F(MainWindow, ChineseSystemShowsChinese)
+{
+    appState().ChineseSystem = true;
+    CSetupDlg window;
+    auto *languages = find<QComboBox>(&window, 1080);
+    EXPECT_EQ(languages->itemText(0), QString::fromUtf8("中文"));
+    pick(languages, 0);
+    EXPECT_EQ(appState().LanguageIndex, 1);
+    EXPECT_EQ(find<QPushButton>(&window, 1000)->text(), QString::fromUtf8("相机设置"));
+    EXPECT_EQ(find<QLabel>(&window, 1077)->text(), QString::fromUtf8("程序版本: 1.3.1.127"));
+    EXPECT_EQ(store.numbers["language"], 1u);
+}
+
+TEST_F(MainWindow, GermanCaptionsAndVersionLabel)
+{
+    CSetupDlg window;
+    pick(find<QComboBox>(&window, 1080), 2);
+    EXPECT_EQ(appState().LanguageIndex, 3);
+    EXPECT_FALSE(appState().ChineseCameraLanguage);
+    EXPECT_EQ(store.numbers["language"], 3u);
+    EXPECT_EQ(find<QLabel>(&window, 1077)->text(), "Programmversion : 1.3.1.127");
+    EXPECT_EQ(find<QPushButton>(&window, 1000)->text(), "Kamera Installation");
+    EXPECT_EQ(find<QLabel>(&window, 1078)->text(), QString::fromUtf8("Sprache auswählen"));
+    EXPECT_EQ(find<QComboBox>(&window, 1080)->itemText(2), "Deutsch");
+}
+
+TEST_F(MainWindow, ModelChoiceIsStoredAndSetsTheButtons)
+{
+    CSetupDlg window;
+    auto *models = find<QComboBox>(&window, 1081);
+    ASSERT_EQ(models->count(), 19);
+    EXPECT_EQ(models->itemText(16), "Marrowby K410MG-1080P");
+
+    struct Case {
+        int model;
+        bool mms;
+        bool smtp;
+    };
+    for (const Case c : {Case{11, false, false}, Case{18, true, false}, Case{4, true, true}}) {
+        pick(models, c.model - 1);
+        EXPECT_EQ(appState().ModelIndex, c.model);
+        EXPECT_EQ(store.numbers["model"], static_cast<std::uint32_t>(c.model));
+        EXPECT_TRUE(find<QPushButton>(&window, 1000)->isEnabled());
+        EXPECT_EQ(find<QPushButton>(&window, 1001)->isEnabled(), c.mms) << c.model;
+        EXPECT_EQ(find<QPushButton>(&window, 1002)->isEnabled(), c.smtp) << c.model;
+    }
+}
+
+TEST_F(MainWindow, ModelZeroSelectsNothingAndEnablesEverything)
+{
+    setModel(0);
+    CSetupDlg window;
+    EXPECT_EQ(find<QComboBox>(&window, 1081)->currentIndex(), -1);
+    for (int id : {1000, 1001, 1002})
+        EXPECT_TRUE(find<QPushButton>(&window, id)->isEnabled()) << id;
+}
+
+TEST_F(MainWindow, LinkOpensTheDownloadPage)
+{
+    CSetupDlg window;
+    find<QPushButton>(&window, 1076)->click();
+    const QList<QUrl> opened = WebBrowser::takeRecorded();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.first().scheme(), "https");
+    EXPECT_FALSE(window.requestedForm().has_value()) << "the main window stays open";
+}
+
+TEST_F(MainWindow, WayBackThroughTheStandardCameraForm)
+{
+    WindowLoop loop;
+    QSignalSpy finished(&loop, &WindowLoop::finished);
+    loop.start();
+    auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());
+    ASSERT_NE(main, nullptr);
+    pick(find<QComboBox>(main, 1081), 2); // Marrowby K200MG
+    pick(find<QComboBox>(main, 1080), 2); // Deutsch
+
+    find<QPushButton>(main, 1000)->click();
+    auto *form = qobject_cast<CMarrowbyCameraMenu *>(loop.currentWindow());
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), "Marrowby K200");
+    EXPECT_EQ(find<QPushButton>(form, 2)->text(), "Beenden");
+
+    find<QPushButton>(form, 2)->click(); // Exit
+    auto *fresh = qobject_cast<CSetupDlg *>(loop.currentWindow());
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_NE(fresh, main);
+    EXPECT_EQ(find<QComboBox>(fresh, 1081)->currentIndex(), 2);
+    EXPECT_EQ(find<QComboBox>(fresh, 1080)->currentIndex(), 2);
+    EXPECT_EQ(finished.count(), 0);
+
+    fresh->reject(); // the close box
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(loop.currentWindow(), nullptr);
+}
+
+TEST_F(MainWindow, FormsNotInThisBuildLeaveTheMainWindowOpen)
+{
+    setModel(2); // Marrowby K600M: the K600 camera form
+    WindowLoop loop;
+    loop.start();
+    auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());
+    ASSERT_NE(main, nullptr);
+    find<QPushButton>(main, 1000)->click();
+    find<QPushButton>(main, 1001)->click();
+    EXPECT_EQ(loop.currentWindow(), main);
+    EXPECT_FALSE(main->requestedForm().has_value());
+}

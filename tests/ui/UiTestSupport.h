@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/MemoryPreferenceStore.h"
+#include "camera/CameraSettings.h"
+#include "dialog/UiServices.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace marrowby::test {
+
+// Every window test starts from a known state: English UI on an English system,
+// a fixed clock, an in-memory preference store, and message boxes, the folder
+// chooser and the browser replaced by recorders.
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        store.keyExists = true;
+        store.numbers = {{"language", 2}, {"model", 1}, {"TvMode", 0}};
+        Preferences::setStore(&store);
+        appState() = AppState{};
+        cameraState() = CameraState{};
+        Clock::setFixedTime(QDateTime(QDate(2024, 3, 9), QTime(14, 5, 7)));
+        MessageBoxes::startRecording();
+        WebBrowser::startRecording();
+    }
+    void TearDown() override
+    {
+        MessageBoxes::stopRecording();
+        Preferences::setStore(nullptr);
+        Clock::setFixedTime({});
+    }
+
+    void setModel(int model)
+    {
+        appState().ModelIndex = model;
+        store.numbers["model"] = static_cast<std::uint32_t>(model);
+    }
+
+    MemoryPreferenceStore store;
+};
+
+template <typename T>
+T *find(const QWidget *window, int id)
+{
+    T *widget = window->findChild<T *>(QString::number(id));
+    EXPECT_NE(widget, nullptr) << "control " << id;
+    return widget;
+}
+
+// What the user does: a selection in a list, text typed into an edit.
+inline void pick(QComboBox *list, int index)
+{
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+inline void type(QLineEdit *edit, const QString &text)
+{
+    edit->setText(text);
+    emit edit->textEdited(text);
+}
+
+inline QStringList entries(const QComboBox *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+} // namespace marrowby::test
