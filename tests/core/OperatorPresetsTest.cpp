@@ -1,0 +1,121 @@
+#include "mms/OperatorPresets.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <utility>
+
+using namespace marrowby;
+
+namespace {
+
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c > 0x20 && c < 0x7F; });
+}
+
+bool isDigits(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+// Every operator a list offers has exactly one row, and no row belongs to a slot
+// beyond a country's count.
+TEST(OperatorPresets, OneRowPerListedOperator)
+{
+    std::map<std::pair<int, int>, int> mmsRows;
+    for (const MmsPresetRow &row : mmsPresetRows())
+        ++mmsRows[{row.country, row.op}];
+    std::map<std::pair<int, int>, int> expectedMms;
+    for (int country = 0; country < kCountryCount; ++country) {
+        for (int op = 0; op < mmsOperatorCount(country); ++op)
+            expectedMms[{country, op}] = 1;
+    }
+    EXPECT_EQ(mmsRows, expectedMms);
+
+    std::map<std::pair<int, int>, int> gprsRows;
+    for (const GprsPresetRow &row : gprsPresetRows())
+        ++gprsRows[{row.position, row.op}];
+    std::map<std::pair<int, int>, int> expectedGprs;
+    for (int position = 0; position < kGprsCountryCount; ++position) {
+        for (int op = 0; op < gprsOperatorCount(position); ++op)
+            expectedGprs[{position, op}] = 1;
+    }
+    EXPECT_EQ(gprsRows, expectedGprs);
+}
+
+// What the forms would write: each value fits its edit, is plain ASCII (so it
+// converts to the record byte for byte), and a filled preset is usable.
+TEST(OperatorPresets, FilledValuesFitTheirFields)
+{
+    int filledMms = 0;
+    for (int country = 0; country < kCountryCount; ++country) {
+        for (int op = 0; op < mmsOperatorCount(country); ++op) {
+            const MmsPreset p = mmsPreset(country, op);
+            SCOPED_TRACE(std::string(mmsOperatorNames(country, 2)[static_cast<std::size_t>(op)]));
+            EXPECT_LE(p.url.size(), PresetLimits::Url);
+            EXPECT_LE(p.apn.size(), PresetLimits::Apn);
+            EXPECT_LE(p.gateway.size(), PresetLimits::Gateway);
+            EXPECT_LE(p.port.size(), PresetLimits::Port);
+            EXPECT_LE(p.account.size(), PresetLimits::Account);
+            EXPECT_LE(p.password.size(), PresetLimits::Password);
+            for (const std::string_view text : {p.url, p.apn, p.gateway, p.port, p.account, p.password})
+                EXPECT_TRUE(isAscii(text)) << text;
+            if (p.empty())
+                continue;
+            ++filledMms;
+            EXPECT_FALSE(p.url.empty());
+            EXPECT_FALSE(p.apn.empty());
+            EXPECT_EQ(p.gateway.empty(), p.port.empty()) << "a gateway comes with its port";
+            EXPECT_TRUE(isDigits(p.port)) << p.port;
+            EXPECT_TRUE(p.gateway.empty() || p.gateway.find('.') != std::string_view::npos) << p.gateway;
+        }
+    }
+
+    int filledGprs = 0;
+    for (int position = 0; position < kGprsCountryCount; ++position) {
+        for (int op = 0; op < gprsOperatorCount(position); ++op) {
+            const GprsPreset p = gprsPreset(position, op);
+            SCOPED_TRACE(std::string(gprsOperatorNames(position)[static_cast<std::size_t>(op)]));
+            for (const std::string_view text : {p.apn, p.account, p.password}) {
+                EXPECT_LE(text.size(), PresetLimits::GprsText);
+                EXPECT_TRUE(isAscii(text)) << text;
+            }
+            if (!p.empty())
+                ++filledGprs;
+            else
+                EXPECT_TRUE(p.account.empty() && p.password.empty());
+        }
+    }
+
+    // The numbers docs/operator-presets.md reports.
+    EXPECT_EQ(filledMms, 134);
+    EXPECT_EQ(filledGprs, 118);
+}
+
+TEST(OperatorPresets, LookupsStayInsideTheTables)
+{
+    // China has two operators: slot 2 exists in the table but is never read.
+    EXPECT_FALSE(mmsPreset(0, 1).empty());
+    EXPECT_EQ(mmsPreset(0, 2), MmsPreset{});
+    EXPECT_EQ(gprsPreset(0, 2), GprsPreset{});
+
+    const std::pair<int, int> outside[] = {{-1, 0}, {44, 0}, {0, -1}, {0, 10}, {3, 9}, {1000, 1000}};
+    for (const auto &[list, op] : outside) {
+        EXPECT_EQ(mmsPreset(list, op), MmsPreset{}) << list << "/" << op;
+        EXPECT_EQ(gprsPreset(list, op), GprsPreset{}) << list << "/" << op;
+    }
+    EXPECT_EQ(gprsPreset(43, 0), GprsPreset{});
+}
+
+TEST(OperatorPresets, GprsPresetsFollowTheGprsPositions)
+{
+    // Position 41 of the GPRS list is Israel, the MMS list's country 42.
+    EXPECT_EQ(gprsPreset(41, 0).apn, "internet.golantelecom.net.il");
+    EXPECT_EQ(mmsPreset(42, 0).apn, "mms.golantelecom.net.il");
+    EXPECT_EQ(mmsPreset(41, 0).apn, "wap") << "Cayman Islands, Digicel";
+}
