@@ -387,7 +387,9 @@ int gprsOperatorCount(int position)
 
 std::vector<std::string_view> gprsOperatorNames(int position)
 {
-    return isGprsPosition(position) ? namesInUse(GprsOperators[at(position)]) : std::vector<std::string_view>{};
+    if (!isGprsPosition(position))
+        return {};
+    return namesInUse(GprsOperators[at(position)]);
 }
 
 std::vector<std::string_view> gprsOperatorNames(int position, int languageIndex)

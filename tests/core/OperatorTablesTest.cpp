@@ -23,7 +23,7 @@ int totalOperators(const auto &lists)
 
 } // namespace
 
-TEST(CountryNames, LanguagesDifferFromEnglishOnlyWhereTheyShould)
+TEST(OperatorTables, CountryNamesDifferFromEnglishOnlyWhereTheyShould)
 {
     // Country indices at which a language's name differs from the English one;
     // Polish (12), Turkish (13) and Russian (15) have names of their own.
@@ -46,7 +46,7 @@ TEST(CountryNames, LanguagesDifferFromEnglishOnlyWhereTheyShould)
     EXPECT_EQ(countryName(14, 42), "Ізраїль");
 }
 
-TEST(CountryNames, OwnNamesOfPolishTurkishAndRussian)
+TEST(OperatorTables, CountryNamesOfPolishTurkishAndRussian)
 {
     const Names polish = countryNames(12);
     ASSERT_EQ(polish.size(), 44u);
@@ -65,7 +65,7 @@ TEST(CountryNames, OwnNamesOfPolishTurkishAndRussian)
     }
 }
 
-TEST(OtherLabel, OnePerLanguage)
+TEST(OperatorTables, OtherLabelPerLanguage)
 {
     EXPECT_EQ(otherLabel(1), "其他");
     EXPECT_EQ(otherLabel(2), "Other");
@@ -75,7 +75,7 @@ TEST(OtherLabel, OnePerLanguage)
         EXPECT_FALSE(otherLabel(language).empty()) << language;
 }
 
-TEST(GprsCountryList, SkipsTheCaymanIslands)
+TEST(OperatorTables, GprsCountryListSkipsTheCaymanIslands)
 {
     const std::pair<int, int> positions[] = {{0, 0}, {40, 40}, {41, 42}, {42, 43}, {-1, -1}, {43, -1}};
     for (const auto &[position, country] : positions)
@@ -89,7 +89,7 @@ TEST(GprsCountryList, SkipsTheCaymanIslands)
     EXPECT_EQ(gprsCountryName(12, 0), "Chiny");
 }
 
-TEST(OperatorNames, CountsAndTheListsTheFormsShow)
+TEST(OperatorTables, OperatorCountsAndTheListsTheFormsShow)
 {
     EXPECT_EQ(totalOperators(MmsOperators), 141);
     EXPECT_EQ(totalOperators(GprsOperators), 121);
@@ -105,7 +105,7 @@ TEST(OperatorNames, CountsAndTheListsTheFormsShow)
     EXPECT_EQ(gprsOperatorCount(30), 4);
 }
 
-TEST(OperatorNames, ChinaInTheChineseUi)
+TEST(OperatorTables, ChinaOperatorsInTheChineseUi)
 {
     const Names chinese{"中国移动", "中国联通"};
     const Names english{"China Mobile", "China Unicom"};
@@ -141,7 +141,7 @@ TEST(OperatorTables, OutOfRangeLookupsAreEmpty)
     }
 }
 
-TEST(OperatorNameEntries, ListEveryNameOnce)
+TEST(OperatorTables, NameEntriesListEveryNameOnce)
 {
     const std::vector<OperatorNameEntry> entries = operatorNameEntries();
     EXPECT_EQ(entries.size(), std::size_t{15 * 44 + 15 + 141 + 121 + 2});
