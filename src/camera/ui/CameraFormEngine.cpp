@@ -50,9 +50,9 @@ CameraFormEngine::CameraFormEngine(CameraFormDescription description, QWidget *p
     : FormWindow(parent)
     , m_description(std::move(description))
 {
-    for (const CameraFormDescription::Number &spec : m_description.numbers) {
-        m_numbers[spec.id] = spec.initial;
-        m_numberSpecs.insert(spec.id, spec);
+    for (const CameraFormDescription::Number &field : m_description.numbers) {
+        m_numbers[field.id] = field.initial;
+        m_numberFields.insert(field.id, field);
     }
     // The clock of the moment the form is made, year first whatever the Date
     // Format list will show.
@@ -285,8 +285,8 @@ void CameraFormEngine::build()
             m_exchange.addText(m_edits.value(CameraId::ClockText), &m_clockText, 0);
         else if (id == CameraId::FolderField)
             m_exchange.addText(m_edits.value(CameraId::Folder), &m_folder, 80);
-        else if (const auto spec = m_numberSpecs.find(id); spec != m_numberSpecs.end())
-            m_exchange.addNumber(m_edits.value(id), &m_numbers[id], spec->minimum, spec->maximum);
+        else if (const auto field = m_numberFields.find(id); field != m_numberFields.end())
+            m_exchange.addNumber(m_edits.value(id), &m_numbers[id], field->minimum, field->maximum);
     }
 
     finishBuilding();
@@ -321,7 +321,7 @@ void CameraFormEngine::onNumberEdited(int id)
     takeIn();
     int &value = m_numbers[id];
     const int before = value;
-    switch (m_numberSpecs.value(id).correction) {
+    switch (m_numberFields.value(id).correction) {
     case Correction::VideoLength:
         if (value > 60 || value == 0)
             value = 10;
@@ -484,8 +484,8 @@ void CameraFormEngine::writeFactorySettings()
     for (int id : m_description.serialCharacterIds)
         m_lists.value(id)->setCurrentIndex(0);
     m_lists.value(m_description.timeLapseListId)->setCurrentIndex(1);
-    for (const CameraFormDescription::Number &spec : m_description.numbers)
-        m_numbers[spec.id] = spec.factory;
+    for (const CameraFormDescription::Number &field : m_description.numbers)
+        m_numbers[field.id] = field.factory;
     applySwitches();
     showAll();
 

@@ -179,7 +179,7 @@ private:
     QHash<int, QComboBox *> m_lists;
     QHash<int, QLineEdit *> m_edits;
     std::map<int, int> m_numbers; // node-stable: the field exchange keeps pointers
-    QHash<int, CameraFormDescription::Number> m_numberSpecs;
+    QHash<int, CameraFormDescription::Number> m_numberFields;
     QString m_clockText;
     QString m_folder;
     FieldExchange m_exchange;
