@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -53,11 +52,12 @@ bool isUtf8(std::string_view s)
 // The placeholders of a message text, in order (%d, %1, %2 ...).
 std::vector<std::string> placeholders(std::string_view text)
 {
-    static const std::regex re("%[0-9d]");
     std::vector<std::string> out;
-    const std::string s(text);
-    for (auto it = std::sregex_iterator(s.begin(), s.end(), re); it != std::sregex_iterator(); ++it)
-        out.push_back(it->str());
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const char next = text[i + 1];
+        if (text[i] == '%' && (next == 'd' || (next >= '0' && next <= '9')))
+            out.push_back(std::string(text.substr(i, 2)));
+    }
     return out;
 }
 
