@@ -20,10 +20,16 @@ install_missing_packages() {
     fi
 }
 
-# configure_and_build BUILD_DIR [cmake options...]
+# configure_and_build BUILD_DIR [TARGET] [-- cmake options...]
 configure_and_build() {
     local build_dir="$1"
     shift
+    local target=()
+    if [ $# -gt 0 ] && [ "$1" != "--" ]; then
+        target=(--target "$1")
+        shift
+    fi
+    [ "${1:-}" = "--" ] && shift
     cmake -S "$ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$build_dir" -j "$(nproc)"
+    cmake --build "$build_dir" -j "$(nproc)" "${target[@]}"
 }

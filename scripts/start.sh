@@ -3,5 +3,5 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing_packages
-configure_and_build "$ROOT/build" -DMARROWBY_BUILD_TESTS=OFF
+configure_and_build "$ROOT/build" marrowby
 exec "$ROOT/build/marrowby" "$@"

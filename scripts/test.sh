@@ -11,6 +11,6 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 
 install_missing_packages
-configure_and_build "$build_dir" "${options[@]}"
+configure_and_build "$build_dir" -- "${options[@]}"
 cd "$build_dir"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

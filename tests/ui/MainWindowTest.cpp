@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 
 using namespace marrowby;
 using namespace marrowby::test;
@@ -141,4 +142,18 @@ TEST_F(MainWindow, FormsNotInThisBuildLeaveTheMainWindowOpen)
     find<QPushButton>(main, 1001)->click();
     EXPECT_EQ(loop.currentWindow(), main);
     EXPECT_FALSE(main->requestedForm().has_value());
+}
+
+TEST_F(MainWindow, EnterOrEscapeOnTheMainWindowEndsTheProgram)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        WindowLoop loop;
+        QSignalSpy finished(&loop, &WindowLoop::finished);
+        loop.start();
+        QDialog *main = loop.currentWindow();
+        ASSERT_NE(main, nullptr);
+        QTest::keyClick(find<QComboBox>(main, 1081), key);
+        EXPECT_EQ(finished.count(), 1) << key;
+        EXPECT_EQ(loop.currentWindow(), nullptr) << key;
+    }
 }
