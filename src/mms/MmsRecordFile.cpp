@@ -1,7 +1,7 @@
 #include "mms/MmsRecordFile.h"
 
 #include "mms/OperatorPresets.h"
-#include "mms/TextRecord.h"
+#include "records/RecordText.h"
 
 namespace marrowby {
 

@@ -1,7 +1,6 @@
 #include "smtp/SmtpRecordFile.h"
 
 #include "mms/OperatorPresets.h"
-#include "mms/TextRecord.h"
 #include "records/RecordText.h"
 
 #include <algorithm>
