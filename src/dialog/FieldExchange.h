@@ -17,7 +17,7 @@ namespace marrowby {
 class FieldExchange {
 public:
     // A numeric edit. With a range, an out-of-range number is stored and then
-    // reported with the range message. `rangeMessage` chooses that message.
+    // reported with the range message.
     void addNumber(QLineEdit *edit, int *value, int minimum, int maximum);
     void addNumber(QLineEdit *edit, int *value); // whole number, no range check
     // A text edit limited to `maxLength` UTF-16 units (0: no limit).

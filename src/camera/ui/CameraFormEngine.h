@@ -98,7 +98,6 @@ struct CameraFormDescription {
 
     MenuLayout layout = MenuLayout::Standard;
     QList<Cell> cells;            // option cells, two per row, in reading order
-    int videoLengthUnitLabelId = 0; // the "Second" label after the video length edit
     QList<Number> numbers;
     QList<int> takeInOrder;       // edit ids, with the clock text and folder markers
     QList<TimerGroup> timers;
