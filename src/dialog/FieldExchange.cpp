@@ -92,31 +92,46 @@ void FieldExchange::fail(QLineEdit *edit, const QString &message, bool framework
     edit->selectAll();
 }
 
+bool FieldExchange::takeIn(const Field &field)
+{
+    if (field.display)
+        return true;
+    const QString text = field.edit->text();
+    if (field.number) {
+        int value = 0;
+        if (!parseWholeNumber(text, value)) {
+            fail(field.edit, messageText(i18n::framework::EnterInteger), true);
+            return false;
+        }
+        *field.number = value;
+        if (field.ranged && !RangeCheck(value, field.minimum, field.maximum)) {
+            fail(field.edit, {}, false);
+            return false;
+        }
+    } else if (field.text) {
+        if (field.maxLength > 0 && text.size() > field.maxLength) {
+            fail(field.edit, withArguments(messageText(i18n::framework::TooManyCharacters), {field.maxLength}), true);
+            return false;
+        }
+        *field.text = text;
+    }
+    return true;
+}
+
 bool FieldExchange::takeIn()
 {
     for (const Field &field : m_fields) {
-        if (field.display)
-            continue;
-        const QString text = field.edit->text();
-        if (field.number) {
-            int value = 0;
-            if (!parseWholeNumber(text, value)) {
-                fail(field.edit, messageText(i18n::framework::EnterInteger), true);
-                return false;
-            }
-            *field.number = value;
-            if (field.ranged && !RangeCheck(value, field.minimum, field.maximum)) {
-                fail(field.edit, {}, false);
-                return false;
-            }
-        } else if (field.text) {
-            if (field.maxLength > 0 && text.size() > field.maxLength) {
-                fail(field.edit, withArguments(messageText(i18n::framework::TooManyCharacters), {field.maxLength}),
-                     true);
-                return false;
-            }
-            *field.text = text;
-        }
+        if (!takeIn(field))
+            return false;
+    }
+    return true;
+}
+
+bool FieldExchange::takeIn(QLineEdit *edit)
+{
+    for (const Field &field : m_fields) {
+        if (field.edit == edit)
+            return takeIn(field);
     }
     return true;
 }

@@ -28,6 +28,8 @@ public:
     // Copies the edits into the values in binding order. Returns false at the
     // first failure, after its message.
     bool takeIn();
+    // Takes in the one field bound to `edit`, with its checks.
+    bool takeIn(QLineEdit *edit);
     // Writes every value back into its edit.
     void show();
 
@@ -42,6 +44,7 @@ private:
         bool ranged = false;
         int maxLength = 0;
     };
+    static bool takeIn(const Field &field);
     static void fail(QLineEdit *edit, const QString &message, bool frameworkBox);
 
     QList<Field> m_fields;

@@ -14,12 +14,6 @@ namespace {
 const QColor kFormBlue(111, 153, 224);
 const QColor kWhite(255, 255, 255);
 
-// Editable edits, lists and buttons keep the application's default palette.
-void keepDefaultLook(QWidget *widget, const QPalette &standard)
-{
-    widget->setPalette(standard);
-}
-
 QPalette readOnlyEditPalette(const QPalette &standard)
 {
     QPalette palette = standard;
@@ -56,7 +50,7 @@ void applyFormColours(QWidget *window)
         if (auto *edit = qobject_cast<QLineEdit *>(child))
             edit->setPalette(edit->isReadOnly() ? readOnlyEditPalette(standard) : editablePalette(standard));
         else if (qobject_cast<QComboBox *>(child) || qobject_cast<QAbstractButton *>(child))
-            keepDefaultLook(child, standard);
+            child->setPalette(standard); // lists and buttons keep the platform's look
     }
 }
 

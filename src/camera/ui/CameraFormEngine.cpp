@@ -426,17 +426,7 @@ void CameraFormEngine::chooseFolder()
 
 bool CameraFormEngine::takeInFolderEdit()
 {
-    QLineEdit *folderEdit = m_edits.value(CameraId::Folder);
-    const QString text = folderEdit->text();
-    if (text.size() > 80) {
-        MessageBoxes::framework(messageText(i18n::framework::TooManyCharacters).replace(QStringLiteral("%1"),
-                                                                                        QStringLiteral("80")));
-        folderEdit->setFocus(Qt::OtherFocusReason);
-        folderEdit->selectAll();
-        return false;
-    }
-    m_folder = text;
-    return true;
+    return m_exchange.takeIn(m_edits.value(CameraId::Folder));
 }
 
 bool CameraFormEngine::writeRecord(const ConfigRecord &record, const i18n::Message &success)
