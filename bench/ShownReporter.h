@@ -12,10 +12,7 @@
 // queued with it have been handled, then ends the process.
 class ShownReporter : public QObject {
 public:
-    ShownReporter()
-    {
-        QCoreApplication::instance()->installEventFilter(this);
-    }
+    ShownReporter() { QCoreApplication::instance()->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

@@ -22,7 +22,8 @@ int main(int argc, char *argv[])
     marrowby::appState() = marrowby::startUp(*store, marrowby::systemLanguageId());
 
     marrowby::WindowLoop loop;
-    QObject::connect(&loop, &marrowby::WindowLoop::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(
+        &loop, &marrowby::WindowLoop::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     loop.start();
     return app.exec();
 }

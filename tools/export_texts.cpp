@@ -14,13 +14,15 @@ namespace {
 
 using marrowby::i18n::TextRow;
 
-int usage() {
+int usage()
+{
     std::cerr << "usage: marrowby-export-texts [FILE]\n"
                  "       marrowby-export-texts --verify FILE\n";
     return 2;
 }
 
-int verify(const char* path) {
+int verify(const char *path)
+{
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::cerr << "cannot open " << path << '\n';
@@ -37,12 +39,12 @@ int verify(const char* path) {
         return 1;
     }
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        const TextRow& a = (*read)[i];
-        const TextRow& b = expected[i];
+        const TextRow &a = (*read)[i];
+        const TextRow &b = expected[i];
         if (!(a == b)) {
-            std::cerr << path << ": line " << i + 2 << " differs: " << a.table << ' ' << a.key << ' '
-                      << a.language << " \"" << a.text << "\", expected " << b.table << ' ' << b.key << ' '
-                      << b.language << " \"" << b.text << "\"\n";
+            std::cerr << path << ": line " << i + 2 << " differs: " << a.table << ' ' << a.key
+                      << ' ' << a.language << " \"" << a.text << "\", expected " << b.table << ' '
+                      << b.key << ' ' << b.language << " \"" << b.text << "\"\n";
             return 1;
         }
     }
@@ -50,9 +52,10 @@ int verify(const char* path) {
     return 0;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv)
+{
     if (argc == 3 && std::string_view(argv[1]) == "--verify") {
         return verify(argv[2]);
     }

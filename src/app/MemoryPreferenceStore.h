@@ -13,9 +13,9 @@ namespace marrowby {
 class MemoryPreferenceStore : public PreferenceStore {
 public:
     bool keyExists = false;
-    bool failOpen = false;      // the key exists but cannot be opened
-    bool failCreate = false;    // the key cannot be created
-    bool failWrites = false;    // every write is refused
+    bool failOpen = false;                         // the key exists but cannot be opened
+    bool failCreate = false;                       // the key cannot be created
+    bool failWrites = false;                       // every write is refused
     std::set<std::string, std::less<>> unreadable; // values whose read fails
 
     std::map<std::string, std::uint32_t, std::less<>> numbers;

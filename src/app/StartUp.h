@@ -9,8 +9,8 @@
 
 namespace marrowby {
 
-inline constexpr std::uint16_t kChineseLanguageId = 2052;      // Chinese (PRC)
-inline constexpr std::uint16_t kGermanLiechtensteinId = 5127;  // German (Liechtenstein)
+inline constexpr std::uint16_t kChineseLanguageId = 2052;     // Chinese (PRC)
+inline constexpr std::uint16_t kGermanLiechtensteinId = 5127; // German (Liechtenstein)
 
 // The UI language a system language starts with: 2052 gives Chinese (1), 5127
 // gives Deutsch (3), every other id English (2).

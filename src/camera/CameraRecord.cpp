@@ -29,8 +29,8 @@ void putCoordinate(ConfigRecord &r, std::size_t first, const CoordinatePart &par
 
 } // namespace
 
-ConfigRecord buildMenuRecord(MenuLayout layout, const CameraSettings &s, const MenuExtras &extras,
-                             RecordContext context)
+ConfigRecord buildMenuRecord(
+    MenuLayout layout, const CameraSettings &s, const MenuExtras &extras, RecordContext context)
 {
     ConfigRecord r;
     r[0] = low(s.CameraMode);
@@ -131,9 +131,9 @@ CameraSettings standardFactorySettings()
     s.ImageSize = 1;
     s.VideoSize = 1;
     s.PictureNo = 0;
-    s.VideoLength = 9;   // 10 seconds
+    s.VideoLength = 9; // 10 seconds
     s.TimeStamp = 0;
-    s.Interval = 1;      // 1 minute
+    s.Interval = 1; // 1 minute
     s.SenseLevel = 0;
     s.Timer = 0;
     s.SidePir = 1;

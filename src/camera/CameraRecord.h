@@ -10,7 +10,14 @@ namespace marrowby {
 
 // The menu.dat layouts of the camera families. K600 and K800 share their bytes,
 // except that the K800 record always carries 0 as Side Pir.
-enum class MenuLayout { Standard, K100, K400, K500, K600, K800 };
+enum class MenuLayout {
+    Standard,
+    K100,
+    K400,
+    K500,
+    K600,
+    K800
+};
 
 // A clock window of the second timer, read straight from the form's edits.
 struct TimerWindow {
@@ -56,8 +63,8 @@ struct RecordContext {
 };
 
 // Builds and frames the menu.dat settings record of a layout.
-ConfigRecord buildMenuRecord(MenuLayout layout, const CameraSettings &settings, const MenuExtras &extras,
-                             RecordContext context);
+ConfigRecord buildMenuRecord(MenuLayout layout, const CameraSettings &settings,
+    const MenuExtras &extras, RecordContext context);
 
 // The factory record of the K100, K400, K500, K600 and K800 families: a fixed marker.
 ConfigRecord buildFactoryMarkerRecord();

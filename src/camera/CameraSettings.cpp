@@ -78,8 +78,8 @@ int scanClock(std::string_view text, std::array<std::int32_t, 6> &values)
                 if (value > 0x7FFFFFFFLL)
                     value = 0x7FFFFFFFLL;
             }
-            values[static_cast<std::size_t>(assigned)] =
-                static_cast<std::int32_t>(negative ? -value : value);
+            values[static_cast<std::size_t>(assigned)]
+                = static_cast<std::int32_t>(negative ? -value : value);
             ++assigned;
         } else if (std::isspace(static_cast<unsigned char>(pc))) {
             while (t < text.size() && std::isspace(static_cast<unsigned char>(text[t])))

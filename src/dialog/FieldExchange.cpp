@@ -110,7 +110,9 @@ bool FieldExchange::takeIn(const Field &field)
         }
     } else if (field.text) {
         if (field.maxLength > 0 && text.size() > field.maxLength) {
-            fail(field.edit, withArguments(messageText(i18n::framework::TooManyCharacters), {field.maxLength}), true);
+            fail(field.edit,
+                withArguments(messageText(i18n::framework::TooManyCharacters), {field.maxLength}),
+                true);
             return false;
         }
         *field.text = text;

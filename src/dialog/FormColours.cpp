@@ -48,7 +48,8 @@ void applyFormColours(QWidget *window)
 
     for (QWidget *child : window->findChildren<QWidget *>()) {
         if (auto *edit = qobject_cast<QLineEdit *>(child))
-            edit->setPalette(edit->isReadOnly() ? readOnlyEditPalette(standard) : editablePalette(standard));
+            edit->setPalette(
+                edit->isReadOnly() ? readOnlyEditPalette(standard) : editablePalette(standard));
         else if (qobject_cast<QComboBox *>(child) || qobject_cast<QAbstractButton *>(child))
             child->setPalette(standard); // lists and buttons keep the platform's look
     }

@@ -86,7 +86,7 @@ void MessageBoxes::show(Kind kind, const QString &text)
     }
     // No owner window; modal for the application so that no handler runs while it shows.
     QMessageBox box(kind == Kind::Failure ? QMessageBox::Warning : QMessageBox::Information,
-                    QStringLiteral("Marrowby"), text, QMessageBox::Ok);
+        QStringLiteral("Marrowby"), text, QMessageBox::Ok);
     if (kind == Kind::Notice)
         box.setIconPixmap(QApplication::windowIcon().pixmap(32, 32));
     box.setWindowModality(Qt::ApplicationModal);
@@ -95,7 +95,12 @@ void MessageBoxes::show(Kind kind, const QString &text)
 
 namespace {
 
-enum class NextFolder { None, Folder, Cancel, NoPath };
+enum class NextFolder {
+    None,
+    Folder,
+    Cancel,
+    NoPath
+};
 NextFolder g_nextKind = NextFolder::None;
 QString g_nextFolder;
 bool g_lastCancelled = false;

@@ -62,7 +62,10 @@ inline void NoticeBox(const QString &text)
 // text when the user cancelled or chose an item without a file-system path.
 class FolderChooser {
 public:
-    enum class Answer { Cancel, NoPath };
+    enum class Answer {
+        Cancel,
+        NoPath
+    };
     static QString choose();
 
     // Test seam: the next choose() returns this folder without showing anything.

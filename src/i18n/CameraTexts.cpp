@@ -4,6 +4,9 @@
 // part of the texts, and no-break spaces are written as \u00A0.
 #include "i18n/TextTables.h"
 
+// Hand-aligned tables: one row per entry, kept as written.
+// clang-format off
+
 namespace marrowby::i18n {
 
 namespace camera {

@@ -4,6 +4,9 @@
 // positional arguments).
 #include "i18n/TextTables.h"
 
+// Hand-aligned tables: one row per entry, kept as written.
+// clang-format off
+
 namespace marrowby::i18n {
 
 namespace shared {

@@ -31,7 +31,7 @@ struct TextRow {
     std::string language;
     std::string text;
 
-    friend bool operator==(const TextRow&, const TextRow&) = default;
+    friend bool operator==(const TextRow &, const TextRow &) = default;
 };
 
 // Every text of every table (the country and operator names included), in
@@ -44,10 +44,10 @@ std::optional<std::string> unescapeTsvField(std::string_view field);
 
 // Writes the header line and one line per row. Open files in binary mode so
 // that lines end in a single '\n' on every platform.
-void writeTsv(std::ostream& out, const std::vector<TextRow>& rows);
+void writeTsv(std::ostream &out, const std::vector<TextRow> &rows);
 
 // Reads what writeTsv wrote. Empty optional when the header is missing, a
 // line does not have exactly four fields, or a field is malformed.
-std::optional<std::vector<TextRow>> readTsv(std::istream& in);
+std::optional<std::vector<TextRow>> readTsv(std::istream &in);
 
-}  // namespace marrowby::i18n
+} // namespace marrowby::i18n

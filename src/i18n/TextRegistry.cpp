@@ -5,7 +5,7 @@ namespace marrowby::i18n {
 
 namespace {
 
-const CaptionTable* const kCaptionTables[] = {
+const CaptionTable *const kCaptionTables[] = {
     &mainwindow::CameraSetup,
     &mainwindow::MmsSetup,
     &mainwindow::SmtpSetup,
@@ -80,7 +80,7 @@ const CaptionTable* const kCaptionTables[] = {
     &camera::North,
 };
 
-const OptionTable* const kOptionTables[] = {
+const OptionTable *const kOptionTables[] = {
     &mms::ModeOptions,
     &mms::StatusOptionsNoQvga,
     &mms::StatusOptions,
@@ -97,12 +97,12 @@ const OptionTable* const kOptionTables[] = {
     &camera::DateFormatOptions,
 };
 
-const CaptionObjectTable* const kCaptionObjectTables[] = {
+const CaptionObjectTable *const kCaptionObjectTables[] = {
     &camera::SdCycle,
     &camera::SidePir,
 };
 
-const Message* const kMessages[] = {
+const Message *const kMessages[] = {
     &shared::OutOfRange,
     &shared::WriteFailed,
     &camera::MenuFileGenerated,
@@ -145,11 +145,23 @@ const Message* const kMessages[] = {
     &framework::IntegerBetween,
 };
 
-}  // namespace
+} // namespace
 
-std::span<const CaptionTable* const> allCaptionTables() { return kCaptionTables; }
-std::span<const OptionTable* const> allOptionTables() { return kOptionTables; }
-std::span<const CaptionObjectTable* const> allCaptionObjectTables() { return kCaptionObjectTables; }
-std::span<const Message* const> allMessages() { return kMessages; }
+std::span<const CaptionTable *const> allCaptionTables()
+{
+    return kCaptionTables;
+}
+std::span<const OptionTable *const> allOptionTables()
+{
+    return kOptionTables;
+}
+std::span<const CaptionObjectTable *const> allCaptionObjectTables()
+{
+    return kCaptionObjectTables;
+}
+std::span<const Message *const> allMessages()
+{
+    return kMessages;
+}
 
-}  // namespace marrowby::i18n
+} // namespace marrowby::i18n

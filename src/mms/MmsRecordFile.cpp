@@ -68,7 +68,8 @@ void loadMmsPreset(MmsSettings &settings)
 
 WriteResult writeMmsFile(std::string_view folder, const MmsSettings &settings)
 {
-    return SealedFile::write(folder, kSetupFileName, buildMmsRecords(settings), mmsTrailerAddend(settings));
+    return SealedFile::write(
+        folder, kSetupFileName, buildMmsRecords(settings), mmsTrailerAddend(settings));
 }
 
 } // namespace marrowby

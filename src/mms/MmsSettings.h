@@ -9,16 +9,16 @@ namespace marrowby {
 // Numbers are list positions or values the form has already range-checked;
 // the record stores their low bytes.
 struct MmsSettings {
-    int sendCode = 0;        // 0..3; the coding is the form's (off, picture sizes, SMS)
-    int sendPosition = 0;    // 0..3; position in the form's MMS Status list
-    int connectionType = 0;  // 0 "APN", 1 "CSD"
-    int picturesPerDay = 0;  // 0..99; 0 means no limit
+    int sendCode = 0;                // 0..3; the coding is the form's (off, picture sizes, SMS)
+    int sendPosition = 0;            // 0..3; position in the form's MMS Status list
+    int connectionType = 0;          // 0 "APN", 1 "CSD"
+    int picturesPerDay = 0;          // 0..99; 0 means no limit
     std::uint8_t cameraLanguage = 2; // 1 when Chinese goes to the camera, else LanguageIndex
     std::uint8_t tvMode = 0;
     bool international = false;
-    bool autoMode = true;    // the operator settings come from a preset
-    int countryPosition = 0; // Auto mode: index into CountryNames
-    int operatorPosition = 0; // Auto mode: index into that country's MmsOperators
+    bool autoMode = true;      // the operator settings come from a preset
+    int countryPosition = 0;   // Auto mode: index into CountryNames
+    int operatorPosition = 0;  // Auto mode: index into that country's MmsOperators
     int smsRemoteControl = 25; // 0..24 hours, 25 "Off"
 
     std::string url;      // at most 50 characters

@@ -1,5 +1,8 @@
 #include "mms/OperatorPresets.h"
 
+// Hand-aligned tables: one row per entry, kept as written.
+// clang-format off
+
 namespace marrowby {
 
 namespace {

@@ -17,10 +17,10 @@ namespace marrowby {
 
 // What the MMS forms' six operator fields take in Auto mode.
 struct MmsPreset {
-    std::string_view url;      // MMS centre
-    std::string_view apn;      // access point
-    std::string_view gateway;  // WAP gateway
-    std::string_view port;     // gateway port, decimal digits
+    std::string_view url;     // MMS centre
+    std::string_view apn;     // access point
+    std::string_view gateway; // WAP gateway
+    std::string_view port;    // gateway port, decimal digits
     std::string_view account;
     std::string_view password;
 

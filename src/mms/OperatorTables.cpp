@@ -1,5 +1,8 @@
 #include "mms/OperatorTables.h"
 
+// Hand-aligned tables: one row per entry, kept as written.
+// clang-format off
+
 namespace marrowby {
 
 // Names as the forms show them. The country names differ from English only in

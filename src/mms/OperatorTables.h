@@ -37,7 +37,8 @@ struct OperatorList {
 };
 
 // CountryNames[LanguageIndex - 1][country index].
-extern const std::array<std::array<std::string_view, kCountryCount>, kNameLanguageCount> CountryNames;
+extern const std::array<std::array<std::string_view, kCountryCount>, kNameLanguageCount>
+    CountryNames;
 // OtherLabel[LanguageIndex - 1].
 extern const std::array<std::string_view, kNameLanguageCount> OtherLabel;
 // MmsOperators[country index]; the names are the same in every language.

@@ -14,7 +14,8 @@ namespace marrowby {
 #ifdef Q_OS_WIN
 namespace {
 
-constexpr const wchar_t *kKeyPath = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Marrowby.exe";
+constexpr const wchar_t *kKeyPath
+    = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Marrowby.exe";
 constexpr REGSAM kAccess = KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
 
 std::wstring wideName(std::string_view name)
@@ -51,8 +52,8 @@ public:
         DWORD value = 0;
         DWORD size = sizeof(value);
         DWORD type = 0;
-        const LONG result = RegQueryValueExW(key, wideName(name).c_str(), nullptr, &type,
-                                             reinterpret_cast<BYTE *>(&value), &size);
+        const LONG result = RegQueryValueExW(
+            key, wideName(name).c_str(), nullptr, &type, reinterpret_cast<BYTE *>(&value), &size);
         RegCloseKey(key);
         if (result != ERROR_SUCCESS)
             return std::nullopt;
@@ -66,7 +67,7 @@ public:
             return false;
         const DWORD data = value & 0xFFFF;
         const LONG result = RegSetValueExW(key, wideName(name).c_str(), 0, REG_DWORD,
-                                           reinterpret_cast<const BYTE *>(&data), sizeof(data));
+            reinterpret_cast<const BYTE *>(&data), sizeof(data));
         RegCloseKey(key);
         return result == ERROR_SUCCESS;
     }
@@ -83,7 +84,7 @@ public:
         if (result == ERROR_SUCCESS) {
             text.resize(size / 2);
             result = RegQueryValueExW(key, wideName(name).c_str(), nullptr, &type,
-                                      reinterpret_cast<BYTE *>(text.data()), &size);
+                reinterpret_cast<BYTE *>(text.data()), &size);
         }
         RegCloseKey(key);
         if (result != ERROR_SUCCESS)
@@ -97,8 +98,7 @@ public:
         if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, kAccess, &key) != ERROR_SUCCESS)
             return false;
         const LONG result = RegSetValueExW(key, wideName(name).c_str(), 0, REG_SZ,
-                                           reinterpret_cast<const BYTE *>(value.data()),
-                                           static_cast<DWORD>(value.size() * 2));
+            reinterpret_cast<const BYTE *>(value.data()), static_cast<DWORD>(value.size() * 2));
         RegCloseKey(key);
         return result == ERROR_SUCCESS;
     }

@@ -14,15 +14,15 @@ const QString kGroup = QStringLiteral("Marrowby");
 
 QString keyFor(std::string_view name)
 {
-    return kGroup + QLatin1Char('/') + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return kGroup + QLatin1Char('/')
+        + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 } // namespace
 
 SettingsPreferenceStore::SettingsPreferenceStore(QString filePath)
     : m_filePath(filePath.isEmpty() ? defaultFilePath() : std::move(filePath))
-{
-}
+{ }
 
 QString SettingsPreferenceStore::defaultFilePath()
 {

@@ -56,8 +56,8 @@ WriteResult writeWholeFile(const std::string &path, const std::uint8_t *bytes, s
     return WriteResult{true, path, {}};
 }
 
-std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string &path, std::size_t expected,
-                                                       std::string &reason)
+std::optional<std::vector<std::uint8_t>> readWholeFile(
+    const std::string &path, std::size_t expected, std::string &reason)
 {
     errno = 0;
 #ifdef _WIN32
@@ -102,8 +102,8 @@ std::optional<std::string> recordFilePath(std::string_view folder, std::string_v
     return path;
 }
 
-WriteResult writeRecordFile(std::string_view folder, std::string_view fileName,
-                            const std::vector<std::uint8_t> &bytes)
+WriteResult writeRecordFile(
+    std::string_view folder, std::string_view fileName, const std::vector<std::uint8_t> &bytes)
 {
     if (folder.empty())
         return failure(std::string(fileName), "no folder was given");
@@ -113,7 +113,8 @@ WriteResult writeRecordFile(std::string_view folder, std::string_view fileName,
     if (isDirectory(*target))
         return failure(*target, systemReason(EISDIR));
 
-    const std::string temporary = *recordFilePath(folder, "") + "~" + std::string(fileName) + ".tmp";
+    const std::string temporary
+        = *recordFilePath(folder, "") + "~" + std::string(fileName) + ".tmp";
     WriteResult result = writeWholeFile(temporary, bytes.data(), bytes.size());
     if (!result)
         return failure(*target, result.reason);
@@ -130,7 +131,8 @@ WriteResult writeRecordFile(std::string_view folder, std::string_view fileName,
 
 WriteResult writeMenuFile(std::string_view folder, const ConfigRecord &record)
 {
-    return writeRecordFile(folder, kMenuFileName, std::vector<std::uint8_t>(record.bytes.begin(), record.bytes.end()));
+    return writeRecordFile(
+        folder, kMenuFileName, std::vector<std::uint8_t>(record.bytes.begin(), record.bytes.end()));
 }
 
 ConfigRecord TrailerRecord(std::uint16_t crcPlusAddend)
@@ -142,7 +144,8 @@ ConfigRecord TrailerRecord(std::uint16_t crcPlusAddend)
     return trailer;
 }
 
-std::vector<std::uint8_t> SealedFile::seal(const SealedContent &records, std::uint16_t trailerAddend)
+std::vector<std::uint8_t> SealedFile::seal(
+    const SealedContent &records, std::uint16_t trailerAddend)
 {
     std::vector<std::uint8_t> sealed;
     sealed.reserve(12 * kRecordSize);
@@ -159,7 +162,7 @@ std::vector<std::uint8_t> SealedFile::seal(const SealedContent &records, std::ui
 }
 
 WriteResult SealedFile::write(std::string_view folder, std::string_view fileName,
-                              const SealedContent &records, std::uint16_t trailerAddend)
+    const SealedContent &records, std::uint16_t trailerAddend)
 {
     if (folder.empty())
         return failure(std::string(fileName), "no folder was given");
@@ -197,7 +200,7 @@ WriteResult SealedFile::write(std::string_view folder, std::string_view fileName
     SealedContent fromWorkFile;
     for (std::size_t r = 0; r < fromWorkFile.size(); ++r)
         std::copy_n(readBack->begin() + static_cast<std::ptrdiff_t>(r * kRecordSize), kRecordSize,
-                    fromWorkFile[r].bytes.begin());
+            fromWorkFile[r].bytes.begin());
 
     return writeRecordFile(folder, fileName, seal(fromWorkFile, trailerAddend));
 }

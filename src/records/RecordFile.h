@@ -39,8 +39,8 @@ std::optional<std::string> recordFilePath(std::string_view folder, std::string_v
 // Writes the bytes as folder/fileName. The bytes go to a temporary file in the same
 // folder which then replaces the target, so an earlier file is never left half
 // overwritten.
-WriteResult writeRecordFile(std::string_view folder, std::string_view fileName,
-                            const std::vector<std::uint8_t> &bytes);
+WriteResult writeRecordFile(
+    std::string_view folder, std::string_view fileName, const std::vector<std::uint8_t> &bytes);
 
 // Writes a framed menu.dat record.
 WriteResult writeMenuFile(std::string_view folder, const ConfigRecord &record);
@@ -62,12 +62,13 @@ ConfigRecord TrailerRecord(std::uint16_t crcPlusAddend);
 class SealedFile {
 public:
     // The 720 bytes of a sealed file, computed in memory.
-    static std::vector<std::uint8_t> seal(const SealedContent &records, std::uint16_t trailerAddend);
+    static std::vector<std::uint8_t> seal(
+        const SealedContent &records, std::uint16_t trailerAddend);
 
     // Writes the content through the work file mms.dat and seals it as
     // folder/fileName. The work file is removed on every path.
     static WriteResult write(std::string_view folder, std::string_view fileName,
-                             const SealedContent &records, std::uint16_t trailerAddend);
+        const SealedContent &records, std::uint16_t trailerAddend);
 };
 
 } // namespace marrowby

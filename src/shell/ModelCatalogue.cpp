@@ -11,7 +11,8 @@ constexpr bool usable = true;
 constexpr bool disabled = false;
 
 constexpr std::array<ModelEntry, kModelCount> kModels = {{
-    // list name                 form title              camera  MMS       SMTP     MMS button SMTP button
+    // list name                 form title              camera  MMS       SMTP     MMS button SMTP
+    // button
     {"Marrowby K200M", "Marrowby K200", C::Standard, M::Standard, S::K200, usable, disabled},
     {"Marrowby K600M", "Marrowby K600", C::K600, M::K600, S::K200, usable, disabled},
     {"Marrowby K200MG", "Marrowby K200", C::Standard, M::Standard, S::K200, usable, usable},
@@ -33,7 +34,8 @@ constexpr std::array<ModelEntry, kModelCount> kModels = {{
     {"Marrowby K600MG PLUS", "Marrowby K600 PLUS", C::K600, M::K600, S::K600, usable, usable},
 }};
 
-constexpr ModelEntry kFallback = {"", "Marrowby", C::Standard, M::Standard, S::K200, usable, usable};
+constexpr ModelEntry kFallback
+    = {"", "Marrowby", C::Standard, M::Standard, S::K200, usable, usable};
 
 } // namespace
 
@@ -57,12 +59,18 @@ const std::array<ModelEntry, kModelCount> &ModelCatalogue::models()
 std::string_view formClassName(CameraFormKind kind)
 {
     switch (kind) {
-    case C::Standard: return "CMarrowbyCameraMenu";
-    case C::K600: return "CMarrowbyK600Menu";
-    case C::K500: return "CMarrowbyK500Menu";
-    case C::K400: return "CMarrowbyK400Menu";
-    case C::K800: return "CMarrowbyK800Menu";
-    case C::K100: return "CMarrowbyK100Menu";
+    case C::Standard:
+        return "CMarrowbyCameraMenu";
+    case C::K600:
+        return "CMarrowbyK600Menu";
+    case C::K500:
+        return "CMarrowbyK500Menu";
+    case C::K400:
+        return "CMarrowbyK400Menu";
+    case C::K800:
+        return "CMarrowbyK800Menu";
+    case C::K100:
+        return "CMarrowbyK100Menu";
     }
     return {};
 }

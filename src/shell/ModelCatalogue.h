@@ -5,9 +5,22 @@
 
 namespace marrowby {
 
-enum class CameraFormKind { Standard, K600, K500, K400, K800, K100 };
-enum class MmsFormKind { Standard, K600 };
-enum class SmtpFormKind { K200, K600 };
+enum class CameraFormKind {
+    Standard,
+    K600,
+    K500,
+    K400,
+    K800,
+    K100
+};
+enum class MmsFormKind {
+    Standard,
+    K600
+};
+enum class SmtpFormKind {
+    K200,
+    K600
+};
 
 struct ModelEntry {
     std::string_view listName;  // as shown in the model list

@@ -84,7 +84,8 @@ void loadGprsPreset(SmtpSettings &settings)
 
 WriteResult writeSmtpFile(std::string_view folder, const SmtpSettings &settings, SmtpLayout layout)
 {
-    return SealedFile::write(folder, kSmtpFileName, buildSmtpRecords(settings, layout), TrailerAddend::Smtp);
+    return SealedFile::write(
+        folder, kSmtpFileName, buildSmtpRecords(settings, layout), TrailerAddend::Smtp);
 }
 
 } // namespace marrowby

@@ -65,11 +65,12 @@ MenuExtras richExtras()
 // Bytes 0..30, the same in every layout (byte 9 aside).
 std::vector<std::uint8_t> commonBytes()
 {
-    return {2, 3, 1, 2, 19, 1, 158, 2, 1, 1, 1, 5, 6, 7, 11, 12, 31, 23, 58, 57,
-            8, 9, 18, 19, 1, 10, 35, 0, 9, /*language*/ 4, /*tv*/ 7};
+    return {2, 3, 1, 2, 19, 1, 158, 2, 1, 1, 1, 5, 6, 7, 11, 12, 31, 23, 58, 57, 8, 9, 18, 19, 1,
+        10, 35, 0, 9, /*language*/ 4, /*tv*/ 7};
 }
 
-std::vector<std::uint8_t> expectedRecord(std::map<std::size_t, std::uint8_t> tail, std::uint8_t byte9)
+std::vector<std::uint8_t> expectedRecord(
+    std::map<std::size_t, std::uint8_t> tail, std::uint8_t byte9)
 {
     std::vector<std::uint8_t> r = commonBytes();
     r.resize(60, 0);
@@ -101,20 +102,24 @@ TEST(MenuRecord, EveryLayoutForOneRichSetting)
         std::map<std::size_t, std::uint8_t> tail;
     };
     const Case cases[] = {
-        {MenuLayout::Standard, 1, {{31, 1}, {32, 20}, {33, 21}, {34, 22}, {35, 23}, {36, 1}, {48, 2}, {51, 1}}},
+        {MenuLayout::Standard, 1,
+            {{31, 1}, {32, 20}, {33, 21}, {34, 22}, {35, 23}, {36, 1}, {48, 2}, {51, 1}}},
         {MenuLayout::K100, 0,
-         {{31, 1}, {32, 20}, {33, 21}, {34, 22}, {35, 23}, {36, 1}, {37, 2}, {38, 3}, {39, 4}, {40, 1}, {48, 2}}},
+            {{31, 1}, {32, 20}, {33, 21}, {34, 22}, {35, 23}, {36, 1}, {37, 2}, {38, 3}, {39, 4},
+                {40, 1}, {48, 2}}},
         {MenuLayout::K400, 1, {{31, 1}, {32, 20}, {33, 21}, {34, 22}, {35, 23}, {48, 2}}},
         {MenuLayout::K500, 1,
-         {{31, 1}, {32, 20}, {33, 21}, {34, 22}, {35, 23}, {36, 1}, {40, 1}, {41, 179}, {42, 58}, {43, 57},
-          {44, 0}, {45, 89}, {46, 44}, {47, 43}, {48, 2}, {51, 1}}},
-        {MenuLayout::K600, 1, {{31, 0}, {32, 1}, {33, 1}, {34, 20}, {35, 21}, {36, 22}, {37, 23}, {48, 2}}},
-        {MenuLayout::K800, 0, {{31, 0}, {32, 1}, {33, 1}, {34, 20}, {35, 21}, {36, 22}, {37, 23}, {48, 2}}},
+            {{31, 1}, {32, 20}, {33, 21}, {34, 22}, {35, 23}, {36, 1}, {40, 1}, {41, 179}, {42, 58},
+                {43, 57}, {44, 0}, {45, 89}, {46, 44}, {47, 43}, {48, 2}, {51, 1}}},
+        {MenuLayout::K600, 1,
+            {{31, 0}, {32, 1}, {33, 1}, {34, 20}, {35, 21}, {36, 22}, {37, 23}, {48, 2}}},
+        {MenuLayout::K800, 0,
+            {{31, 0}, {32, 1}, {33, 1}, {34, 20}, {35, 21}, {36, 22}, {37, 23}, {48, 2}}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.layout));
         EXPECT_EQ(bytesOf(buildMenuRecord(c.layout, richSettings(), richExtras(), context)),
-                  expectedRecord(c.tail, c.byte9));
+            expectedRecord(c.tail, c.byte9));
     }
 }
 
@@ -167,12 +172,13 @@ TEST(FactoryRecord, StandardFamilyFromTheResetForm)
     const ConfigRecord r = buildStandardFactoryRecord(clock, RecordContext{1, 7});
     EXPECT_EQ(clock.Year, 2031) << "the clamped year is written back";
     std::vector<std::uint8_t> expected(60, 0);
-    const std::map<std::size_t, std::uint8_t> set = {
-        {1, 1}, {2, 1}, {4, 9}, {6, 1}, {9, 1}, {10, 1}, {14, 21}, {15, 6}, {16, 15},
-        {17, 10}, {18, 20}, {19, 30}, {29, 1}, {30, 7}, {48, 1}, {51, 1}};
+    const std::map<std::size_t, std::uint8_t> set
+        = {{1, 1}, {2, 1}, {4, 9}, {6, 1}, {9, 1}, {10, 1}, {14, 21}, {15, 6}, {16, 15}, {17, 10},
+            {18, 20}, {19, 30}, {29, 1}, {30, 7}, {48, 1}, {51, 1}};
     for (const auto &[i, v] : set)
         expected[i] = v;
-    const std::uint16_t crc = crc16Of(std::vector<std::uint8_t>(expected.begin(), expected.begin() + 50));
+    const std::uint16_t crc
+        = crc16Of(std::vector<std::uint8_t>(expected.begin(), expected.begin() + 50));
     expected[56] = crc & 0xFF;
     expected[57] = crc >> 8;
     expected[58] = 0x0D;
@@ -200,8 +206,8 @@ TEST(CollectRules, IntervalVideoLengthAndClock)
         int clamped;
         int byte;
     };
-    for (const YearCase c : {YearCase{2035, 2031, 21}, YearCase{2009, 2010, 0}, YearCase{2010, 2010, 0},
-                             YearCase{2031, 2031, 21}, YearCase{2024, 2024, 14}}) {
+    for (const YearCase c : {YearCase{2035, 2031, 21}, YearCase{2009, 2010, 0},
+             YearCase{2010, 2010, 0}, YearCase{2031, 2031, 21}, YearCase{2024, 2024, 14}}) {
         CameraClock clock{c.year, 2, 3, 4, 5, 6};
         collectClock(clock, s);
         EXPECT_EQ(clock.Year, c.clamped) << c.year;

@@ -16,10 +16,10 @@ namespace {
 
 using CellKey = std::tuple<std::string, std::string, std::string>;
 
-std::map<CellKey, std::string> indexRows(const std::vector<TextRow>& rows)
+std::map<CellKey, std::string> indexRows(const std::vector<TextRow> &rows)
 {
     std::map<CellKey, std::string> cells;
-    for (const TextRow& r : rows)
+    for (const TextRow &r : rows)
         EXPECT_TRUE(cells.emplace(CellKey{r.table, r.key, r.language}, r.text).second)
             << "duplicate " << r.table << " / " << r.key << " / " << r.language;
     return cells;
@@ -32,22 +32,33 @@ std::string exportAll()
     return out.str();
 }
 
-}  // namespace
+} // namespace
 
 TEST(I18nExport, FieldEscapingRoundTrips)
 {
     const std::string cases[] = {
-        "", "plain", "Programmversion ", " leading", "a\tb", "line\nbreak", "cr\r", "back\\slash",
-        "\\t is not a tab", "\\", "Note\uFF1A0=Unlimited", "Чувст. PIR ", "\t\n\\\r",
+        "",
+        "plain",
+        "Programmversion ",
+        " leading",
+        "a\tb",
+        "line\nbreak",
+        "cr\r",
+        "back\\slash",
+        "\\t is not a tab",
+        "\\",
+        "Note\uFF1A0=Unlimited",
+        "Чувст. PIR ",
+        "\t\n\\\r",
     };
-    for (const std::string& text : cases) {
+    for (const std::string &text : cases) {
         const std::string escaped = escapeTsvField(text);
         EXPECT_EQ(escaped.find_first_of("\t\n\r"), std::string::npos) << escaped;
         EXPECT_EQ(unescapeTsvField(escaped), text) << escaped;
     }
     EXPECT_EQ(escapeTsvField("a\tb\nc\\d"), "a\\tb\\nc\\\\d");
 
-    for (const char* malformed : {"ends in \\", "\\x", "\\"})
+    for (const char *malformed : {"ends in \\", "\\x", "\\"})
         EXPECT_FALSE(unescapeTsvField(malformed).has_value()) << malformed;
 }
 
@@ -61,8 +72,8 @@ TEST(I18nExport, SheetReadBackEqualsTheTables)
     // Check the read-back sheet against the lookups themselves, so that a
     // table left out of the export is found too.
     const auto cells = indexRows(*rows);
-    std::size_t expected = 16;  // language list: 15 entries and the Chinese-system entry 0
-    for (const CaptionTable* t : allCaptionTables()) {
+    std::size_t expected = 16; // language list: 15 entries and the Chinese-system entry 0
+    for (const CaptionTable *t : allCaptionTables()) {
         for (int lang = 1; lang <= kLanguageCount; ++lang) {
             const auto it = cells.find({std::string(t->key), "caption", std::to_string(lang)});
             ASSERT_NE(it, cells.end()) << t->key << " " << lang;
@@ -70,7 +81,7 @@ TEST(I18nExport, SheetReadBackEqualsTheTables)
             ++expected;
         }
     }
-    for (const CaptionObjectTable* t : allCaptionObjectTables()) {
+    for (const CaptionObjectTable *t : allCaptionObjectTables()) {
         for (int entry = 0; entry <= kLanguageCount; ++entry) {
             const auto it = cells.find({std::string(t->key), "caption", std::to_string(entry)});
             ASSERT_NE(it, cells.end()) << t->key << " " << entry;
@@ -78,18 +89,19 @@ TEST(I18nExport, SheetReadBackEqualsTheTables)
             ++expected;
         }
     }
-    for (const OptionTable* t : allOptionTables()) {
+    for (const OptionTable *t : allOptionTables()) {
         for (int lang = 1; lang <= kLanguageCount; ++lang) {
             const auto entries = options(*t, lang);
             for (std::size_t e = 0; e < entries.size(); ++e) {
-                const auto it = cells.find({std::string(t->key), "entry " + std::to_string(e), std::to_string(lang)});
+                const auto it = cells.find(
+                    {std::string(t->key), "entry " + std::to_string(e), std::to_string(lang)});
                 ASSERT_NE(it, cells.end()) << t->key << " " << lang << " " << e;
                 EXPECT_EQ(it->second, entries[e]);
                 ++expected;
             }
         }
     }
-    for (const Message* m : allMessages()) {
+    for (const Message *m : allMessages()) {
         EXPECT_EQ(cells.at({std::string(m->key), "message", "1"}), m->chinese);
         EXPECT_EQ(cells.at({std::string(m->key), "message", "2"}), m->english);
         expected += 2;
@@ -108,9 +120,11 @@ TEST(I18nExport, SheetKeepsSpacesAndOneLinePerText)
 {
     const std::string sheet = exportAll();
     EXPECT_EQ(sheet.rfind("table\tkey\tlanguage\ttext\n", 0), 0u);
-    EXPECT_NE(sheet.find("\nmainwindow.VersionPrefix\tcaption\t3\tProgrammversion \n"), std::string::npos);
-    EXPECT_NE(sheet.find("\ncamera.FactoryFileGenerated\tmessage\t1\t 相机菜单出厂设置文件已经生成\n"),
-              std::string::npos);
+    EXPECT_NE(sheet.find("\nmainwindow.VersionPrefix\tcaption\t3\tProgrammversion \n"),
+        std::string::npos);
+    EXPECT_NE(
+        sheet.find("\ncamera.FactoryFileGenerated\tmessage\t1\t 相机菜单出厂设置文件已经生成\n"),
+        std::string::npos);
     EXPECT_NE(sheet.find("\ncamera.PictureCountOptions\tentry 0\t8\t1 slika\n"), std::string::npos);
     // Every line has exactly four fields.
     std::istringstream in(sheet);
@@ -123,13 +137,13 @@ TEST(I18nExport, ReaderRejectsMalformedSheets)
 {
     const std::string header = "table\tkey\tlanguage\ttext\n";
     const std::string bad[] = {
-        "",                                          // no header
-        "t\tk\tl\tx\n",                              // wrong header
-        header + "t\tk\t1\n",                        // three fields
-        header + "t\tk\t1\tx\ty\n",                  // five fields
-        header + "t\tk\t1\tbad \\q escape\n",        // unknown escape
+        "",                                   // no header
+        "t\tk\tl\tx\n",                       // wrong header
+        header + "t\tk\t1\n",                 // three fields
+        header + "t\tk\t1\tx\ty\n",           // five fields
+        header + "t\tk\t1\tbad \\q escape\n", // unknown escape
     };
-    for (const std::string& sheet : bad) {
+    for (const std::string &sheet : bad) {
         std::istringstream in(sheet);
         EXPECT_FALSE(readTsv(in).has_value()) << sheet;
     }

@@ -26,11 +26,17 @@ bool isUtf8(std::string_view s)
             ++i;
             continue;
         } else if ((c & 0xE0) == 0xC0) {
-            extra = 1; min = 0x80; cp = c & 0x1F;
+            extra = 1;
+            min = 0x80;
+            cp = c & 0x1F;
         } else if ((c & 0xF0) == 0xE0) {
-            extra = 2; min = 0x800; cp = c & 0x0F;
+            extra = 2;
+            min = 0x800;
+            cp = c & 0x0F;
         } else if ((c & 0xF8) == 0xF0) {
-            extra = 3; min = 0x10000; cp = c & 0x07;
+            extra = 3;
+            min = 0x10000;
+            cp = c & 0x07;
         } else {
             return false;
         }
@@ -63,26 +69,26 @@ std::vector<std::string> placeholders(std::string_view text)
 
 const int kOutside[] = {0, -1, 16, 100, INT_MIN, INT_MAX};
 
-}  // namespace
+} // namespace
 
 TEST(I18nTables, EveryTableHasEveryLanguageAndValidUtf8)
 {
     // Texts may legitimately be the same in several languages, but none is
     // missing: every cell of the translators' tables holds a text.
-    for (const CaptionTable* t : allCaptionTables()) {
+    for (const CaptionTable *t : allCaptionTables()) {
         for (std::size_t i = 0; i < t->text.size(); ++i) {
             EXPECT_FALSE(t->text[i].empty()) << t->key << " language " << i + 1;
             EXPECT_TRUE(isUtf8(t->text[i])) << t->key << " language " << i + 1;
         }
     }
-    for (const CaptionObjectTable* t : allCaptionObjectTables()) {
+    for (const CaptionObjectTable *t : allCaptionObjectTables()) {
         for (std::size_t i = 0; i < t->text.size(); ++i) {
             EXPECT_FALSE(t->text[i].empty()) << t->key << " entry " << i;
             EXPECT_TRUE(isUtf8(t->text[i])) << t->key << " entry " << i;
         }
         EXPECT_EQ(t->text[0], t->text[2]) << t->key << ": entry 0 holds the English text";
     }
-    for (const OptionTable* t : allOptionTables()) {
+    for (const OptionTable *t : allOptionTables()) {
         ASSERT_GE(t->count, 2u) << t->key;
         ASSERT_LE(t->count, 4u) << t->key;
         for (std::size_t lang = 0; lang < t->rows.size(); ++lang) {
@@ -90,12 +96,13 @@ TEST(I18nTables, EveryTableHasEveryLanguageAndValidUtf8)
                 const auto text = t->rows[lang][e];
                 // Every row has exactly `count` entries, so every language
                 // offers the same positions.
-                EXPECT_EQ(!text.empty(), e < t->count) << t->key << " language " << lang + 1 << " entry " << e;
+                EXPECT_EQ(!text.empty(), e < t->count)
+                    << t->key << " language " << lang + 1 << " entry " << e;
                 EXPECT_TRUE(isUtf8(text)) << t->key;
             }
         }
     }
-    for (const Message* m : allMessages()) {
+    for (const Message *m : allMessages()) {
         EXPECT_FALSE(m->chinese.empty()) << m->key;
         EXPECT_FALSE(m->english.empty()) << m->key;
         EXPECT_TRUE(isUtf8(m->chinese) && isUtf8(m->english)) << m->key;
@@ -112,10 +119,14 @@ TEST(I18nTables, RegistriesHoldEveryTableOnceUnderAUniqueKey)
         EXPECT_TRUE(keys.insert(key).second) << "duplicate key " << key;
         EXPECT_NE(key.find('.'), std::string_view::npos) << key;
     };
-    for (const CaptionTable* t : allCaptionTables()) note(t->key);
-    for (const OptionTable* t : allOptionTables()) note(t->key);
-    for (const CaptionObjectTable* t : allCaptionObjectTables()) note(t->key);
-    for (const Message* m : allMessages()) note(m->key);
+    for (const CaptionTable *t : allCaptionTables())
+        note(t->key);
+    for (const OptionTable *t : allOptionTables())
+        note(t->key);
+    for (const CaptionObjectTable *t : allCaptionObjectTables())
+        note(t->key);
+    for (const Message *m : allMessages())
+        note(m->key);
     EXPECT_EQ(keys.size(), total);
 
     // 7 main window + 3 buttons + 10 MMS/SMTP + 8 MMS + 11 SMTP + 33 camera.
@@ -128,7 +139,7 @@ TEST(I18nTables, RegistriesHoldEveryTableOnceUnderAUniqueKey)
 TEST(I18nTables, CellsInEveryScriptAndTheQuirksOfTheTables)
 {
     struct Cell {
-        const CaptionTable* table;
+        const CaptionTable *table;
         int language;
         std::string_view text;
     };
@@ -173,8 +184,9 @@ TEST(I18nTables, CellsInEveryScriptAndTheQuirksOfTheTables)
         {&mmssmtp::SmsRemoteControl, 6, "Contr\u00F4le\u00A0\u00E0\u00A0distance\u00A0SMS"},
         {&smtp::SmtpStatus, 12, "Stanu\u00A0SMTP"},
     };
-    for (const Cell& c : cells)
-        EXPECT_EQ(caption(*c.table, c.language), c.text) << c.table->key << " language " << c.language;
+    for (const Cell &c : cells)
+        EXPECT_EQ(caption(*c.table, c.language), c.text)
+            << c.table->key << " language " << c.language;
 
     EXPECT_EQ(caption(camera::SidePir, 10), "サイドセンサー");
     EXPECT_EQ(caption(camera::SdCycle, 11), "SD kortelė ciklas");
@@ -183,7 +195,7 @@ TEST(I18nTables, CellsInEveryScriptAndTheQuirksOfTheTables)
 TEST(I18nTables, OptionListsInSeveralLanguages)
 {
     struct Row {
-        const OptionTable* table;
+        const OptionTable *table;
         int language;
         Texts entries;
     };
@@ -205,8 +217,9 @@ TEST(I18nTables, OptionListsInSeveralLanguages)
         {&mms::ModeOptions, 4, {"Auto", "Käsikirja"}},
         {&smtp::StatusOptions, 1, {"关闭", "VGA", "短信"}},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(options(*r.table, r.language), r.entries) << r.table->key << " language " << r.language;
+    for (const Row &r : rows)
+        EXPECT_EQ(options(*r.table, r.language), r.entries)
+            << r.table->key << " language " << r.language;
 }
 
 TEST(I18nTables, RelatedTablesAgreeInEveryLanguage)
@@ -246,9 +259,11 @@ TEST(I18nTables, OutOfRangeIndicesReadEnglish)
         EXPECT_FALSE(isValidLanguage(outside));
         EXPECT_EQ(caption(mainwindow::VersionPrefix, outside), "Version");
         EXPECT_EQ(caption(smtp::ServerPort, outside), "Port");
-        EXPECT_EQ(options(camera::CaptureModeOptions, outside), (Texts{"Camera", "Video", "Camera+Video"}));
+        EXPECT_EQ(options(camera::CaptureModeOptions, outside),
+            (Texts{"Camera", "Video", "Camera+Video"}));
         EXPECT_EQ(caption(camera::SidePir, outside), "Side PIR");
-        EXPECT_EQ(message(camera::MenuFileGenerated, outside), "Camera menu configuration file is generated");
+        EXPECT_EQ(message(camera::MenuFileGenerated, outside),
+            "Camera menu configuration file is generated");
     }
     EXPECT_TRUE(isValidLanguage(1));
     EXPECT_TRUE(isValidLanguage(15));
@@ -266,8 +281,10 @@ TEST(I18nTables, MessagesAreChineseOnlyForLanguageOne)
         EXPECT_EQ(message(shared::OutOfRange, lang), "Please enter an integer between %d and %d!");
         // The dialog layer's own messages follow the same rule.
         EXPECT_EQ(message(framework::EnterInteger, lang), "Please enter an integer.");
-        EXPECT_EQ(message(framework::TooManyCharacters, lang), "Please enter no more than %1 characters.");
-        EXPECT_EQ(message(framework::IntegerBetween, lang), "Please enter an integer between %1 and %2.");
+        EXPECT_EQ(message(framework::TooManyCharacters, lang),
+            "Please enter no more than %1 characters.");
+        EXPECT_EQ(
+            message(framework::IntegerBetween, lang), "Please enter an integer between %1 and %2.");
     }
     EXPECT_EQ(message(framework::EnterInteger, 1), "请输入一个整数。");
     EXPECT_EQ(message(framework::TooManyCharacters, 1), "输入的字符请不要多于 %1 个。");
@@ -282,7 +299,8 @@ TEST(I18nTables, MessagesAreChineseOnlyForLanguageOne)
     EXPECT_EQ(message(mms::GatewayDotError, 1), "彩信网关错误(.)");
     EXPECT_EQ(message(mms::GatewayDotErrorK600, 1), "网关错误(.)");
     EXPECT_EQ(message(mms::SetPhone1, 2), message(mms::PhoneError01, 2));
-    EXPECT_EQ(message(mms::FileGenerated, 5), "MMS configuration file (URL|APN|Gateway|Port ...) has been generated");
+    EXPECT_EQ(message(mms::FileGenerated, 5),
+        "MMS configuration file (URL|APN|Gateway|Port ...) has been generated");
 }
 
 TEST(I18nTables, LanguageList)

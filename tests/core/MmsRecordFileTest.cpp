@@ -85,13 +85,38 @@ TEST(MmsSettingsRecord, FieldCases)
         {"SMS control 0 hours", [](MmsSettings &s) { s.smsRemoteControl = 0; }, 10, 0},
         {"first send position", [](MmsSettings &s) { s.sendPosition = 0; }, 1, 1},
         {"domestic", [](MmsSettings &s) { s.international = false; }, 7, 0},
-        {"Manual: country", [](MmsSettings &s) { s.autoMode = false; s.countryPosition = 2; }, 8, 0x80},
-        {"Manual: operator", [](MmsSettings &s) { s.autoMode = false; s.operatorPosition = 1; }, 9, 0},
+        {"Manual: country",
+            [](MmsSettings &s) {
+                s.autoMode = false;
+                s.countryPosition = 2;
+            },
+            8, 0x80},
+        {"Manual: operator",
+            [](MmsSettings &s) {
+                s.autoMode = false;
+                s.operatorPosition = 1;
+            },
+            9, 0},
         {"Manual: mode flag", [](MmsSettings &s) { s.autoMode = false; }, 55, 0},
-        {"Auto: third country", [](MmsSettings &s) { s.autoMode = true; s.countryPosition = 2; }, 8, 2},
-        {"Auto: second operator", [](MmsSettings &s) { s.autoMode = true; s.operatorPosition = 1; }, 9, 1},
+        {"Auto: third country",
+            [](MmsSettings &s) {
+                s.autoMode = true;
+                s.countryPosition = 2;
+            },
+            8, 2},
+        {"Auto: second operator",
+            [](MmsSettings &s) {
+                s.autoMode = true;
+                s.operatorPosition = 1;
+            },
+            9, 1},
         {"Auto: mode flag", [](MmsSettings &s) { s.autoMode = true; }, 55, 1},
-        {"Auto: last country", [](MmsSettings &s) { s.autoMode = true; s.countryPosition = 43; }, 8, 43},
+        {"Auto: last country",
+            [](MmsSettings &s) {
+                s.autoMode = true;
+                s.countryPosition = 43;
+            },
+            8, 43},
     };
     for (const Case &c : cases) {
         MmsSettings s = manualSettings();
@@ -114,8 +139,8 @@ TEST(MmsTextRecords, EachTextInItsRecord)
     s.phone2 = "phone2";
     s.phone3 = "phone3";
     const SealedContent records = buildMmsRecords(s);
-    const char *order[] = {"url",   "apn",     "gateway",  "port",   "phone1",
-                           "email", "account", "password", "phone2", "phone3"};
+    const char *order[] = {"url", "apn", "gateway", "port", "phone1", "email", "account",
+        "password", "phone2", "phone3"};
     for (std::size_t i = 0; i < std::size(order); ++i) {
         EXPECT_EQ(textOf(records[i + 1]), order[i]) << "record " << i + 1;
         EXPECT_EQ(records[i + 1][57], std::string_view(order[i]).size()) << "record " << i + 1;
@@ -131,7 +156,8 @@ TEST(MmsTextRecords, StoredBytes)
     s.password = "Müller€"; // two characters outside ASCII, one of them outside code page 437
     const SealedContent plain = buildMmsRecords(s);
     const std::vector<std::uint8_t> sealed = SealedFile::seal(plain, mmsTrailerAddend(s));
-    auto stored = [&](std::size_t record, std::size_t byte) { return sealed[record * kRecordSize + byte]; };
+    auto stored
+        = [&](std::size_t record, std::size_t byte) { return sealed[record * kRecordSize + byte]; };
 
     // A 50-character URL fills the scrambled bytes; its terminator is byte 50, unscrambled.
     for (std::size_t i = 0; i < 50; ++i)
@@ -203,8 +229,8 @@ TEST(MmsSealedFile, CheckValueOfInternationalAndDomesticSettings)
     international.phone3 = "020288";
     const SealedContent internationalRecords = buildMmsRecords(international);
     ASSERT_EQ(storedCheckValue(SealedFile::seal(internationalRecords, 0)), 65530);
-    const std::vector<std::uint8_t> sealedInternational =
-        SealedFile::seal(internationalRecords, mmsTrailerAddend(international));
+    const std::vector<std::uint8_t> sealedInternational
+        = SealedFile::seal(internationalRecords, mmsTrailerAddend(international));
     EXPECT_EQ(sealedInternational[716], 0x0C);
     EXPECT_EQ(sealedInternational[717], 0x00);
 
@@ -212,7 +238,8 @@ TEST(MmsSealedFile, CheckValueOfInternationalAndDomesticSettings)
     domestic.phone3 = "026761";
     const SealedContent domesticRecords = buildMmsRecords(domestic);
     ASSERT_EQ(storedCheckValue(SealedFile::seal(domesticRecords, 0)), 65530);
-    const std::vector<std::uint8_t> sealedDomestic = SealedFile::seal(domesticRecords, mmsTrailerAddend(domestic));
+    const std::vector<std::uint8_t> sealedDomestic
+        = SealedFile::seal(domesticRecords, mmsTrailerAddend(domestic));
     EXPECT_EQ(sealedDomestic[716], 0xFA);
     EXPECT_EQ(sealedDomestic[717], 0xFF);
 }
@@ -221,7 +248,7 @@ TEST(MmsPreset, LoadsTheChosenCountryAndOperator)
 {
     MmsSettings s = manualSettings();
     s.autoMode = true;
-    s.countryPosition = 3; // United Kingdom
+    s.countryPosition = 3;  // United Kingdom
     s.operatorPosition = 1; // O2
     loadMmsPreset(s);
     const MmsPreset o2 = mmsPreset(3, 1);
@@ -255,7 +282,7 @@ TEST(MmsFile, WritesSetupDatAndRemovesTheWorkFile)
         const WriteResult result = writeMmsFile(folder.str(), s);
         ASSERT_TRUE(result) << result.reason;
         EXPECT_EQ(readFile(folder.path() / "setup.dat"),
-                  SealedFile::seal(buildMmsRecords(s), international ? 18 : 0));
+            SealedFile::seal(buildMmsRecords(s), international ? 18 : 0));
         EXPECT_EQ(folder.entries(), std::vector<std::string>{"setup.dat"});
     }
 }
@@ -266,19 +293,19 @@ TEST(MmsFile, FailuresLeaveTheFolderAsItWas)
     const std::string earlier = "earlier setup";
     const std::vector<std::uint8_t> earlierBytes(earlier.begin(), earlier.end());
 
-    {   // The folder does not exist.
+    { // The folder does not exist.
         TempFolder parent;
         const WriteResult r = writeMmsFile((parent.path() / "missing").string(), s);
         EXPECT_FALSE(r);
         EXPECT_TRUE(parent.entries().empty());
     }
-    {   // setup.dat is a folder.
+    { // setup.dat is a folder.
         TempFolder folder;
         std::filesystem::create_directory(folder.path() / "setup.dat");
         EXPECT_FALSE(writeMmsFile(folder.str(), s));
         EXPECT_EQ(folder.entries(), std::vector<std::string>{"setup.dat"});
     }
-    {   // The path would not fit the path buffer.
+    { // The path would not fit the path buffer.
         TempFolder folder;
         const std::filesystem::path deep = folder.path() / std::string(100, 'd');
         std::filesystem::create_directory(deep);

@@ -63,7 +63,8 @@ TEST(OperatorPresets, FilledValuesFitTheirFields)
             EXPECT_LE(p.port.size(), PresetLimits::Port);
             EXPECT_LE(p.account.size(), PresetLimits::Account);
             EXPECT_LE(p.password.size(), PresetLimits::Password);
-            for (const std::string_view text : {p.url, p.apn, p.gateway, p.port, p.account, p.password})
+            for (const std::string_view text :
+                {p.url, p.apn, p.gateway, p.port, p.account, p.password})
                 EXPECT_TRUE(isAscii(text)) << text;
             if (p.empty())
                 continue;
@@ -72,7 +73,8 @@ TEST(OperatorPresets, FilledValuesFitTheirFields)
             EXPECT_FALSE(p.apn.empty());
             EXPECT_EQ(p.gateway.empty(), p.port.empty()) << "a gateway comes with its port";
             EXPECT_TRUE(isDigits(p.port)) << p.port;
-            EXPECT_TRUE(p.gateway.empty() || p.gateway.find('.') != std::string_view::npos) << p.gateway;
+            EXPECT_TRUE(p.gateway.empty() || p.gateway.find('.') != std::string_view::npos)
+                << p.gateway;
         }
     }
 
@@ -104,7 +106,8 @@ TEST(OperatorPresets, LookupsStayInsideTheTables)
     EXPECT_EQ(mmsPreset(0, 2), MmsPreset{});
     EXPECT_EQ(gprsPreset(0, 2), GprsPreset{});
 
-    const std::pair<int, int> outside[] = {{-1, 0}, {44, 0}, {0, -1}, {0, 10}, {3, 9}, {1000, 1000}};
+    const std::pair<int, int> outside[]
+        = {{-1, 0}, {44, 0}, {0, -1}, {0, 10}, {3, 9}, {1000, 1000}};
     for (const auto &[list, op] : outside) {
         EXPECT_EQ(mmsPreset(list, op), MmsPreset{}) << list << "/" << op;
         EXPECT_EQ(gprsPreset(list, op), GprsPreset{}) << list << "/" << op;

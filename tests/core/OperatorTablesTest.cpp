@@ -37,7 +37,8 @@ TEST(OperatorTables, CountryNamesDifferFromEnglishOnlyWhereTheyShould)
                 differing.insert(country);
         }
         const auto it = exceptions.find(language);
-        EXPECT_EQ(differing, it == exceptions.end() ? std::set<int>{} : it->second) << "language " << language;
+        EXPECT_EQ(differing, it == exceptions.end() ? std::set<int>{} : it->second)
+            << "language " << language;
     }
 
     EXPECT_EQ(countryName(1, 0), "中国");
@@ -77,7 +78,8 @@ TEST(OperatorTables, OtherLabelPerLanguage)
 
 TEST(OperatorTables, GprsCountryListSkipsTheCaymanIslands)
 {
-    const std::pair<int, int> positions[] = {{0, 0}, {40, 40}, {41, 42}, {42, 43}, {-1, -1}, {43, -1}};
+    const std::pair<int, int> positions[]
+        = {{0, 0}, {40, 40}, {41, 42}, {42, 43}, {-1, -1}, {43, -1}};
     for (const auto &[position, country] : positions)
         EXPECT_EQ(gprsCountryIndex(position), country) << position;
 
@@ -159,6 +161,7 @@ TEST(OperatorTables, NameEntriesListEveryNameOnce)
             lookedUp = gprsOperatorNames(e.list).at(static_cast<std::size_t>(e.entry));
         else if (e.table == "ChinaOperatorsInChinese")
             lookedUp = mmsOperatorNames(e.list, e.language).at(static_cast<std::size_t>(e.entry));
-        EXPECT_EQ(e.text, lookedUp) << e.table << " " << e.language << " " << e.list << "/" << e.entry;
+        EXPECT_EQ(e.text, lookedUp)
+            << e.table << " " << e.language << " " << e.list << "/" << e.entry;
     }
 }

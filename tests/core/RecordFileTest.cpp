@@ -63,7 +63,7 @@ TEST(MenuFile, WritesTheSixtyBytesAndReplacesAnEarlierFile)
     ASSERT_TRUE(result) << result.reason;
     EXPECT_EQ(result.path, (folder.path() / "menu.dat").string());
     EXPECT_EQ(readFile(folder.path() / "menu.dat"),
-              std::vector<std::uint8_t>(record.bytes.begin(), record.bytes.end()));
+        std::vector<std::uint8_t>(record.bytes.begin(), record.bytes.end()));
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"menu.dat"});
 }
 
@@ -97,7 +97,7 @@ TEST(SealedFile, TrailerAddendsAndTheWrapPast65535)
     const auto international = SealedFile::seal(plain, TrailerAddend::MmsInternational);
     const auto domestic = SealedFile::seal(plain, TrailerAddend::MmsDomestic);
     EXPECT_EQ(std::vector<std::uint8_t>(smtp.begin(), smtp.begin() + 716),
-              std::vector<std::uint8_t>(international.begin(), international.begin() + 716));
+        std::vector<std::uint8_t>(international.begin(), international.begin() + 716));
     EXPECT_EQ(static_cast<std::uint16_t>(trailerValue(international) - trailerValue(smtp)), 3);
     EXPECT_EQ(static_cast<std::uint16_t>(trailerValue(smtp) - trailerValue(domestic)), 15);
 
@@ -113,7 +113,7 @@ TEST(SealedFile, TrailerAddendsAndTheWrapPast65535)
     ASSERT_TRUE(found);
     const std::uint16_t crc = trailerValue(SealedFile::seal(nearTop, 0));
     EXPECT_EQ(trailerValue(SealedFile::seal(nearTop, TrailerAddend::MmsInternational)),
-              static_cast<std::uint16_t>(crc + 18 - 65536));
+        static_cast<std::uint16_t>(crc + 18 - 65536));
 }
 
 TEST(SealedFile, WritesThroughTheWorkFileAndRemovesIt)
@@ -122,9 +122,11 @@ TEST(SealedFile, WritesThroughTheWorkFileAndRemovesIt)
     writeFile(folder.path() / "mms.dat", "left over from an earlier run");
     const SealedContent plain = sampleContent();
 
-    const WriteResult result = SealedFile::write(folder.str(), kSetupFileName, plain, TrailerAddend::MmsDomestic);
+    const WriteResult result
+        = SealedFile::write(folder.str(), kSetupFileName, plain, TrailerAddend::MmsDomestic);
     ASSERT_TRUE(result) << result.reason;
-    EXPECT_EQ(readFile(folder.path() / "setup.dat"), SealedFile::seal(plain, TrailerAddend::MmsDomestic));
+    EXPECT_EQ(
+        readFile(folder.path() / "setup.dat"), SealedFile::seal(plain, TrailerAddend::MmsDomestic));
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"setup.dat"});
 }
 
@@ -145,22 +147,23 @@ TEST(RecordFileFailures, ReportAndLeaveTheFolderAsItWas)
     const Writer writers[] = {
         {"menu", kMenuFileName, [&](const std::string &f) { return writeMenuFile(f, menu); }},
         {"setup", kSetupFileName,
-         [&](const std::string &f) { return SealedFile::write(f, kSetupFileName, plain, 18); }},
-        {"smtp", kSmtpFileName, [&](const std::string &f) { return SealedFile::write(f, kSmtpFileName, plain, 15); }},
+            [&](const std::string &f) { return SealedFile::write(f, kSetupFileName, plain, 18); }},
+        {"smtp", kSmtpFileName,
+            [&](const std::string &f) { return SealedFile::write(f, kSmtpFileName, plain, 15); }},
     };
 
     for (const Writer &writer : writers) {
         SCOPED_TRACE(writer.name);
         const std::string target(writer.fileName);
 
-        {   // The folder does not exist.
+        { // The folder does not exist.
             TempFolder parent;
             const WriteResult r = writer.write((parent.path() / "missing").string());
             EXPECT_FALSE(r);
             EXPECT_FALSE(r.reason.empty());
             EXPECT_TRUE(parent.entries().empty());
         }
-        {   // The target is a folder.
+        { // The target is a folder.
             TempFolder folder;
             std::filesystem::create_directory(folder.path() / target);
             const WriteResult r = writer.write(folder.str());
@@ -168,30 +171,32 @@ TEST(RecordFileFailures, ReportAndLeaveTheFolderAsItWas)
             EXPECT_NE(r.path.find(target), std::string::npos);
             EXPECT_EQ(folder.entries(), std::vector<std::string>{target});
         }
-        {   // The path would not fit the path buffer.
+        { // The path would not fit the path buffer.
             TempFolder folder;
             const std::filesystem::path deep = folder.path() / std::string(100, 'd');
             std::filesystem::create_directory(deep);
             writeFile(deep / target, earlier);
             EXPECT_FALSE(writer.write(deep.string()));
-            EXPECT_EQ(readFile(deep / target), std::vector<std::uint8_t>(earlier.begin(), earlier.end()));
+            EXPECT_EQ(
+                readFile(deep / target), std::vector<std::uint8_t>(earlier.begin(), earlier.end()));
         }
-        {   // The temporary file cannot be created: an earlier file survives untouched.
+        { // The temporary file cannot be created: an earlier file survives untouched.
             TempFolder folder;
             writeFile(folder.path() / target, earlier);
             std::filesystem::create_directory(folder.path() / ("~" + target + ".tmp"));
             EXPECT_FALSE(writer.write(folder.str()));
-            EXPECT_EQ(readFile(folder.path() / target), std::vector<std::uint8_t>(earlier.begin(), earlier.end()));
+            EXPECT_EQ(readFile(folder.path() / target),
+                std::vector<std::uint8_t>(earlier.begin(), earlier.end()));
             EXPECT_FALSE(std::filesystem::exists(folder.path() / "mms.dat"));
         }
 #ifndef _WIN32
-        {   // A read-only folder.
+        { // A read-only folder.
             TempFolder folder;
             writeFile(folder.path() / target, earlier);
-            std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_write
-                                             | std::filesystem::perms::group_write
-                                             | std::filesystem::perms::others_write,
-                                         std::filesystem::perm_options::remove);
+            std::filesystem::permissions(folder.path(),
+                std::filesystem::perms::owner_write | std::filesystem::perms::group_write
+                    | std::filesystem::perms::others_write,
+                std::filesystem::perm_options::remove);
             {
                 marrowby::test::WithoutRootPrivileges unprivileged;
                 const WriteResult r = writer.write(folder.str());
@@ -199,7 +204,8 @@ TEST(RecordFileFailures, ReportAndLeaveTheFolderAsItWas)
                 EXPECT_FALSE(r.reason.empty());
             }
             EXPECT_EQ(folder.entries(), std::vector<std::string>{target});
-            EXPECT_EQ(readFile(folder.path() / target), std::vector<std::uint8_t>(earlier.begin(), earlier.end()));
+            EXPECT_EQ(readFile(folder.path() / target),
+                std::vector<std::uint8_t>(earlier.begin(), earlier.end()));
         }
 #endif
     }

@@ -71,8 +71,8 @@ TEST(MenuFileFraming, CoversBytes0To49Only)
 
 TEST(RecordScramble, ExamplesAndInverse)
 {
-    const std::pair<std::uint8_t, std::uint8_t> examples[] = {
-        {0x00, 0xFF}, {0x12, 0xDE}, {0x41, 0xEB}, {0x0D, 0x2F}, {0xFF, 0x00}};
+    const std::pair<std::uint8_t, std::uint8_t> examples[]
+        = {{0x00, 0xFF}, {0x12, 0xDE}, {0x41, 0xEB}, {0x0D, 0x2F}, {0xFF, 0x00}};
     for (const auto &[plain, scrambled] : examples)
         EXPECT_EQ(RecordScramble(plain), scrambled) << int(plain);
     for (int b = 0; b < 256; ++b)
@@ -85,7 +85,8 @@ TEST(PutRecordText, SizesAroundTheRecordLimit)
         std::size_t length;
         bool written;
     };
-    for (const Case c : {Case{57, true}, Case{58, true}, Case{59, true}, Case{60, false}, Case{61, false}}) {
+    for (const Case c :
+        {Case{57, true}, Case{58, true}, Case{59, true}, Case{60, false}, Case{61, false}}) {
         ConfigRecord record;
         record[0] = 0x77; // must survive a refused text
         const std::string text(c.length, 'A');
@@ -106,7 +107,8 @@ TEST(PutRecordText, ConvertsToTheOemCodePageAndMeasuresAfterConversion)
     ConfigRecord record;
     // "Müller" and "é" exist in code page 437; Chinese does not and becomes '?'.
     ASSERT_TRUE(PutRecordText("M\xC3\xBCller \xC3\xA9 \xE4\xB8\xAD", record));
-    const std::vector<std::uint8_t> expected = {'M', 0x81, 'l', 'l', 'e', 'r', ' ', 0x82, ' ', '?', 0};
+    const std::vector<std::uint8_t> expected
+        = {'M', 0x81, 'l', 'l', 'e', 'r', ' ', 0x82, ' ', '?', 0};
     EXPECT_EQ(std::vector<std::uint8_t>(record.bytes.begin(), record.bytes.begin() + 11), expected);
 
     // 59 characters of two UTF-8 bytes each still fit: the limit counts converted bytes.
@@ -123,7 +125,7 @@ TEST(RecordText, Utf16Length)
 {
     EXPECT_EQ(utf16Length(""), 0u);
     EXPECT_EQ(utf16Length("abc"), 3u);
-    EXPECT_EQ(utf16Length("\xE4\xB8\xAD\xE6\x96\x87"), 2u);   // two CJK characters
-    EXPECT_EQ(utf16Length("\xF0\x9F\x93\xB7"), 2u);           // one character outside the BMP
+    EXPECT_EQ(utf16Length("\xE4\xB8\xAD\xE6\x96\x87"), 2u); // two CJK characters
+    EXPECT_EQ(utf16Length("\xF0\x9F\x93\xB7"), 2u);         // one character outside the BMP
     EXPECT_EQ(utf16ToUtf8(utf8ToUtf16("Kamera \xD0\x9A\xD0\xB0")), "Kamera \xD0\x9A\xD0\xB0");
 }

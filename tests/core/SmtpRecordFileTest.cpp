@@ -89,8 +89,18 @@ TEST(SmtpSettingsRecord, FieldCases)
         {"99 pictures, units", [](SmtpSettings &s) { s.picturesPerDay = 99; }, 4, 9},
         {"10 pictures, tens", [](SmtpSettings &s) { s.picturesPerDay = 10; }, 3, 1},
         {"10 pictures, units", [](SmtpSettings &s) { s.picturesPerDay = 10; }, 4, 0},
-        {"Manual: operator", [](SmtpSettings &s) { s.autoMode = false; s.operatorIndex = 0; }, 1, 0},
-        {"Manual: country", [](SmtpSettings &s) { s.autoMode = false; s.countryIndex = 7; }, 2, 0x80},
+        {"Manual: operator",
+            [](SmtpSettings &s) {
+                s.autoMode = false;
+                s.operatorIndex = 0;
+            },
+            1, 0},
+        {"Manual: country",
+            [](SmtpSettings &s) {
+                s.autoMode = false;
+                s.countryIndex = 7;
+            },
+            2, 0x80},
         {"Manual: mode flag", [](SmtpSettings &s) { s.autoMode = false; }, 55, 0},
         {"Auto: eleventh country", [](SmtpSettings &s) { s.countryIndex = 10; }, 2, 10},
         {"Auto: last country", [](SmtpSettings &s) { s.countryIndex = 42; }, 2, 42},
@@ -109,9 +119,16 @@ TEST(SmtpTextRecords, EachTextInItsRecord)
     const SmtpSettings s = sampleSettings();
     const SealedContent records = buildSmtpRecords(s, SmtpLayout::K600);
     const std::pair<std::size_t, std::string> expected[] = {
-        {1, s.apn},         {2, s.account},        {3, s.gprsPassword}, {4, s.smtpServer},
-        {5, s.port},        {6, s.senderEmail},    {7, s.senderPassword}, {8, s.phoneNumber},
-        {9, "trail"},       {10, s.recipientEmail},
+        {1, s.apn},
+        {2, s.account},
+        {3, s.gprsPassword},
+        {4, s.smtpServer},
+        {5, s.port},
+        {6, s.senderEmail},
+        {7, s.senderPassword},
+        {8, s.phoneNumber},
+        {9, "trail"},
+        {10, s.recipientEmail},
     };
     for (const auto &[index, text] : expected) {
         EXPECT_EQ(textOf(records[index]), text) << "record " << index;
@@ -127,7 +144,8 @@ TEST(SmtpTextRecords, EmptyTextAsStored)
 {
     SmtpSettings s = sampleSettings();
     s.account.clear(); // an Auto preset without an account
-    const std::vector<std::uint8_t> sealed = SealedFile::seal(buildSmtpRecords(s, SmtpLayout::K200), 15);
+    const std::vector<std::uint8_t> sealed
+        = SealedFile::seal(buildSmtpRecords(s, SmtpLayout::K200), 15);
     const std::size_t base = 2 * kRecordSize;
     for (std::size_t i = 0; i < 50; ++i)
         ASSERT_EQ(sealed[base + i], 0xFF) << i;
@@ -142,11 +160,8 @@ TEST(SmtpUserName, UpToTheFirstAt)
         std::string userName;
     };
     const Case cases[] = {
-        {"abcde@example.com", "abcde"},
-        {"first@second@example.com", "first"},
-        {"@example.com", ""},
-        {"no-at-sign.example.com", "no-at-sign.example.com"},
-        {"", ""},
+        {"abcde@example.com", "abcde"}, {"first@second@example.com", "first"}, {"@example.com", ""},
+        {"no-at-sign.example.com", "no-at-sign.example.com"}, {"", ""},
         {"jörg@example.com", toOemText("jörg")}, // converted to the OEM code page
     };
     for (const Case &c : cases) {
@@ -181,7 +196,7 @@ TEST(SmtpSealedFile, PlainBytesAndCheckValue)
 TEST(SmtpPreset, LoadsTheChosenPositionAndOperator)
 {
     SmtpSettings s = sampleSettings();
-    s.countryIndex = 3; // United Kingdom
+    s.countryIndex = 3;  // United Kingdom
     s.operatorIndex = 1; // O2
     loadGprsPreset(s);
     const GprsPreset o2 = gprsPreset(3, 1);
@@ -207,7 +222,8 @@ TEST(SmtpFile, WritesSmtpDatInBothLayouts)
     for (const SmtpLayout layout : {SmtpLayout::K600, SmtpLayout::K200}) {
         const WriteResult result = writeSmtpFile(folder.str(), s, layout);
         ASSERT_TRUE(result) << result.reason;
-        EXPECT_EQ(readFile(folder.path() / "smtp.dat"), SealedFile::seal(buildSmtpRecords(s, layout), 15));
+        EXPECT_EQ(readFile(folder.path() / "smtp.dat"),
+            SealedFile::seal(buildSmtpRecords(s, layout), 15));
         EXPECT_EQ(folder.entries(), std::vector<std::string>{"smtp.dat"});
     }
 }
@@ -218,18 +234,18 @@ TEST(SmtpFile, FailuresLeaveTheFolderAsItWas)
     const std::string earlier = "earlier smtp";
     const std::vector<std::uint8_t> earlierBytes(earlier.begin(), earlier.end());
 
-    {   // The folder does not exist.
+    { // The folder does not exist.
         TempFolder parent;
         EXPECT_FALSE(writeSmtpFile((parent.path() / "missing").string(), s, SmtpLayout::K600));
         EXPECT_TRUE(parent.entries().empty());
     }
-    {   // smtp.dat is a folder.
+    { // smtp.dat is a folder.
         TempFolder folder;
         std::filesystem::create_directory(folder.path() / "smtp.dat");
         EXPECT_FALSE(writeSmtpFile(folder.str(), s, SmtpLayout::K200));
         EXPECT_EQ(folder.entries(), std::vector<std::string>{"smtp.dat"});
     }
-    {   // The path would not fit the path buffer.
+    { // The path would not fit the path buffer.
         TempFolder folder;
         const std::filesystem::path deep = folder.path() / std::string(100, 'd');
         std::filesystem::create_directory(deep);

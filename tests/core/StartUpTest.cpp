@@ -1,5 +1,5 @@
-#include "app/MemoryPreferenceStore.h"
 #include "app/StartUp.h"
+#include "app/MemoryPreferenceStore.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,8 @@ namespace {
 constexpr std::uint16_t kEnglishUs = 1033;
 constexpr std::uint16_t kGermanGermany = 1031;
 
-MemoryPreferenceStore storeWith(std::initializer_list<std::pair<const char *, std::uint32_t>> numbers)
+MemoryPreferenceStore storeWith(
+    std::initializer_list<std::pair<const char *, std::uint32_t>> numbers)
 {
     MemoryPreferenceStore store;
     store.keyExists = true;
@@ -108,8 +109,8 @@ TEST(StartUp, ModelAndTvMode)
         int expected;
         bool written;
     };
-    for (const Case c : {Case{25, 1, false}, Case{0, 0, false}, Case{19, 19, false}, Case{std::nullopt, 1, true},
-                         Case{0x10003, 3, false}}) {
+    for (const Case c : {Case{25, 1, false}, Case{0, 0, false}, Case{19, 19, false},
+             Case{std::nullopt, 1, true}, Case{0x10003, 3, false}}) {
         MemoryPreferenceStore store = storeWith({{"language", 2}});
         if (c.model)
             store.numbers["model"] = *c.model;
@@ -143,7 +144,7 @@ TEST(StartUp, CompanyIsRewrittenUnlessAShortValueIsThere)
 
 TEST(StartUp, FailuresAreSilentAndDefaultsApply)
 {
-    {   // The key can neither be opened nor created.
+    { // The key can neither be opened nor created.
         MemoryPreferenceStore store;
         store.failCreate = true;
         const AppState state = startUp(store, 5127);
@@ -153,7 +154,7 @@ TEST(StartUp, FailuresAreSilentAndDefaultsApply)
         EXPECT_TRUE(store.numbers.empty());
         EXPECT_TRUE(store.texts.empty());
     }
-    {   // The key exists but refuses to open: it is "created" again and nothing sticks.
+    { // The key exists but refuses to open: it is "created" again and nothing sticks.
         MemoryPreferenceStore store = storeWith({{"language", 5}, {"model", 7}, {"TvMode", 3}});
         store.failOpen = true;
         const AppState state = startUp(store, kEnglishUs);
@@ -161,7 +162,7 @@ TEST(StartUp, FailuresAreSilentAndDefaultsApply)
         EXPECT_EQ(state.ModelIndex, 1);
         EXPECT_EQ(state.TvMode, 0);
     }
-    {   // Unreadable values and refused writes.
+    { // Unreadable values and refused writes.
         MemoryPreferenceStore store = storeWith({{"language", 5}, {"model", 7}, {"TvMode", 3}});
         store.unreadable = {"language", "model", "TvMode", "Company"};
         store.failWrites = true;

@@ -25,16 +25,16 @@ public:
         path_ = std::filesystem::temp_directory_path()
             / ("marrowby-test-" + std::to_string(device()) + std::to_string(device()));
         std::filesystem::create_directories(path_);
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all | std::filesystem::perms::group_read
-                                                | std::filesystem::perms::group_exec
-                                                | std::filesystem::perms::others_read
-                                                | std::filesystem::perms::others_exec);
+        std::filesystem::permissions(path_,
+            std::filesystem::perms::owner_all | std::filesystem::perms::group_read
+                | std::filesystem::perms::group_exec | std::filesystem::perms::others_read
+                | std::filesystem::perms::others_exec);
     }
     ~TempFolder()
     {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::permissions(
+            path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder &) = delete;

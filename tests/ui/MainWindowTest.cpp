@@ -12,7 +12,7 @@
 using namespace marrowby;
 using namespace marrowby::test;
 
-class MainWindow : public UiTest {};
+class MainWindow : public UiTest { };
 
 TEST_F(MainWindow, ChineseOnANonChineseSystemGoesToTheCameraOnly)
 {

@@ -1,5 +1,5 @@
-#include "app/StartUp.h"
 #include "platform/SettingsPreferenceStore.h"
+#include "app/StartUp.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,7 +23,8 @@ TEST(SettingsPreferenceStore, CreatesTheFileAndRoundTripsTheFourValues)
     EXPECT_EQ(store.readNumber("language"), 2u);
     EXPECT_EQ(store.readNumber("model"), 1u);
     EXPECT_EQ(store.readNumber("TvMode"), 0u);
-    EXPECT_EQ(store.readText("Company"), companyValue()) << "the padded value survives the INI file";
+    EXPECT_EQ(store.readText("Company"), companyValue())
+        << "the padded value survives the INI file";
 
     EXPECT_TRUE(store.writeNumber("model", 17));
     SettingsPreferenceStore again(store.filePath());

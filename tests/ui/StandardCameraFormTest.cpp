@@ -48,7 +48,7 @@ protected:
     {
         CameraState &state = cameraState();
         return bytesOf(buildMenuRecord(MenuLayout::Standard, state.settings, extras,
-                                       {appState().cameraLanguageByte(), appState().tvModeByte()}));
+            {appState().cameraLanguageByte(), appState().tvModeByte()}));
     }
 
     static QList<MessageBoxes::Shown> boxes() { return MessageBoxes::takeRecorded(); }
@@ -71,7 +71,8 @@ TEST_F(StandardCameraForm, GenerateRightAfterOpening)
 
     const auto bytes = writtenMenu();
     ASSERT_EQ(bytes.size(), 60u);
-    const std::vector<std::uint8_t> head = {0, 0, 0, 0, 9, 0, 1, 0, 0, 1, 1, 0, 0, 0, 14, 3, 9, 14, 5, 7};
+    const std::vector<std::uint8_t> head
+        = {0, 0, 0, 0, 9, 0, 1, 0, 0, 1, 1, 0, 0, 0, 14, 3, 9, 14, 5, 7};
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 20), head);
     EXPECT_EQ(bytes[29], 2);
     EXPECT_EQ(bytes[48], 1);
@@ -323,7 +324,8 @@ TEST_F(StandardCameraForm, FoldersMissingChosenAndCancelled)
 
     FolderChooser::setNextAnswer(FolderChooser::Answer::Cancel);
     form->chooseFolder();
-    EXPECT_EQ(folderEdit->text(), QString::fromStdString(folder.str())) << "cancel keeps the folder";
+    EXPECT_EQ(folderEdit->text(), QString::fromStdString(folder.str()))
+        << "cancel keeps the folder";
 
     FolderChooser::setNextAnswer(FolderChooser::Answer::NoPath);
     form->chooseFolder();

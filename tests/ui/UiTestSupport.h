@@ -46,8 +46,7 @@ protected:
     MemoryPreferenceStore store;
 };
 
-template <typename T>
-T *find(const QWidget *window, int id)
+template <typename T> T *find(const QWidget *window, int id)
 {
     T *widget = window->findChild<T *>(QString::number(id));
     EXPECT_NE(widget, nullptr) << "control " << id;

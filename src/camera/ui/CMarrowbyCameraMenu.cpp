@@ -22,7 +22,7 @@ QStringList videoSizes(int model)
         return {QStringLiteral("1280x720"), QStringLiteral("640x480"), QStringLiteral("320x240")};
     if (model == 15 || model == 16)
         return {QStringLiteral("1920x1080"), QStringLiteral("1280x720"), QStringLiteral("640x480"),
-                QStringLiteral("320x240")};
+            QStringLiteral("320x240")};
     return {QStringLiteral("640x480"), QStringLiteral("320x240")};
 }
 
@@ -33,7 +33,7 @@ OptionSource captureModes(int model)
         return &i18n::camera::CaptureModeOptions;
     const auto texts = i18n::options(i18n::camera::CaptureModeOptions, appState().LanguageIndex);
     return QStringList{QString::fromUtf8(texts[0].data(), static_cast<qsizetype>(texts[0].size())),
-                       QString::fromUtf8(texts[1].data(), static_cast<qsizetype>(texts[1].size()))};
+        QString::fromUtf8(texts[1].data(), static_cast<qsizetype>(texts[1].size()))};
 }
 
 } // namespace
@@ -45,26 +45,61 @@ CameraFormDescription CMarrowbyCameraMenu::description(int model)
 
     CameraFormDescription d;
     d.layout = MenuLayout::Standard;
-    //            frame label caption                 list  options                         init factory
+    //            frame label caption                 list  options                         init
+    //            factory
     d.cells = {
         Cell{.labelId = 1004, .caption = &t::Mode, .listId = 1013, .options = captureModes(model)},
-        Cell{.labelId = 1005, .caption = &t::ImageSize, .listId = 1014, .options = imageSizes(model),
-             .initial = (fullHd || model == 0) ? 1 : 0, .factory = 1},
-        Cell{.labelId = 1006, .caption = &t::VideoSize, .listId = 1015, .options = videoSizes(model),
-             .initial = fullHd ? 1 : 0, .factory = 1},
-        Cell{.labelId = 1007, .caption = &t::PictureNo, .listId = 1016, .options = &t::PictureCountOptions},
-        Cell{.labelId = 1011, .caption = &t::TimeStamp, .listId = 1026, .options = &t::OnOffOptions},
-        Cell{.labelId = 1010, .caption = &t::SensorLevel, .listId = 1027, .options = &t::SensorLevelOptions},
-        Cell{.labelId = 1012, .caption = &t::SidePir, .listId = 1028, .options = &t::OffOnOptions,
-             .initial = 1, .factory = 1},
-        Cell{.labelId = 1008, .caption = &t::VideoLength, .editId = 1002, .suffixLabelId = 1144,
-             .suffixCaption = &t::Second},
-        Cell{.labelId = 1009, .caption = &t::Interval, .listId = 1029, .options = &t::IntervalUnitOptions,
-             .initial = 1, .factory = 1, .editId = 1003},
-        Cell{.labelId = 1043, .caption = &t::DateFormat, .listId = 1044, .options = &t::DateFormatOptions,
-             .initial = 1, .factory = 1},
-        Cell{.labelId = 1051, .caption = &t::SdCycle, .listId = 1052, .options = &t::OffOnOptions,
-             .visible = fullHd},
+        Cell{.labelId = 1005,
+            .caption = &t::ImageSize,
+            .listId = 1014,
+            .options = imageSizes(model),
+            .initial = (fullHd || model == 0) ? 1 : 0,
+            .factory = 1},
+        Cell{.labelId = 1006,
+            .caption = &t::VideoSize,
+            .listId = 1015,
+            .options = videoSizes(model),
+            .initial = fullHd ? 1 : 0,
+            .factory = 1},
+        Cell{.labelId = 1007,
+            .caption = &t::PictureNo,
+            .listId = 1016,
+            .options = &t::PictureCountOptions},
+        Cell{
+            .labelId = 1011, .caption = &t::TimeStamp, .listId = 1026, .options = &t::OnOffOptions},
+        Cell{.labelId = 1010,
+            .caption = &t::SensorLevel,
+            .listId = 1027,
+            .options = &t::SensorLevelOptions},
+        Cell{.labelId = 1012,
+            .caption = &t::SidePir,
+            .listId = 1028,
+            .options = &t::OffOnOptions,
+            .initial = 1,
+            .factory = 1},
+        Cell{.labelId = 1008,
+            .caption = &t::VideoLength,
+            .editId = 1002,
+            .suffixLabelId = 1144,
+            .suffixCaption = &t::Second},
+        Cell{.labelId = 1009,
+            .caption = &t::Interval,
+            .listId = 1029,
+            .options = &t::IntervalUnitOptions,
+            .initial = 1,
+            .factory = 1,
+            .editId = 1003},
+        Cell{.labelId = 1043,
+            .caption = &t::DateFormat,
+            .listId = 1044,
+            .options = &t::DateFormatOptions,
+            .initial = 1,
+            .factory = 1},
+        Cell{.labelId = 1051,
+            .caption = &t::SdCycle,
+            .listId = 1052,
+            .options = &t::OffOnOptions,
+            .visible = fullHd},
     };
     d.numbers = {
         Number{1002, 1, 60, 10, 10, Correction::VideoLength},
@@ -81,8 +116,8 @@ CameraFormDescription CMarrowbyCameraMenu::description(int model)
         Number{1046, 0, 23, 0, 0, Correction::Hour},
         Number{1047, 0, 59, 0, 0, Correction::MinuteSecond},
     };
-    d.takeInOrder = {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022,
-                     CameraId::ClockTextField, CameraId::FolderField, 1047, 1046, 1045, 1042};
+    d.takeInOrder = {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, CameraId::ClockTextField,
+        CameraId::FolderField, 1047, 1046, 1045, 1042};
     d.timers = {
         {1019, &t::Timer, 1025, 1059, 1060, {1118, 1122, 1120, 1123}, {1017, 1022, 1023, 1024}},
         {1041, &t::Timer2, 1048, 1061, 1063, {1119, 1124, 1121, 1125}, {1042, 1045, 1046, 1047}},

@@ -96,7 +96,8 @@ QLineEdit *CameraFormEngine::makeNumberEdit(int id)
     auto *edit = new QLineEdit(this);
     edit->setObjectName(QString::number(id));
     edit->setAlignment(Qt::AlignCenter);
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     edit->setMaximumWidth(48);
     m_edits.insert(id, edit);
     connect(edit, &QLineEdit::textEdited, this, [this, id] { onNumberEdited(id); });
@@ -148,20 +149,21 @@ QWidget *CameraFormEngine::makeTimerGroup(const CameraFormDescription::TimerGrou
     grid->addWidget(makeLabel(timer.labelId, timer.caption), 0, 0, 2, 1);
     grid->addWidget(makeList(timer.listId, &i18n::camera::OffOnOptions), 0, 1, 2, 1);
     // Start  [hour] : [minute]    Stop  [hour] : [minute]
-    const std::array<const i18n::CaptionTable *, 2> columns = {&i18n::camera::Hour, &i18n::camera::Minute};
+    const std::array<const i18n::CaptionTable *, 2> columns
+        = {&i18n::camera::Hour, &i18n::camera::Minute};
     for (int half = 0; half < 2; ++half) {
         const int column = 2 + half * 4;
         grid->addWidget(makeLabel(half == 0 ? timer.startLabelId : timer.stopLabelId,
-                                  half == 0 ? &i18n::camera::Start : &i18n::camera::Stop),
-                        1, column);
+                            half == 0 ? &i18n::camera::Start : &i18n::camera::Stop),
+            1, column);
         for (int part = 0; part < 2; ++part) {
             const int index = half * 2 + part;
             auto *label = makeLabel(timer.columnLabelIds[static_cast<std::size_t>(index)],
-                                    columns[static_cast<std::size_t>(part)]);
+                columns[static_cast<std::size_t>(part)]);
             label->setAlignment(Qt::AlignCenter);
             grid->addWidget(label, 0, column + 1 + part * 2);
             grid->addWidget(makeNumberEdit(timer.editIds[static_cast<std::size_t>(index)]), 1,
-                            column + 1 + part * 2);
+                column + 1 + part * 2);
         }
         grid->addWidget(colon(this), 1, column + 2);
     }
@@ -189,10 +191,12 @@ QWidget *CameraFormEngine::makeTimeLapseGroup()
 {
     auto *group = new QGroupBox(this);
     auto *grid = new QGridLayout(group);
-    grid->addWidget(makeLabel(m_description.timeLapseLabelId, &i18n::camera::TimeLapse), 0, 0, 2, 1);
-    grid->addWidget(makeList(m_description.timeLapseListId, &i18n::camera::OnOffOptions), 0, 1, 2, 1);
-    const std::array<const i18n::CaptionTable *, 3> columns = {&i18n::camera::Hour, &i18n::camera::Minute,
-                                                               &i18n::camera::Second};
+    grid->addWidget(
+        makeLabel(m_description.timeLapseLabelId, &i18n::camera::TimeLapse), 0, 0, 2, 1);
+    grid->addWidget(
+        makeList(m_description.timeLapseListId, &i18n::camera::OnOffOptions), 0, 1, 2, 1);
+    const std::array<const i18n::CaptionTable *, 3> columns
+        = {&i18n::camera::Hour, &i18n::camera::Minute, &i18n::camera::Second};
     for (std::size_t i = 0; i < 3; ++i) {
         auto *label = makeLabel(m_description.timeLapseColumnLabelIds[i], columns[i]);
         label->setAlignment(Qt::AlignCenter);
@@ -366,7 +370,7 @@ void CameraFormEngine::onListActivated(int id)
         return;
     }
     const bool switches = std::any_of(m_description.switches.begin(), m_description.switches.end(),
-                                      [id](const auto &sw) { return sw.listId == id; });
+        [id](const auto &sw) { return sw.listId == id; });
     if (switches) {
         takeIn();
         applySwitches();
@@ -397,9 +401,15 @@ QString CameraFormEngine::formatClock(int dateFormat) const
     const QString time = QStringLiteral("%1:%2:%3").arg(two(c.Hour), two(c.Minute), two(c.Second));
     switch (dateFormat) {
     case 1:
-        return QStringLiteral("%1/%2/%3 ").arg(two(c.Month), two(c.Day)).arg(c.Year, 4, 10, QLatin1Char('0')) + time;
+        return QStringLiteral("%1/%2/%3 ")
+                   .arg(two(c.Month), two(c.Day))
+                   .arg(c.Year, 4, 10, QLatin1Char('0'))
+            + time;
     case 2:
-        return QStringLiteral("%1/%2/%3 ").arg(two(c.Day), two(c.Month)).arg(c.Year, 4, 10, QLatin1Char('0')) + time;
+        return QStringLiteral("%1/%2/%3 ")
+                   .arg(two(c.Day), two(c.Month))
+                   .arg(c.Year, 4, 10, QLatin1Char('0'))
+            + time;
     default:
         return QStringLiteral("%1/%2/%3 ").arg(c.Year).arg(two(c.Month), two(c.Day)) + time;
     }
@@ -454,8 +464,8 @@ void CameraFormEngine::generate()
     collectClock(state.clock, state.settings);
     const AppState &app = appState();
     writeRecord(buildMenuRecord(m_description.layout, state.settings, extras,
-                                {app.cameraLanguageByte(), app.tvModeByte()}),
-                *m_description.generatedMessage);
+                    {app.cameraLanguageByte(), app.tvModeByte()}),
+        *m_description.generatedMessage);
 }
 
 void CameraFormEngine::writeFactorySettings()

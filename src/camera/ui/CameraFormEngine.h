@@ -97,12 +97,12 @@ struct CameraFormDescription {
     };
 
     MenuLayout layout = MenuLayout::Standard;
-    QList<Cell> cells;            // option cells, two per row, in reading order
+    QList<Cell> cells; // option cells, two per row, in reading order
     QList<Number> numbers;
-    QList<int> takeInOrder;       // edit ids, with the clock text and folder markers
+    QList<int> takeInOrder; // edit ids, with the clock text and folder markers
     QList<TimerGroup> timers;
     QList<Switch> switches;
-    QList<int> takeInLists;       // lists whose change takes the edits in
+    QList<int> takeInLists; // lists whose change takes the edits in
     // Serial number: label, on/off list, four character lists.
     int serialLabelId = 0;
     int serialListId = 0;

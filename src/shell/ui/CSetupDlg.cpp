@@ -25,8 +25,7 @@ namespace {
 
 constexpr int kVersion[4] = {1, 3, 1, 127};
 
-template <typename T>
-T *withId(T *widget, int id)
+template <typename T> T *withId(T *widget, int id)
 {
     widget->setObjectName(QString::number(id));
     return widget;
@@ -92,7 +91,7 @@ CSetupDlg::CSetupDlg(QWidget *parent)
     connect(m_mms, &QPushButton::clicked, this, [this] { openForm(FormButton::Mms); });
     connect(m_smtp, &QPushButton::clicked, this, [this] { openForm(FormButton::Smtp); });
     connect(m_link, &QPushButton::clicked, this,
-            [] { WebBrowser::open(QUrl(qtText(i18n::shelltexts::DownloadPage))); });
+        [] { WebBrowser::open(QUrl(qtText(i18n::shelltexts::DownloadPage))); });
 
     finishBuilding();
     // The link reads as a link: white on the blue window.
@@ -104,7 +103,10 @@ CSetupDlg::CSetupDlg(QWidget *parent)
 QString CSetupDlg::versionText()
 {
     QString text = qtText(i18n::caption(i18n::mainwindow::VersionPrefix, appState().LanguageIndex));
-    text += QStringLiteral(": %1.%2.%3.%4").arg(kVersion[0] & 0xFF).arg(kVersion[1] & 0xFF).arg(kVersion[2] & 0xFF)
+    text += QStringLiteral(": %1.%2.%3.%4")
+                .arg(kVersion[0] & 0xFF)
+                .arg(kVersion[1] & 0xFF)
+                .arg(kVersion[2] & 0xFF)
                 .arg(kVersion[3] & 0xFF);
     return text;
 }

@@ -4,7 +4,11 @@ class QDialog;
 
 namespace marrowby {
 
-enum class FormButton { Camera, Mms, Smtp };
+enum class FormButton {
+    Camera,
+    Mms,
+    Smtp
+};
 
 // The form the catalogue names for a model and button, or nothing while that
 // form is not available in this build (the button then does nothing, so no

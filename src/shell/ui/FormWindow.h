@@ -21,8 +21,7 @@ protected:
 };
 
 // A label, frame caption or button found by its control id.
-template <typename T>
-T *control(const QWidget *window, int id)
+template <typename T> T *control(const QWidget *window, int id)
 {
     return window->findChild<T *>(QString::number(id));
 }
