@@ -113,8 +113,8 @@ public:
 
     std::error_code flushFolder(const std::string &) override
     {
-        // A folder cannot be flushed on its own here; the write-through move and
-        // DeleteFileW have already put the folder's entries on the device.
+        // Windows offers no flush of a folder on its own: the write-through move has
+        // already put the new entry on the device before it returned.
         return {};
     }
 };
