@@ -14,6 +14,7 @@ const CaptionTable *const kCaptionTables[] = {
     &mainwindow::CameraModel,
     &mainwindow::VersionPrefix,
     &shared::Select,
+    &shared::Folder,
     &shared::Generate,
     &shared::Exit,
     &mmssmtp::PictureNoPerDay,

@@ -87,6 +87,8 @@ namespace shared {
 extern const CaptionTable Select;   // folder button: 1057 (camera, MMS), 1111 (SMTP)
 extern const CaptionTable Generate; // generate button: 1 (camera, MMS), 1112 (SMTP)
 extern const CaptionTable Exit;     // exit button: 2
+// The folder edit's name for screen readers (it has no caption on screen).
+extern const CaptionTable Folder;
 
 // "Please enter an integer between %d and %d!" of the numeric range check
 // (minimum, maximum); camera forms and the MMS forms' pictures per day.
