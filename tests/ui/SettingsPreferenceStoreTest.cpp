@@ -28,7 +28,7 @@ TEST(SettingsPreferenceStore, CreatesTheFileAndRoundTripsTheFourValues)
     QFile ini(store.filePath());
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QByteArray content = ini.readAll();
-    EXPECT_TRUE(content.contains("Company=Marrowby Electronics Co., Ltd\n")) << content.data();
+    EXPECT_TRUE(content.contains("Company=\"Marrowby Electronics Co., Ltd\"\n")) << content.data();
     EXPECT_FALSE(content.contains("\\0")) << content.data();
     ini.close();
     // The next start finds the text and leaves it as it is.
