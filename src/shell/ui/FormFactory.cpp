@@ -3,6 +3,8 @@
 #include "app/AppState.h"
 #include "camera/ui/CMarrowbyCameraMenu.h"
 #include "shell/ModelCatalogue.h"
+#include "smtp/ui/CMarrowbyK200Smtp.h"
+#include "smtp/ui/CMarrowbyK600Smtp.h"
 
 namespace marrowby {
 
@@ -17,8 +19,9 @@ bool formAvailable(FormButton button, int modelIndex)
     case FormButton::Camera:
         return ModelCatalogue::cameraForm(modelIndex) == CameraFormKind::Standard;
     case FormButton::Mms:
-    case FormButton::Smtp:
         return false;
+    case FormButton::Smtp:
+        return true; // every model has one of the two SMTP forms
     }
     return false;
 }
@@ -30,8 +33,11 @@ QDialog *createForm(FormButton button, const FormContext &context)
     switch (button) {
     case FormButton::Camera:
         return new CMarrowbyCameraMenu(context, cameraState());
-    case FormButton::Mms:
     case FormButton::Smtp:
+        if (ModelCatalogue::smtpForm(context.modelIndex) == SmtpFormKind::K600)
+            return new CMarrowbyK600Smtp(context);
+        return new CMarrowbyK200Smtp(context);
+    case FormButton::Mms:
         break;
     }
     return nullptr;
