@@ -3,6 +3,7 @@
 #include "../core/TempFolder.h"
 
 #include "mms/OperatorTables.h"
+#include "records/FileOps.h"
 #include "records/RecordFraming.h"
 #include "shell/ModelCatalogue.h"
 #include "shell/ui/CSetupDlg.h"
@@ -416,6 +417,60 @@ TEST_F(SmtpForm, AFailedWriteIsReportedNotAnnouncedAsSuccess)
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].kind, Kind::Failure);
     EXPECT_TRUE(nothingWritten());
+}
+
+// The system's file operations, except that a work file mms.dat cannot be removed.
+class KeepsWorkFile : public FileOps {
+public:
+    std::error_code createNew(const std::string &path, Handle &handle) override
+    {
+        return system.createNew(path, handle);
+    }
+    std::error_code write(Handle handle, const std::uint8_t *bytes, std::size_t count) override
+    {
+        return system.write(handle, bytes, count);
+    }
+    std::error_code flush(Handle handle) override { return system.flush(handle); }
+    std::error_code close(Handle handle) override { return system.close(handle); }
+    std::error_code replace(const std::string &from, const std::string &to) override
+    {
+        return system.replace(from, to);
+    }
+    std::error_code remove(const std::string &path) override
+    {
+        if (std::filesystem::path(path).filename() == "mms.dat")
+            return std::make_error_code(std::errc::permission_denied);
+        return system.remove(path);
+    }
+    std::error_code isFolder(const std::string &path, bool &folder) override
+    {
+        return system.isFolder(path, folder);
+    }
+    std::error_code flushFolder(const std::string &folder) override
+    {
+        return system.flushFolder(folder);
+    }
+
+private:
+    FileOps &system = systemFileOps();
+};
+
+TEST_F(SmtpForm, AStaleWorkFileIsReportedInsteadOfASuccess)
+{
+    auto form = open(kK600Model);
+    fillMailbox(form.get());
+    writeFile(folder.path() / "mms.dat", "left by an earlier run");
+    KeepsWorkFile ops;
+    const ScopedFileOps installed(ops);
+    generate(form.get());
+
+    const auto shown = boxes();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Kind::Failure);
+    EXPECT_TRUE(shown[0].text.contains("mms.dat")) << shown[0].text.toStdString();
+    EXPECT_TRUE(shown[0].text.contains("smtp.dat")) << shown[0].text.toStdString();
+    EXPECT_NE(shown[0].text, kGenerated);
+    EXPECT_EQ(written().size(), 720u);
 }
 
 // Enter on an SMTP form ends the program; Escape and Exit take the way back.
