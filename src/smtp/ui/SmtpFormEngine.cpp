@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <initializer_list>
 #include <utility>
 
 namespace marrowby {
@@ -85,15 +86,6 @@ std::string *valueText(SmtpFormValues &v, SmtpField field)
         break;
     }
     return nullptr;
-}
-
-// A grid of caption and edit rows inside a group box.
-QGridLayout *rowGrid(QGroupBox *group)
-{
-    auto *grid = new QGridLayout(group);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnMinimumWidth(0, 110);
-    return grid;
 }
 
 } // namespace
@@ -186,39 +178,29 @@ QWidget *SmtpFormEngine::makeUpperRows()
     return rows;
 }
 
-QWidget *SmtpFormEngine::makeGprsGroup()
+QGroupBox *SmtpFormEngine::rowGroup(
+    int groupId, std::initializer_list<std::pair<int, int>> rows, QGridLayout **gridOut)
 {
-    QGroupBox *group = makeGroup(m_placement.gprsGroup, caption(m_placement.gprsGroup));
-    QGridLayout *grid = rowGrid(group);
-    const std::array<std::pair<int, int>, 3> rows{{{LabelId::Apn, SmtpId::Apn},
-        {LabelId::Account, SmtpId::Account}, {LabelId::GprsPassword, SmtpId::GprsPassword}}};
-    for (int row = 0; row < 3; ++row) {
-        grid->addWidget(label(rows[row].first), row, 0);
-        grid->addWidget(m_edits.value(rows[row].second), row, 1);
+    QGroupBox *group = makeGroup(groupId, caption(groupId));
+    auto *grid = new QGridLayout(group);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnMinimumWidth(0, 110);
+    int row = 0;
+    for (const auto &[labelId, editId] : rows) {
+        grid->addWidget(label(labelId), row, 0);
+        grid->addWidget(m_edits.value(editId), row, 1);
+        ++row;
     }
-    return group;
-}
-
-QWidget *SmtpFormEngine::makeSenderGroup()
-{
-    QGroupBox *group = makeGroup(LabelId::SenderGroup, caption(LabelId::SenderGroup));
-    QGridLayout *grid = rowGrid(group);
-    const std::array<std::pair<int, int>, 4> rows{{{LabelId::SmtpServer, SmtpId::SmtpServer},
-        {LabelId::Port, SmtpId::Port}, {LabelId::SenderEmail, SmtpId::SenderEmail},
-        {LabelId::SenderPassword, SmtpId::SenderPassword}}};
-    for (int row = 0; row < 4; ++row) {
-        grid->addWidget(label(rows[row].first), row, 0);
-        grid->addWidget(m_edits.value(rows[row].second), row, 1);
-    }
+    if (gridOut)
+        *gridOut = grid;
     return group;
 }
 
 QWidget *SmtpFormEngine::makeRecipientsGroup()
 {
-    QGroupBox *group = makeGroup(LabelId::RecipientsGroup, caption(LabelId::RecipientsGroup));
-    QGridLayout *grid = rowGrid(group);
-    grid->addWidget(label(LabelId::Email1), 0, 0);
-    grid->addWidget(m_edits.value(SmtpId::Email1), 0, 1);
+    QGridLayout *grid = nullptr;
+    QGroupBox *group
+        = rowGroup(LabelId::RecipientsGroup, {{LabelId::Email1, SmtpId::Email1}}, &grid);
     // The K600 form's Email 2 to Email 5 rows exist but are never shown; a
     // hidden row takes no room, so no gap remains where they were.
     int row = 1;
@@ -239,15 +221,6 @@ QWidget *SmtpFormEngine::makeRecipientsGroup()
         }
         ++row;
     }
-    return group;
-}
-
-QWidget *SmtpFormEngine::makeSmsGroup()
-{
-    QGroupBox *group = makeGroup(m_placement.smsGroup, caption(m_placement.smsGroup));
-    QGridLayout *grid = rowGrid(group);
-    grid->addWidget(label(m_placement.phoneLabel), 0, 0);
-    grid->addWidget(m_edits.value(m_variant.phoneId), 0, 1);
     return group;
 }
 
@@ -279,10 +252,16 @@ void SmtpFormEngine::build()
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(makeUpperRows());
-    layout->addWidget(makeGprsGroup());
-    layout->addWidget(makeSenderGroup());
+    layout->addWidget(rowGroup(m_placement.gprsGroup,
+        {{LabelId::Apn, SmtpId::Apn}, {LabelId::Account, SmtpId::Account},
+            {LabelId::GprsPassword, SmtpId::GprsPassword}}));
+    layout->addWidget(rowGroup(LabelId::SenderGroup,
+        {{LabelId::SmtpServer, SmtpId::SmtpServer}, {LabelId::Port, SmtpId::Port},
+            {LabelId::SenderEmail, SmtpId::SenderEmail},
+            {LabelId::SenderPassword, SmtpId::SenderPassword}}));
     layout->addWidget(makeRecipientsGroup());
-    layout->addWidget(makeSmsGroup());
+    layout->addWidget(
+        rowGroup(m_placement.smsGroup, {{m_placement.phoneLabel, m_variant.phoneId}}));
     layout->addWidget(makeFolderRow(SmtpId::Select, SmtpId::Folder, 0)); // no length limit
     layout->addWidget(makeButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -7,10 +7,12 @@
 #include <QHash>
 #include <QString>
 
-#include <array>
+#include <initializer_list>
 #include <map>
+#include <utility>
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -64,10 +66,10 @@ private:
     // A frame of the upper part, added to `rows`; returns its row layout.
     QHBoxLayout *upperRow(QVBoxLayout *rows, int frameId);
     QWidget *makeUpperRows();
-    QWidget *makeGprsGroup();
-    QWidget *makeSenderGroup();
+    // A group box of caption and edit rows (label id, edit id), top to bottom.
+    QGroupBox *rowGroup(
+        int groupId, std::initializer_list<std::pair<int, int>> rows, QGridLayout **grid = nullptr);
     QWidget *makeRecipientsGroup();
-    QWidget *makeSmsGroup();
     QWidget *makeButtons();
     void bindEdits();
 
