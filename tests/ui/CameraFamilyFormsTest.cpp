@@ -19,6 +19,11 @@ template <typename Form> bool opened(QDialog *window)
     return qobject_cast<Form *>(window) != nullptr;
 }
 
+template <typename Form> std::unique_ptr<QDialog> make(const FormContext &context)
+{
+    return std::make_unique<Form>(context);
+}
+
 } // namespace
 
 TEST_F(CameraFamilyForms, CameraSetupOpensEachModelsFamilyForm)
@@ -62,20 +67,17 @@ TEST_F(CameraFamilyForms, MessagesPerFamilyAndLanguage)
 {
     struct Row {
         int model;
-        std::unique_ptr<QDialog> (*make)();
+        std::unique_ptr<QDialog> (*make)(const FormContext &);
         const char *generatedEnglish;
         const char *generatedChinese;
         const char *factoryChinese;
     };
     const Row rows[] = {
-        {4, [] { return std::unique_ptr<QDialog>(new CMarrowbyK600Menu); },
-            "Configuration file is generated", "相机菜单设置文件已经生成",
+        {4, make<CMarrowbyK600Menu>, "Configuration file is generated", "相机菜单设置文件已经生成",
             "相机菜单出厂设置文件已经生成"},
-        {6, [] { return std::unique_ptr<QDialog>(new CMarrowbyK400Menu); },
-            "Camera menu configuration file is generated", "相机菜单设置文件已经生成",
-            " 相机菜单出厂设置文件已经生成"},
-        {8, [] { return std::unique_ptr<QDialog>(new CMarrowbyK800Menu); },
-            "Configuration file is generated", "相机菜单设置文件已经生成",
+        {6, make<CMarrowbyK400Menu>, "Camera menu configuration file is generated",
+            "相机菜单设置文件已经生成", " 相机菜单出厂设置文件已经生成"},
+        {8, make<CMarrowbyK800Menu>, "Configuration file is generated", "相机菜单设置文件已经生成",
             "相机菜单出厂设置文件已经生成"},
     };
     for (const Row &row : rows) {
@@ -85,7 +87,7 @@ TEST_F(CameraFamilyForms, MessagesPerFamilyAndLanguage)
             appState().LanguageIndex = language;
             appState().ChineseSystem = language == 1;
             setModel(row.model);
-            auto form = row.make();
+            auto form = row.make(context());
             FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
             press(form.get(), 1057);
             boxTexts();

@@ -46,7 +46,7 @@ protected:
     template <typename Form> std::unique_ptr<Form> open(int model)
     {
         setModel(model);
-        auto form = std::make_unique<Form>();
+        auto form = std::make_unique<Form>(context());
         FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
         find<QPushButton>(form.get(), 1057)->click();
         return form;

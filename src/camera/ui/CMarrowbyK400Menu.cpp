@@ -1,7 +1,5 @@
 #include "camera/ui/CMarrowbyK400Menu.h"
 
-#include "app/AppState.h"
-
 namespace marrowby {
 
 namespace {
@@ -61,7 +59,7 @@ CameraFormDescription CMarrowbyK400Menu::description()
     // Default keeps the interval value and the second timer's times.
     d.numbers = {
         Number{1002, 1, 60, 10, 10, Correction::VideoLength},
-        Number{1003, 0, 60, 1, 1, Correction::Interval},
+        Number{1003, 0, 60, 1, 1, Correction::Interval, true},
         Number{1038, 0, 23, 0, 0, Correction::Hour},
         Number{1039, 0, 59, 0, 0, Correction::MinuteSecond},
         Number{1040, 0, 59, 0, 0, Correction::MinuteSecond},
@@ -69,10 +67,10 @@ CameraFormDescription CMarrowbyK400Menu::description()
         Number{1022, 0, 59, 0, 0, Correction::MinuteSecond},
         Number{1023, 0, 23, 0, 0, Correction::Hour},
         Number{1024, 0, 59, 0, 0, Correction::MinuteSecond},
-        Number{1042, 0, 23, 0, 0, Correction::Hour},
-        Number{1045, 0, 59, 0, 0, Correction::MinuteSecond},
-        Number{1046, 0, 23, 0, 0, Correction::Hour},
-        Number{1047, 0, 59, 0, 0, Correction::MinuteSecond},
+        Number{1042, 0, 23, 0, 0, Correction::Hour, true},
+        Number{1045, 0, 59, 0, 0, Correction::MinuteSecond, true},
+        Number{1046, 0, 23, 0, 0, Correction::Hour, true},
+        Number{1047, 0, 59, 0, 0, Correction::MinuteSecond, true},
     };
     d.takeInOrder = {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, CameraId::ClockTextField,
         CameraId::FolderField, 1047, 1046, 1045, 1042};
@@ -96,12 +94,13 @@ CameraFormDescription CMarrowbyK400Menu::description()
     d.timeLapseEditIds = {1038, 1039, 1040};
     d.generatedMessage = &t::MenuFileGenerated;
     d.factoryMessage = &t::FactoryFileGenerated;
-    d.factoryDateFormat = -1; // the fixed marker record
+    d.factoryRecord = CameraFormDescription::FactoryRecord::FixedMarker;
     return d;
 }
 
-CMarrowbyK400Menu::CMarrowbyK400Menu(QWidget *parent)
-    : CameraFormEngine(description(), parent)
+CMarrowbyK400Menu::CMarrowbyK400Menu(
+    const FormContext &context, CameraState &state, QWidget *parent)
+    : CameraFormEngine(description(), context, state, parent)
 {
     setObjectName(QStringLiteral("148"));
     build();

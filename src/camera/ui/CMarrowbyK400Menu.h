@@ -9,7 +9,8 @@ namespace marrowby {
 class CMarrowbyK400Menu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyK400Menu(QWidget *parent = nullptr);
+    explicit CMarrowbyK400Menu(
+        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
 
     static CameraFormDescription description();
 

@@ -1,7 +1,5 @@
 #include "camera/ui/CMarrowbyK600Menu.h"
 
-#include "app/AppState.h"
-
 namespace marrowby {
 
 namespace {
@@ -72,7 +70,12 @@ CameraFormDescription CMarrowbyK600Menu::description(int model)
             .options = &t::OffOnOptions,
             .initial = 1,
             .factory = 1},
-        Cell{.labelId = 1045, .caption = &t::SdCycle, .listId = 1046, .options = &t::OffOnOptions},
+        // Default keeps SD Cycle.
+        Cell{.labelId = 1045,
+            .caption = &t::SdCycle,
+            .listId = 1046,
+            .options = &t::OffOnOptions,
+            .keepOnDefault = true},
     };
     d.numbers = {
         Number{1002, 1, 60, 10, 10, Correction::VideoLength},
@@ -111,12 +114,13 @@ CameraFormDescription CMarrowbyK600Menu::description(int model)
     d.timeLapseEditIds = {1038, 1039, 1040};
     d.generatedMessage = &t::MenuFileGeneratedShort;
     d.factoryMessage = &t::FactoryFileGeneratedNoSpace;
-    d.factoryDateFormat = -1; // the fixed marker record
+    d.factoryRecord = CameraFormDescription::FactoryRecord::FixedMarker;
     return d;
 }
 
-CMarrowbyK600Menu::CMarrowbyK600Menu(QWidget *parent)
-    : CameraFormEngine(description(appState().ModelIndex), parent)
+CMarrowbyK600Menu::CMarrowbyK600Menu(
+    const FormContext &context, CameraState &state, QWidget *parent)
+    : CameraFormEngine(description(context.modelIndex), context, state, parent)
 {
     setObjectName(QStringLiteral("140"));
     build();

@@ -10,7 +10,8 @@ namespace marrowby {
 class CMarrowbyK600Menu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyK600Menu(QWidget *parent = nullptr);
+    explicit CMarrowbyK600Menu(
+        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
 
     // The description for a model; exposed for tests.
     static CameraFormDescription description(int modelIndex);

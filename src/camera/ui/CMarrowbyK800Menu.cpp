@@ -1,7 +1,5 @@
 #include "camera/ui/CMarrowbyK800Menu.h"
 
-#include "app/AppState.h"
-
 namespace marrowby {
 
 namespace {
@@ -41,7 +39,11 @@ CameraFormDescription CMarrowbyK800Menu::description()
             .caption = &t::SensorLevel,
             .listId = 1027,
             .options = &t::SensorLevelOptions},
-        Cell{.labelId = 1045, .caption = &t::SdCycle, .listId = 1046, .options = &t::OffOnOptions},
+        Cell{.labelId = 1045,
+            .caption = &t::SdCycle,
+            .listId = 1046,
+            .options = &t::OffOnOptions,
+            .keepOnDefault = true},
         Cell{.labelId = 1008,
             .caption = &t::VideoLength,
             .editId = 1002,
@@ -65,11 +67,12 @@ CameraFormDescription CMarrowbyK800Menu::description()
             .listId = 1042,
             .options = &t::OffOnOptions,
             .initial = 1,
-            .factory = 1},
+            .keepOnDefault = true},
     };
+    // Default keeps Beep Sound, SD Cycle, the interval and the second timer's times.
     d.numbers = {
         Number{1002, 1, 60, 10, 10, Correction::VideoLength},
-        Number{1003, 0, 60, 1, 1, Correction::Interval},
+        Number{1003, 0, 60, 1, 1, Correction::Interval, true},
         Number{1038, 0, 23, 0, 0, Correction::Hour},
         Number{1039, 0, 59, 0, 0, Correction::MinuteSecond},
         Number{1040, 0, 59, 0, 0, Correction::MinuteSecond},
@@ -77,10 +80,10 @@ CameraFormDescription CMarrowbyK800Menu::description()
         Number{1022, 0, 59, 0, 0, Correction::MinuteSecond},
         Number{1023, 0, 23, 0, 0, Correction::Hour},
         Number{1024, 0, 59, 0, 0, Correction::MinuteSecond},
-        Number{1048, 0, 23, 0, 0, Correction::Hour},
-        Number{1049, 0, 59, 0, 0, Correction::MinuteSecond},
-        Number{1050, 0, 23, 0, 0, Correction::Hour},
-        Number{1051, 0, 59, 0, 0, Correction::MinuteSecond},
+        Number{1048, 0, 23, 0, 0, Correction::Hour, true},
+        Number{1049, 0, 59, 0, 0, Correction::MinuteSecond, true},
+        Number{1050, 0, 23, 0, 0, Correction::Hour, true},
+        Number{1051, 0, 59, 0, 0, Correction::MinuteSecond, true},
     };
     d.takeInOrder = {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, CameraId::ClockTextField,
         CameraId::FolderField, 1051, 1050, 1048, 1049};
@@ -104,12 +107,13 @@ CameraFormDescription CMarrowbyK800Menu::description()
     d.timeLapseEditIds = {1038, 1039, 1040};
     d.generatedMessage = &t::MenuFileGeneratedShort;
     d.factoryMessage = &t::FactoryFileGeneratedNoSpace;
-    d.factoryDateFormat = -1; // the fixed marker record
+    d.factoryRecord = CameraFormDescription::FactoryRecord::FixedMarker;
     return d;
 }
 
-CMarrowbyK800Menu::CMarrowbyK800Menu(QWidget *parent)
-    : CameraFormEngine(description(), parent)
+CMarrowbyK800Menu::CMarrowbyK800Menu(
+    const FormContext &context, CameraState &state, QWidget *parent)
+    : CameraFormEngine(description(), context, state, parent)
 {
     setObjectName(QStringLiteral("157"));
     build();

@@ -10,7 +10,8 @@ namespace marrowby {
 class CMarrowbyK800Menu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyK800Menu(QWidget *parent = nullptr);
+    explicit CMarrowbyK800Menu(
+        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
 
     static CameraFormDescription description();
 

@@ -1,5 +1,6 @@
 #include "shell/ui/FormFactory.h"
 
+#include "app/AppState.h"
 #include "camera/ui/CMarrowbyCameraMenu.h"
 #include "camera/ui/CMarrowbyK400Menu.h"
 #include "camera/ui/CMarrowbyK600Menu.h"
@@ -7,6 +8,11 @@
 #include "shell/ModelCatalogue.h"
 
 namespace marrowby {
+
+FormContext formContext(const AppState &state)
+{
+    return {state.ModelIndex, state.LanguageIndex, state.cameraLanguageByte(), state.tvModeByte()};
+}
 
 bool formAvailable(FormButton button, int modelIndex)
 {
@@ -30,21 +36,21 @@ bool formAvailable(FormButton button, int modelIndex)
     return false;
 }
 
-QDialog *createForm(FormButton button, int modelIndex)
+QDialog *createForm(FormButton button, const FormContext &context)
 {
-    if (!formAvailable(button, modelIndex))
+    if (!formAvailable(button, context.modelIndex))
         return nullptr;
     switch (button) {
     case FormButton::Camera:
-        switch (ModelCatalogue::cameraForm(modelIndex)) {
-        case CameraFormKind::K600:
-            return new CMarrowbyK600Menu;
-        case CameraFormKind::K400:
-            return new CMarrowbyK400Menu;
-        case CameraFormKind::K800:
-            return new CMarrowbyK800Menu;
+        switch (ModelCatalogue::cameraForm(context.modelIndex)) {
         case CameraFormKind::Standard:
-            return new CMarrowbyCameraMenu;
+            return new CMarrowbyCameraMenu(context, cameraState());
+        case CameraFormKind::K600:
+            return new CMarrowbyK600Menu(context, cameraState());
+        case CameraFormKind::K400:
+            return new CMarrowbyK400Menu(context, cameraState());
+        case CameraFormKind::K800:
+            return new CMarrowbyK800Menu(context, cameraState());
         case CameraFormKind::K500:
         case CameraFormKind::K100:
             break;
