@@ -106,3 +106,27 @@ TEST_F(CameraFamilyForms, MessagesPerFamilyAndLanguage)
         }
     }
 }
+
+// The K400 and K800 keep the interval on Default but put its unit back on
+// "Minute"; a kept 0 seconds would become 0 minutes, which the form never
+// accepts, so the unit's own rule turns it into 1.
+TEST_F(CameraFamilyForms, DefaultNeverLeavesAnIntervalOfZeroMinutes)
+{
+    struct Row {
+        int model;
+        std::unique_ptr<QDialog> (*make)(const FormContext &);
+    };
+    for (const Row &row : {Row{6, make<CMarrowbyK400Menu>}, Row{8, make<CMarrowbyK800Menu>}}) {
+        SCOPED_TRACE(row.model);
+        setModel(row.model);
+        auto form = row.make(context());
+        FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
+        press(form.get(), 1057);
+        perform(form.get(), {choose(1029, 0), typing(1003, "0")});
+        press(form.get(), 1062);
+        EXPECT_EQ(find<QComboBox>(form.get(), 1029)->currentIndex(), 1);
+        EXPECT_EQ(find<QLineEdit>(form.get(), 1003)->text(), "1");
+        press(form.get(), 1);
+        EXPECT_EQ(writtenMenu()[6], 1);
+    }
+}

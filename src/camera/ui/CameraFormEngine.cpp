@@ -431,6 +431,11 @@ void CameraFormEngine::writeFactorySettings()
         if (!field.keepOnDefault)
             m_numbers[field.id] = field.factory;
     }
+    // A kept interval of 0 seconds beside the unit reset to "Minute" follows the
+    // unit's own rule, as if the user had switched to minutes: 0 minutes becomes 1.
+    if (const auto interval = m_numbers.find(CameraId::IntervalValue); interval != m_numbers.end()
+        && selection(CameraId::IntervalUnit) == 1 && interval->second == 0)
+        interval->second = 1;
     applySwitches();
     showAll();
 
