@@ -140,6 +140,26 @@ protected:
         }
     }
 
+    // The edits are taken in in `order`: with an edit emptied, typing into the
+    // next one in the order is not taken in (the pass stops at the empty edit).
+    // Checking every neighbouring pair pins the whole order.
+    template <typename Form>
+    void checkTakeInOrder(int model, const QList<int> &order, const QList<Step> &switchOn)
+    {
+        for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+            const int emptied = order[i];
+            const int next = order[i + 1];
+            SCOPED_TRACE(testing::Message() << emptied << " before " << next);
+            auto form = open<Form>(model);
+            perform(form.get(), switchOn);
+            perform(form.get(), {typing(emptied, ""), typing(next, "5")});
+            EXPECT_NE(form->number(next), 5);
+            perform(form.get(), {typing(emptied, "7")});
+            EXPECT_EQ(form->number(next), 5) << "taken in once the empty edit is filled";
+        }
+        boxTexts();
+    }
+
     TempFolder folder;
 };
 

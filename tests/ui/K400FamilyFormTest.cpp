@@ -133,3 +133,10 @@ TEST_F(K400FamilyForm, DateFormatListInFinnish)
     EXPECT_EQ(
         entries(find<QComboBox>(form.get(), 1044)), (QStringList{"VVKKPP", "KKPPVV", "PPKKVV"}));
 }
+
+TEST_F(K400FamilyForm, TakesItsEditsInInItsOrder)
+{
+    checkTakeInOrder<CMarrowbyK400Menu>(6,
+        {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, 1047, 1046, 1045, 1042},
+        {choose(1025, 1), choose(1048, 1), choose(1033, 0)});
+}

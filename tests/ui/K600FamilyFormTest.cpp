@@ -185,3 +185,10 @@ TEST_F(K600FamilyForm, DefaultResetsAllButSdCycle)
         EXPECT_EQ(writtenMenu(), coreRecord(MenuLayout::K600, expected, openingExtras()));
     }
 }
+
+TEST_F(K600FamilyForm, TakesItsEditsInInItsOrder)
+{
+    checkTakeInOrder<CMarrowbyK600Menu>(4,
+        {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, 1051, 1050, 1048, 1049},
+        {choose(1025, 1), choose(1052, 1), choose(1033, 0)});
+}

@@ -115,3 +115,10 @@ TEST_F(K800FamilyForm, DefaultKeepsBeepSdCycleIntervalAndSecondTimerTimes)
     extras.secondTimer = {7, 8, 19, 20};
     EXPECT_EQ(writtenMenu(), coreRecord(MenuLayout::K800, expected, extras));
 }
+
+TEST_F(K800FamilyForm, TakesItsEditsInInItsOrder)
+{
+    checkTakeInOrder<CMarrowbyK800Menu>(8,
+        {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, 1051, 1050, 1048, 1049},
+        {choose(1025, 1), choose(1052, 1), choose(1033, 0)});
+}
