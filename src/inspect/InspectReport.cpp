@@ -392,10 +392,10 @@ std::string jsonFields(const std::vector<FieldValue> &fields, const ReportOption
         const FieldValue &v = fields[i];
         out += i ? ", " : "";
         out += jsonString(fieldKey(v.field)) + ": ";
-        if (!v.isText)
+        if (isPassword(v.field) && !options.showPasswords)
+            out += (v.isText && v.text.empty()) ? "\"\"" : "null";
+        else if (!v.isText)
             out += std::to_string(v.value);
-        else if (isPassword(v.field) && !options.showPasswords)
-            out += v.text.empty() ? "\"\"" : "null";
         else
             out += jsonString(v.text);
     }

@@ -34,7 +34,8 @@ std::string fromOemText(std::string_view oem)
         return std::string(oem.size(), '?');
     std::wstring wide(static_cast<std::size_t>(needed), L'\0');
     MultiByteToWideChar(CP_OEMCP, 0, oem.data(), length, wide.data(), needed);
-    return utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t *>(wide.data()), wide.size()));
+    return utf16ToUtf8(
+        std::u16string_view(reinterpret_cast<const char16_t *>(wide.data()), wide.size()));
 }
 
 } // namespace marrowby

@@ -594,6 +594,18 @@ TEST(CardInspectorWords, PasswordsAreHiddenUnlessAsked)
     }
 }
 
+TEST(CardInspectorWords, TheK100WirelessPasswordIsHiddenToo)
+{
+    MenuExtras extras;
+    extras.wirelessPassword = {9, 8, 7, 6};
+    const auto bytes = bytesOf(buildMenuRecord(MenuLayout::K100, {}, extras, {}));
+    const FileInspection file = inspectBytes("menu.dat", FileKind::Menu, bytes, {.model = 14});
+    EXPECT_NE(jsonReport({file}, {}).find("\"WirelessPwd1\": null"), std::string::npos);
+    EXPECT_NE(
+        jsonReport({file}, {.showPasswords = true}).find("\"WirelessPwd1\": 9"), std::string::npos);
+    EXPECT_EQ(textReport(file, {}).find(": 9\n"), std::string::npos);
+}
+
 TEST(CardInspectorWords, OemTextsReadBackAsWritten)
 {
     for (int b = 1; b < 256; ++b) {
