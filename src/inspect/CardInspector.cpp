@@ -392,26 +392,26 @@ Record contentRecord(const std::array<std::uint8_t, kSealedFileSize> &file, int 
     return r;
 }
 
-struct TextSpec {
+struct TextField {
     Field field;
     std::size_t limit; // the longest text the forms accept
 };
 
 // Reads a text record and checks its terminator, its length byte and the
 // zero bytes after it.
-FieldValue readText(const Record &r, int index, TextSpec spec, std::vector<Finding> &findings)
+FieldValue readText(const Record &r, int index, TextField item, std::vector<Finding> &findings)
 {
     std::size_t end = 0;
     while (end < 57 && r[end] != 0)
         ++end;
     const std::string oem(reinterpret_cast<const char *>(r.data()), end);
-    FieldValue v{.field = spec.field, .record = index, .byte = 0, .isText = true};
+    FieldValue v{.field = item.field, .record = index, .byte = 0, .isText = true};
     v.text = fromOemText(oem);
     v.value = r[57];
 
     if (end == 57) {
         findings.push_back(
-            {.code = FindingCode::TextNotTerminated, .record = index, .field = spec.field});
+            {.code = FindingCode::TextNotTerminated, .record = index, .field = item.field});
         return v;
     }
     const std::size_t length = utf16Length(v.text);
@@ -419,16 +419,16 @@ FieldValue readText(const Record &r, int index, TextSpec spec, std::vector<Findi
         findings.push_back({.code = FindingCode::TextLength,
             .record = index,
             .byte = 57,
-            .field = spec.field,
+            .field = item.field,
             .value = r[57],
             .expected = static_cast<long long>(length)});
     }
-    if (length > spec.limit) {
+    if (length > item.limit) {
         findings.push_back({.code = FindingCode::TextTooLong,
             .record = index,
-            .field = spec.field,
+            .field = item.field,
             .value = static_cast<long long>(length),
-            .high = static_cast<long long>(spec.limit)});
+            .high = static_cast<long long>(item.limit)});
     }
     for (std::size_t i = end + 1; i < 57; ++i) {
         if (r[i] != 0) {
@@ -455,7 +455,7 @@ void number(SealedInspection &out, Field field, int byte, int value, int low, in
     out.fields.push_back({.field = field, .record = 0, .byte = byte, .value = value});
 }
 
-constexpr TextSpec kMmsTexts[] = {
+constexpr TextField kMmsTexts[] = {
     {Field::Url, 50},
     {Field::Apn, 30},
     {Field::Gateway, 20},
@@ -527,7 +527,7 @@ void readMms(const std::array<std::uint8_t, kSealedFileSize> &file, SealedInspec
     }
 }
 
-constexpr TextSpec kSmtpTexts[] = {
+constexpr TextField kSmtpTexts[] = {
     {Field::Apn, 32},
     {Field::GprsAccount, 32},
     {Field::GprsPassword, 32},
