@@ -133,7 +133,7 @@ TEST_F(MainWindow, WayBackThroughTheStandardCameraForm)
 
 TEST_F(MainWindow, FormsNotInThisBuildLeaveTheMainWindowOpen)
 {
-    setModel(2); // Marrowby K600M: the K600 camera form
+    setModel(13); // Marrowby K500MG: the K500 camera form
     WindowLoop loop;
     loop.start();
     auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());

@@ -2,7 +2,12 @@
 
 #include "app/AppState.h"
 #include "camera/ui/CMarrowbyCameraMenu.h"
+#include "camera/ui/CMarrowbyK400Menu.h"
+#include "camera/ui/CMarrowbyK600Menu.h"
+#include "camera/ui/CMarrowbyK800Menu.h"
 #include "shell/ModelCatalogue.h"
+#include "smtp/ui/CMarrowbyK200Smtp.h"
+#include "smtp/ui/CMarrowbyK600Smtp.h"
 
 namespace marrowby {
 
@@ -15,10 +20,21 @@ bool formAvailable(FormButton button, int modelIndex)
 {
     switch (button) {
     case FormButton::Camera:
-        return ModelCatalogue::cameraForm(modelIndex) == CameraFormKind::Standard;
-    case FormButton::Mms:
-    case FormButton::Smtp:
+        switch (ModelCatalogue::cameraForm(modelIndex)) {
+        case CameraFormKind::Standard:
+        case CameraFormKind::K600:
+        case CameraFormKind::K400:
+        case CameraFormKind::K800:
+            return true;
+        case CameraFormKind::K500:
+        case CameraFormKind::K100:
+            return false;
+        }
         return false;
+    case FormButton::Mms:
+        return false;
+    case FormButton::Smtp:
+        return true; // every model has one of the two SMTP forms
     }
     return false;
 }
@@ -29,9 +45,25 @@ QDialog *createForm(FormButton button, const FormContext &context)
         return nullptr;
     switch (button) {
     case FormButton::Camera:
-        return new CMarrowbyCameraMenu(context, cameraState());
-    case FormButton::Mms:
+        switch (ModelCatalogue::cameraForm(context.modelIndex)) {
+        case CameraFormKind::Standard:
+            return new CMarrowbyCameraMenu(context, cameraState());
+        case CameraFormKind::K600:
+            return new CMarrowbyK600Menu(context, cameraState());
+        case CameraFormKind::K400:
+            return new CMarrowbyK400Menu(context, cameraState());
+        case CameraFormKind::K800:
+            return new CMarrowbyK800Menu(context, cameraState());
+        case CameraFormKind::K500:
+        case CameraFormKind::K100:
+            break;
+        }
+        break;
     case FormButton::Smtp:
+        if (ModelCatalogue::smtpForm(context.modelIndex) == SmtpFormKind::K600)
+            return new CMarrowbyK600Smtp(context);
+        return new CMarrowbyK200Smtp(context);
+    case FormButton::Mms:
         break;
     }
     return nullptr;
