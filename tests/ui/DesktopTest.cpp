@@ -22,6 +22,7 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
 
 using namespace marrowby;
 using namespace marrowby::test;
@@ -169,6 +170,29 @@ protected:
         QtTranslations::use(2);
         UiTest::TearDown();
     }
+
+    // Every form the factory makes, for every model and button, shown in a
+    // language; forms this build does not have yet are skipped by the factory.
+    template <typename Check> void forEveryForm(int language, Check check)
+    {
+        int forms = 0;
+        for (int model = 0; model <= kModelCount; ++model) {
+            for (const FormButton button :
+                {FormButton::Camera, FormButton::Mms, FormButton::Smtp}) {
+                appState().ModelIndex = model;
+                appState().LanguageIndex = language;
+                std::unique_ptr<QDialog> form(createForm(button, context()));
+                if (!form)
+                    continue;
+                ++forms;
+                form->show();
+                check(form.get(),
+                    "model " + std::to_string(model) + ", button "
+                        + std::to_string(static_cast<int>(button)));
+            }
+        }
+        EXPECT_GT(forms, 0);
+    }
 };
 
 TEST_F(Desktop, EveryWindowNamesEveryControlForScreenReaders)
@@ -183,27 +207,12 @@ TEST_F(Desktop, EveryWindowNamesEveryControlForScreenReaders)
         about.show();
         EXPECT_EQ(unnamedControls(&about), QStringList());
     }
-    // Every form the program can open, for every model and button, in three
-    // scripts; forms this build does not have yet are skipped by the factory.
-    int forms = 0;
+    // Every form the program can open, in three scripts.
     for (const int language : {1, 2, 3}) {
-        for (int model = 0; model <= kModelCount; ++model) {
-            for (const FormButton button :
-                {FormButton::Camera, FormButton::Mms, FormButton::Smtp}) {
-                appState().ModelIndex = model;
-                appState().LanguageIndex = language;
-                std::unique_ptr<QDialog> form(createForm(button, context()));
-                if (!form)
-                    continue;
-                ++forms;
-                form->show();
-                EXPECT_EQ(unnamedControls(form.get()), QStringList())
-                    << "model " << model << ", button " << static_cast<int>(button) << ", language "
-                    << language;
-            }
-        }
+        forEveryForm(language, [language](QDialog *form, const std::string &which) {
+            EXPECT_EQ(unnamedControls(form), QStringList()) << which << ", language " << language;
+        });
     }
-    EXPECT_GT(forms, 0);
 }
 
 TEST_F(Desktop, ControlsWithoutALabelOfTheirOwnAreNamedByTheirCaptions)
@@ -325,14 +334,14 @@ TEST_F(Desktop, WindowsFitTheirContentAndKeepTheirShape)
 
     EXPECT_EQ(window.size(), english) << "and shrinks back";
 
-    CMarrowbyCameraMenu form(context());
-    form.show();
-    QApplication::processEvents();
-    const QSize shown = form.size();
-    form.resize(shown + QSize(200, 200));
-    QApplication::processEvents();
-    EXPECT_EQ(form.size(), shown);
-    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    forEveryForm(2, [](QDialog *form, const std::string &which) {
+        QApplication::processEvents();
+        const QSize shown = form->size();
+        form->resize(shown + QSize(200, 200));
+        QApplication::processEvents();
+        EXPECT_EQ(form->size(), shown) << which;
+        EXPECT_EQ(form->minimumSize(), form->maximumSize()) << which;
+    });
 }
 
 TEST_F(Desktop, ShiftF10OpensTheMainWindowsMenu)
