@@ -43,6 +43,8 @@ void answerCommandLine(int argc, char *argv[])
         return;
     QCoreApplication probe(argc, argv);
     setApplicationIdentity();
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process({arguments.first(), QStringLiteral("--help-all")}); // with Qt's own options
     if (help)
         parser.showHelp(0);
     parser.showVersion();

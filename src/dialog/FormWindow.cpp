@@ -68,7 +68,6 @@ QList<QLabel *> captionsAt(QLayout *layout, int index)
         int leadingColumn = column;
         QLabel *head = nullptr;
         int headRow = -1;
-        bool headBlocked = false;
         for (int i = 0; i < grid->count(); ++i) {
             int r = 0, c = 0, rs = 0, cs = 0;
             grid->getItemPosition(i, &r, &c, &rs, &cs);
@@ -89,14 +88,13 @@ QList<QLabel *> captionsAt(QLayout *layout, int index)
                 // Only the nearest item above counts, and only when it is a caption.
                 headRow = r + rs - 1;
                 head = label;
-                headBlocked = !label;
             }
         }
         if (leading && leading != nearest)
             found << leading;
         if (nearest)
             found << nearest;
-        if (head && !headBlocked)
+        if (head)
             found << head;
         return found;
     }
@@ -179,7 +177,7 @@ bool needsName(const QWidget *widget, const QWidget *window)
     return true;
 }
 
-QString captionText(const QLabel *label)
+QString spokenText(const QLabel *label)
 {
     QString text = label->text();
     if (label->buddy())
@@ -260,8 +258,8 @@ void FormWindow::applyName(ControlName &name)
     }
     QStringList parts;
     for (const QPointer<QLabel> &caption : std::as_const(name.captions)) {
-        if (caption && !captionText(caption).isEmpty())
-            parts << captionText(caption);
+        if (caption && !spokenText(caption).isEmpty())
+            parts << spokenText(caption);
     }
     if (!name.text.isEmpty())
         parts << name.text;
