@@ -1,9 +1,9 @@
 #pragma once
 
 #include "camera/CameraRecord.h"
-#include "dialog/FieldExchange.h"
+#include "camera/CameraSettings.h"
+#include "dialog/FormBase.h"
 #include "i18n/TextTables.h"
-#include "shell/ui/FormWindow.h"
 
 #include <QHash>
 #include <QList>
@@ -68,6 +68,7 @@ struct CameraFormDescription {
         int suffixLabelId = 0; // a unit label after the edit
         CaptionSource suffixCaption{};
         bool visible = true;
+        bool keepOnDefault = false; // Default leaves the list's selection as it is
     };
     struct Number {
         int id = 0;
@@ -76,6 +77,7 @@ struct CameraFormDescription {
         int initial = 0;
         int factory = 0;
         Correction correction = Correction::None;
+        bool keepOnDefault = false; // Default leaves the value as it is
     };
     // A list that makes edits read-only or lists disabled while it stands on `offIndex`.
     struct Switch {
@@ -115,34 +117,43 @@ struct CameraFormDescription {
 
     const i18n::Message *generatedMessage = nullptr;
     const i18n::Message *factoryMessage = nullptr;
-    // The Date Format position the factory record carries, or -1 when the family
-    // writes the fixed marker record instead.
-    int factoryDateFormat = 1;
+    // What Default writes: a record of the reset form, or the fixed factory
+    // marker record. Either way Default ends with Date Format on "MMDDYY".
+    enum class FactoryRecord {
+        ResetForm,
+        FixedMarker,
+    };
+    FactoryRecord factoryRecord = FactoryRecord::ResetForm;
 };
 
+// The number of the Date Format list every Default ends on ("MMDDYY").
+inline constexpr int kDefaultDateFormat = 1;
+
 // The one camera form engine: builds a form from its description and runs the
-// take-in, correction, get-time, browse, generate and default behaviour that all
-// camera forms share. Families supply the description and their collect step.
-class CameraFormEngine : public FormWindow {
+// take-in, correction, get-time, generate and default behaviour that all camera
+// forms share. Families supply the description and their collect step, and may
+// refuse a Generate through validate().
+class CameraFormEngine : public FormBase {
     Q_OBJECT
 public:
     // The value of a numeric edit, or of a list's selection.
     int number(int editId) const;
     int selection(int listId) const;
-    QString folder() const { return m_folder; }
     QString clockText() const { return m_clockText; }
 
     QComboBox *list(int id) const { return m_lists.value(id); }
     QLineEdit *edit(int id) const { return m_edits.value(id); }
 
-    // Presses of the buttons, as the user would.
-    void generate();
+    // Presses of the buttons, as the user would (generate() and chooseFolder()
+    // come from the form base).
     void writeFactorySettings();
     void getTime();
-    void chooseFolder();
 
 protected:
-    explicit CameraFormEngine(CameraFormDescription description, QWidget *parent = nullptr);
+    // `state` is the camera settings and clock the form reads and writes (the
+    // program's shared camera state; a test may hand its own).
+    CameraFormEngine(CameraFormDescription description, const FormContext &context,
+        CameraState &state, QWidget *parent = nullptr);
 
     // Builds the window; call from the family's constructor.
     void build();
@@ -150,38 +161,35 @@ protected:
     // Copies the form into the settings and the layout's extra values.
     virtual void collect(CameraSettings &settings, MenuExtras &extras) const = 0;
 
-    void acceptCommand() override { generate(); }
+    void writeGenerated() override;
+    RecordContext recordContext() const;
 
 private:
     QWidget *makeCell(const CameraFormDescription::Cell &cell);
-    QLineEdit *makeNumberEdit(int id);
-    QLabel *makeLabel(int id, const CaptionSource &caption);
-    QComboBox *makeList(int id, const OptionSource &options);
+    QLineEdit *numberEdit(int id);
+    QLabel *labelFor(int id, const CaptionSource &caption);
+    QComboBox *listFor(int id, const OptionSource &options);
     QWidget *makeClockGroup();
     QWidget *makeTimerGroup(const CameraFormDescription::TimerGroup &timer);
     QWidget *makeSerialGroup();
     QWidget *makeTimeLapseGroup();
-    QWidget *makeFolderRow();
-    QWidget *makeButtonRow();
+    QWidget *makeButtons();
+    QLabel *colon();
 
-    bool takeIn();
-    void showAll();
     void onNumberEdited(int id);
     void onListActivated(int id);
     void applySwitches();
     void readClock();
     QString formatClock(int dateFormat) const;
-    bool takeInFolderEdit();
     bool writeRecord(const ConfigRecord &record, const i18n::Message &success);
 
     CameraFormDescription m_description;
+    CameraState &m_state;
     QHash<int, QComboBox *> m_lists;
     QHash<int, QLineEdit *> m_edits;
     std::map<int, int> m_numbers; // node-stable: the field exchange keeps pointers
     QHash<int, CameraFormDescription::Number> m_numberFields;
     QString m_clockText;
-    QString m_folder;
-    FieldExchange m_exchange;
 };
 
 } // namespace marrowby

@@ -1,9 +1,15 @@
 #include "shell/ui/FormFactory.h"
 
+#include "app/AppState.h"
 #include "camera/ui/CMarrowbyCameraMenu.h"
 #include "shell/ModelCatalogue.h"
 
 namespace marrowby {
+
+FormContext formContext(const AppState &state)
+{
+    return {state.ModelIndex, state.LanguageIndex, state.cameraLanguageByte(), state.tvModeByte()};
+}
 
 bool formAvailable(FormButton button, int modelIndex)
 {
@@ -17,13 +23,13 @@ bool formAvailable(FormButton button, int modelIndex)
     return false;
 }
 
-QDialog *createForm(FormButton button, int modelIndex)
+QDialog *createForm(FormButton button, const FormContext &context)
 {
-    if (!formAvailable(button, modelIndex))
+    if (!formAvailable(button, context.modelIndex))
         return nullptr;
     switch (button) {
     case FormButton::Camera:
-        return new CMarrowbyCameraMenu;
+        return new CMarrowbyCameraMenu(context, cameraState());
     case FormButton::Mms:
     case FormButton::Smtp:
         break;
