@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "camera/ui/CMarrowbyCameraMenu.h"
+#include "mms/ui/CMarrowbyK600MMS.h"
+#include "mms/ui/CMarrowbyMMS.h"
 #include "shell/ModelCatalogue.h"
 
 namespace marrowby {
@@ -17,6 +19,7 @@ bool formAvailable(FormButton button, int modelIndex)
     case FormButton::Camera:
         return ModelCatalogue::cameraForm(modelIndex) == CameraFormKind::Standard;
     case FormButton::Mms:
+        return ModelCatalogue::mmsUsable(modelIndex);
     case FormButton::Smtp:
         return false;
     }
@@ -31,6 +34,9 @@ QDialog *createForm(FormButton button, const FormContext &context)
     case FormButton::Camera:
         return new CMarrowbyCameraMenu(context, cameraState());
     case FormButton::Mms:
+        if (ModelCatalogue::mmsForm(context.modelIndex) == MmsFormKind::K600)
+            return new CMarrowbyK600MMS(context);
+        return new CMarrowbyMMS(context);
     case FormButton::Smtp:
         break;
     }
