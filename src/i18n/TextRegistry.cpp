@@ -143,6 +143,7 @@ const Message *const kMessages[] = {
     &framework::EnterInteger,
     &framework::TooManyCharacters,
     &framework::IntegerBetween,
+    &files::PlainFileLeft,
 };
 
 } // namespace
