@@ -82,7 +82,9 @@ protected:
     // Shows a refusal and moves the focus as it asks.
     void refuse(const Refusal &refusal);
     // Reports a write: the success text in the NoticeBox, or the file's name and
-    // the reason it could not be written. Returns whether the file was written.
+    // the reason it could not be written; a written file beside a plain-text work
+    // file that could not be removed is reported with both names instead of the
+    // success text. Returns whether the file was written.
     bool reportWrite(const WriteResult &result, const QString &success);
 
 private:

@@ -5,6 +5,7 @@
 #include "mms/MmsRecordFile.h"
 #include "mms/ui/CMarrowbyK600MMS.h"
 #include "mms/ui/CMarrowbyMMS.h"
+#include "records/FileOps.h"
 #include "records/RecordFraming.h"
 #include "shell/ModelCatalogue.h"
 #include "shell/ui/CSetupDlg.h"
@@ -15,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cerrno>
 #include <memory>
 
 using namespace marrowby;
@@ -619,4 +621,81 @@ TEST_F(MmsForm, ManualWithSmsStanding)
         for (int id : {kUrl, kEmail})
             EXPECT_FALSE(edit(form, id)->isReadOnly()) << id;
     }
+}
+
+namespace {
+
+// The system's file operations, except that removing a file named mms.dat is
+// refused.
+class KeepsWorkFile : public FileOps {
+public:
+    std::error_code createNew(const std::string &path, Handle &handle) override
+    {
+        return system.createNew(path, handle);
+    }
+    std::error_code write(Handle handle, const std::uint8_t *bytes, std::size_t count) override
+    {
+        return system.write(handle, bytes, count);
+    }
+    std::error_code flush(Handle handle) override { return system.flush(handle); }
+    std::error_code close(Handle handle) override { return system.close(handle); }
+    std::error_code replace(const std::string &from, const std::string &to) override
+    {
+        return system.replace(from, to);
+    }
+    std::error_code remove(const std::string &path) override
+    {
+        if (std::filesystem::path(path).filename() == "mms.dat")
+            return std::error_code(EACCES, std::generic_category());
+        return system.remove(path);
+    }
+    std::error_code isFolder(const std::string &path, bool &folder) override
+    {
+        return system.isFolder(path, folder);
+    }
+    std::error_code flushFolder(const std::string &folder) override
+    {
+        return system.flushFolder(folder);
+    }
+
+private:
+    FileOps &system = systemFileOps();
+};
+
+} // namespace
+
+// A plain-text mms.dat that cannot be removed is reported in place of the
+// success message (the file is written all the same); a folder that cannot be
+// written is reported with the file's name, and nothing counts as generated.
+TEST_F(MmsForm, WriteReports)
+{
+    auto form = open(1);
+    type(edit(form, kPhone1), "1234567");
+    MmsSettings s = english();
+    s.phone1 = "1234567";
+    {
+        std::ofstream(folder.path() / "mms.dat") << "plain settings";
+        KeepsWorkFile keeps;
+        ScopedFileOps scoped(keeps);
+        generate(form);
+    }
+    auto shown = boxes();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Kind::Failure);
+    EXPECT_TRUE(shown[0].text.startsWith(
+        QString::fromStdString((folder.path() / "setup.dat").string()) + " has been written, but "
+        + QString::fromStdString((folder.path() / "mms.dat").string())))
+        << shown[0].text.toStdString();
+    EXPECT_EQ(writtenFile(), coreFile(s));
+
+    std::filesystem::remove(folder.path() / "mms.dat");
+    expectGenerated(form, s);
+
+    FolderChooser::setNextAnswer(QString::fromStdString((folder.path() / "missing").string()));
+    find<QPushButton>(form.get(), 1057)->click();
+    generate(form);
+    shown = boxes();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Kind::Failure);
+    EXPECT_TRUE(shown[0].text.startsWith("Could not write the file "));
 }
