@@ -92,10 +92,11 @@ QWidget *MmsFormEngine::makeRemoteControlGroup()
     QGroupBox *group
         = makeGroup(m_variant.kind == MmsFormKind::K600 ? MmsId::RemoteControlGroup : 0);
     auto *row = new QHBoxLayout(group);
-    row->addWidget(label(m_variant.smsRemoteControlLabelId, i18n::mmssmtp::SmsRemoteControl), 1);
+    row->addWidget(label(m_variant.smsRemoteControlLabelId, i18n::mmssmtp::SmsRemoteControl));
     m_remoteControl = list(m_variant.smsRemoteControlListId);
     row->addWidget(m_remoteControl);
     row->addWidget(label(MmsId::Hour, i18n::mmssmtp::Hour));
+    row->addStretch(1);
     return group;
 }
 
@@ -132,6 +133,8 @@ QWidget *MmsFormEngine::makeSettingsGroup()
         ++row;
     };
     addRow(label(MmsId::UrlLabel, i18n::mms::Url), MmsEdit::Url);
+    // Wide enough for a typical MMS centre address whatever the language's captions.
+    m_edits[index(MmsEdit::Url)]->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     m_connectionType = list(MmsId::ConnectionType);
     addRow(m_connectionType, MmsEdit::Apn);
     addRow(label(MmsId::GatewayLabel, i18n::mms::Gateway), MmsEdit::Gateway);
