@@ -143,12 +143,13 @@ QWidget *MmsFormEngine::makeSettingsGroup()
     // Phone 1 with the phone-type list; on the phone-or-e-mail variant the list
     // is absent and phone 1 is as wide as the e-mail edit.
     grid->addWidget(label(MmsId::Phone1Label, *phoneCaption), row, 0);
+    QLineEdit *phone1 = textEdit(MmsEdit::Phone1);
     m_phoneType = list(MmsId::PhoneType);
     if (m_variant.phoneOrEmail) {
-        grid->addWidget(textEdit(MmsEdit::Phone1), row, 1, 1, 2);
+        grid->addWidget(phone1, row, 1, 1, 2);
         m_phoneType->hide();
     } else {
-        grid->addWidget(textEdit(MmsEdit::Phone1), row, 1);
+        grid->addWidget(phone1, row, 1);
         grid->addWidget(m_phoneType, row, 2);
     }
     ++row;
