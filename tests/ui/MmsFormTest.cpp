@@ -11,6 +11,7 @@
 #include "shell/ui/CSetupDlg.h"
 #include "shell/ui/WindowLoop.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -191,6 +192,36 @@ TEST_F(MmsForm, OpensWithItsDefaults)
     for (int id = kUrl; id <= 1012; ++id)
         EXPECT_EQ(edit(form, id)->isReadOnly(), id != kPhone1 && id != kEmail) << id;
     EXPECT_EQ(edit(form, 1012)->text(), QString::fromStdString(folder.str()));
+}
+
+// Every caption and list comes from its own table in the form's language
+// (Japanese here, where the tables hold a few surprises of their own).
+TEST_F(MmsForm, CaptionsInTheFormsLanguage)
+{
+    auto form = open(5, 10);
+    const std::pair<int, const char *> labels[] = {{1039, "MMSステータス"}, {1040, "MMS モード"},
+        {1059, "撮影数/1日"}, {1075, "注意：0=制限なし"}, {1129, "SMS遠距離操作"}, {1085, "時"},
+        {1043, "国名"}, {1044, "通信会社"}, {1047, "URL"}, {1048, "ゲートウェイ"}, {1049, "ポート"},
+        {1050, "電話"}, {1051, "Eメール"}, {1052, "アカウント"}, {1053, "パスワード"},
+        {1054, "電話orEメール"}, {1055, "電話orEメール"}};
+    for (const auto &[id, caption] : labels)
+        EXPECT_EQ(find<QLabel>(form.get(), id)->text(), QString::fromUtf8(caption)) << id;
+    EXPECT_EQ(find<QGroupBox>(form.get(), 1058)->title(), "MMS");
+    EXPECT_EQ(find<QPushButton>(form.get(), 1057)->text(), "選択");
+    EXPECT_EQ(find<QPushButton>(form.get(), 1)->text(), "ファイル作成");
+    EXPECT_EQ(find<QPushButton>(form.get(), 2)->text(), "終了");
+    EXPECT_EQ(entries(list(form, kMode)), QStringList({"自動", "手動"}));
+    EXPECT_EQ(entries(list(form, kStatus)), QStringList({"オフ", "VGA", "SMS"}));
+    EXPECT_EQ(entries(list(form, kPhoneType)), QStringList({"国内", "国際"}));
+    EXPECT_EQ(list(form, 1134)->itemText(25), "オフ");
+    EXPECT_EQ(list(form, 1134)->itemText(24), "24");
+    pick(list(form, kMode), 1);
+    EXPECT_EQ(entries(list(form, kCountry)), QStringList({"その他"}));
+    // Messages other than Chinese are in English.
+    pick(list(form, kPhoneType), 1);
+    const auto shown = boxes();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].text, "Phone number will not be displayed in the camera setup menu");
 }
 
 // Byte 0 (send code) and byte 1 (position + 1) of "SMS" per model group, and
