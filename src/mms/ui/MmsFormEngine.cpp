@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,11 +22,6 @@ namespace {
 constexpr std::size_t index(MmsEdit edit)
 {
     return static_cast<std::size_t>(edit);
-}
-
-QString fromUtf8(const std::string &text)
-{
-    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -273,7 +269,7 @@ void MmsFormEngine::takeInAll()
 void MmsFormEngine::showFields()
 {
     for (std::size_t i = 0; i < kMmsTextCount; ++i)
-        m_texts[i] = fromUtf8(m_state.values.text(static_cast<MmsEdit>(i)));
+        m_texts[i] = QString::fromStdString(m_state.values.text(static_cast<MmsEdit>(i)));
     m_pictures = m_state.values.picturesPerDay;
     showAll();
 }

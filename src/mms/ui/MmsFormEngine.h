@@ -10,7 +10,6 @@
 #include <array>
 
 class QComboBox;
-class QGridLayout;
 class QLabel;
 class QLineEdit;
 
