@@ -1,5 +1,7 @@
 // The OEM conversion on Windows goes through the system so that the bytes match
-// the machine's own OEM code page.
+// the machine's own OEM code page. Without flags the conversion uses the code
+// page's best-fit table: a character the code page lacks becomes a close one
+// (Ł becomes L, ź becomes z) and only a character without one the default '?'.
 #ifdef _WIN32
 #include "records/RecordText.h"
 
@@ -22,6 +24,20 @@ std::string toOemText(std::string_view utf8)
     std::string out(static_cast<std::size_t>(needed), '\0');
     WideCharToMultiByte(CP_OEMCP, 0, source, length, out.data(), needed, "?", nullptr);
     return out;
+}
+
+std::string fromOemText(std::string_view oem)
+{
+    if (oem.empty())
+        return {};
+    const int length = static_cast<int>(oem.size());
+    const int needed = MultiByteToWideChar(CP_OEMCP, 0, oem.data(), length, nullptr, 0);
+    if (needed <= 0)
+        return std::string(oem.size(), '?');
+    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_OEMCP, 0, oem.data(), length, wide.data(), needed);
+    return utf16ToUtf8(
+        std::u16string_view(reinterpret_cast<const char16_t *>(wide.data()), wide.size()));
 }
 
 } // namespace marrowby

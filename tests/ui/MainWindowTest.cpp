@@ -133,7 +133,7 @@ TEST_F(MainWindow, WayBackThroughTheStandardCameraForm)
 
 TEST_F(MainWindow, FormsNotInThisBuildLeaveTheMainWindowOpen)
 {
-    setModel(4); // Marrowby K600MG: the K600 camera form and the K600 SMTP form
+    setModel(13); // Marrowby K500MG: the K500 camera form and the K600 SMTP form
     WindowLoop loop;
     loop.start();
     auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());

@@ -160,6 +160,11 @@ protected:
 
     // Copies the form into the settings and the layout's extra values.
     virtual void collect(CameraSettings &settings, MenuExtras &extras) const = 0;
+    // The part of a collect step that every family shares: the settings whose
+    // controls carry the same ids on every camera form (capture options, video
+    // length, time stamp, interval, sensor level, first timer, time lapse and
+    // serial number).
+    void collectCommonFields(CameraSettings &settings) const;
 
     void writeGenerated() override;
     RecordContext recordContext() const;

@@ -2,6 +2,9 @@
 
 #include "app/AppState.h"
 #include "camera/ui/CMarrowbyCameraMenu.h"
+#include "camera/ui/CMarrowbyK400Menu.h"
+#include "camera/ui/CMarrowbyK600Menu.h"
+#include "camera/ui/CMarrowbyK800Menu.h"
 #include "mms/ui/CMarrowbyK600MMS.h"
 #include "mms/ui/CMarrowbyMMS.h"
 #include "shell/ModelCatalogue.h"
@@ -17,7 +20,17 @@ bool formAvailable(FormButton button, int modelIndex)
 {
     switch (button) {
     case FormButton::Camera:
-        return ModelCatalogue::cameraForm(modelIndex) == CameraFormKind::Standard;
+        switch (ModelCatalogue::cameraForm(modelIndex)) {
+        case CameraFormKind::Standard:
+        case CameraFormKind::K600:
+        case CameraFormKind::K400:
+        case CameraFormKind::K800:
+            return true;
+        case CameraFormKind::K500:
+        case CameraFormKind::K100:
+            return false;
+        }
+        return false;
     case FormButton::Mms:
         return ModelCatalogue::mmsUsable(modelIndex);
     case FormButton::Smtp:
@@ -32,7 +45,20 @@ QDialog *createForm(FormButton button, const FormContext &context)
         return nullptr;
     switch (button) {
     case FormButton::Camera:
-        return new CMarrowbyCameraMenu(context, cameraState());
+        switch (ModelCatalogue::cameraForm(context.modelIndex)) {
+        case CameraFormKind::Standard:
+            return new CMarrowbyCameraMenu(context, cameraState());
+        case CameraFormKind::K600:
+            return new CMarrowbyK600Menu(context, cameraState());
+        case CameraFormKind::K400:
+            return new CMarrowbyK400Menu(context, cameraState());
+        case CameraFormKind::K800:
+            return new CMarrowbyK800Menu(context, cameraState());
+        case CameraFormKind::K500:
+        case CameraFormKind::K100:
+            break;
+        }
+        break;
     case FormButton::Mms:
         if (ModelCatalogue::mmsForm(context.modelIndex) == MmsFormKind::K600)
             return new CMarrowbyK600MMS(context);
