@@ -5,6 +5,8 @@
 #include "camera/ui/CMarrowbyK400Menu.h"
 #include "camera/ui/CMarrowbyK600Menu.h"
 #include "camera/ui/CMarrowbyK800Menu.h"
+#include "mms/ui/CMarrowbyK600MMS.h"
+#include "mms/ui/CMarrowbyMMS.h"
 #include "shell/ModelCatalogue.h"
 #include "smtp/ui/CMarrowbyK200Smtp.h"
 #include "smtp/ui/CMarrowbyK600Smtp.h"
@@ -32,7 +34,7 @@ bool formAvailable(FormButton button, int modelIndex)
         }
         return false;
     case FormButton::Mms:
-        return false;
+        return ModelCatalogue::mmsUsable(modelIndex);
     case FormButton::Smtp:
         return true; // every model has one of the two SMTP forms
     }
@@ -59,12 +61,14 @@ QDialog *createForm(FormButton button, const FormContext &context)
             break;
         }
         break;
+    case FormButton::Mms:
+        if (ModelCatalogue::mmsForm(context.modelIndex) == MmsFormKind::K600)
+            return new CMarrowbyK600MMS(context);
+        return new CMarrowbyMMS(context);
     case FormButton::Smtp:
         if (ModelCatalogue::smtpForm(context.modelIndex) == SmtpFormKind::K600)
             return new CMarrowbyK600Smtp(context);
         return new CMarrowbyK200Smtp(context);
-    case FormButton::Mms:
-        break;
     }
     return nullptr;
 }
