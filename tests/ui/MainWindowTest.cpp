@@ -133,13 +133,12 @@ TEST_F(MainWindow, WayBackThroughTheStandardCameraForm)
 
 TEST_F(MainWindow, FormsNotInThisBuildLeaveTheMainWindowOpen)
 {
-    setModel(13); // Marrowby K500MG: the K500 camera form and the K600 SMTP form
+    setModel(13); // Marrowby K500MG: the K500 camera form
     WindowLoop loop;
     loop.start();
     auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());
     ASSERT_NE(main, nullptr);
     find<QPushButton>(main, 1000)->click();
-    find<QPushButton>(main, 1002)->click();
     EXPECT_EQ(loop.currentWindow(), main);
     EXPECT_FALSE(main->requestedForm().has_value());
 }
