@@ -1,6 +1,7 @@
 #include "camera/ui/CameraFormEngine.h"
 
 #include "app/AppState.h"
+#include "camera/ClockText.h"
 #include "dialog/FormColours.h"
 #include "dialog/UiServices.h"
 #include "records/RecordFile.h"
@@ -26,8 +27,10 @@ QString captionOf(const CaptionSource &caption)
 {
     if (const auto *table = std::get_if<const i18n::CaptionTable *>(&caption))
         return *table ? captionText(**table) : QString();
-    const auto *object = std::get<const i18n::CaptionObjectTable *>(caption);
-    return object ? captionText(*object) : QString();
+    if (const auto *object = std::get_if<const i18n::CaptionObjectTable *>(&caption))
+        return *object ? captionText(**object) : QString();
+    const OptionEntry entry = std::get<OptionEntry>(caption);
+    return entry.table ? optionTexts(*entry.table).value(entry.entry) : QString();
 }
 
 QStringList optionsOf(const OptionSource &options)
@@ -57,7 +60,7 @@ CameraFormEngine::CameraFormEngine(CameraFormDescription description, QWidget *p
     // The clock of the moment the form is made, year first whatever the Date
     // Format list will show.
     readClock();
-    m_clockText = formatClock(0);
+    m_clockText = formatClock(m_description.clockOrder);
     m_folder = defaultOutputFolder();
 }
 
@@ -65,6 +68,12 @@ int CameraFormEngine::number(int editId) const
 {
     const auto it = m_numbers.find(editId);
     return it == m_numbers.end() ? 0 : it->second;
+}
+
+QString CameraFormEngine::text(int editId) const
+{
+    const QLineEdit *edit = m_edits.value(editId);
+    return edit ? edit->text() : QString();
 }
 
 int CameraFormEngine::selection(int listId) const
@@ -115,11 +124,20 @@ QWidget *CameraFormEngine::makeCell(const CameraFormDescription::Cell &cell)
     layout->addWidget(makeLabel(cell.labelId, cell.caption), 1);
     if (cell.listId)
         layout->addWidget(makeList(cell.listId, cell.options));
-    if (cell.editId)
-        layout->addWidget(makeNumberEdit(cell.editId));
+    if (cell.editId) {
+        const auto text = std::find_if(m_description.texts.cbegin(), m_description.texts.cend(),
+            [&cell](const auto &field) { return field.id == cell.editId; });
+        layout->addWidget(
+            text != m_description.texts.cend() ? makeTextEdit(*text) : makeNumberEdit(cell.editId));
+    }
     if (cell.suffixLabelId)
         layout->addWidget(makeLabel(cell.suffixLabelId, cell.suffixCaption));
     frame->setVisible(cell.visible);
+    if (!cell.enabled) {
+        // Shown as it stands, but neither its caption nor its list can be used.
+        for (QWidget *child : frame->findChildren<QWidget *>())
+            child->setEnabled(false);
+    }
     return frame;
 }
 
@@ -131,7 +149,7 @@ QWidget *CameraFormEngine::makeClockGroup()
     auto *clock = new QLineEdit(this);
     clock->setObjectName(QString::number(CameraId::ClockText));
     clock->setAlignment(Qt::AlignCenter);
-    setEditReadOnly(clock, true);
+    setEditReadOnly(clock, !m_description.clockEditable);
     m_edits.insert(CameraId::ClockText, clock);
     layout->addWidget(clock, 1);
     auto *getTimeButton = new QPushButton(captionText(i18n::camera::GetTime), this);
@@ -261,10 +279,14 @@ void CameraFormEngine::build()
     auto *cells = new QGridLayout;
     int index = 0;
     for (const CameraFormDescription::Cell &cell : m_description.cells) {
+        if (cell.placement != CellPlacement::Grid)
+            continue;
         cells->addWidget(makeCell(cell), index / 2, index % 2);
         ++index;
     }
     layout->addLayout(cells);
+    if (QLayout *columns = makeColumns())
+        layout->addLayout(columns);
     layout->addWidget(makeClockGroup());
     for (const CameraFormDescription::TimerGroup &timer : m_description.timers)
         layout->addWidget(makeTimerGroup(timer));
@@ -276,6 +298,10 @@ void CameraFormEngine::build()
     for (const CameraFormDescription::Cell &cell : m_description.cells) {
         if (QComboBox *combo = m_lists.value(cell.listId))
             combo->setCurrentIndex(cell.initial);
+    }
+    for (const CameraFormDescription::RowGroup &group : m_description.rowGroups) {
+        for (const CameraFormDescription::RowGroup::Row &row : group.rows)
+            m_lists.value(row.listId)->setCurrentIndex(row.initial);
     }
     for (int id : m_description.serialCharacterIds)
         m_lists.value(id)->setCurrentIndex(0);
@@ -323,9 +349,15 @@ void CameraFormEngine::onNumberEdited(int id)
 {
     const int unit = selection(CameraId::IntervalUnit);
     takeIn();
+    applyCorrection(id, m_numberFields.value(id), unit);
+}
+
+void CameraFormEngine::applyCorrection(int id, const CameraFormDescription::Number &field, int unit)
+{
     int &value = m_numbers[id];
     const int before = value;
-    switch (m_numberFields.value(id).correction) {
+    bool linkedChanged = false;
+    switch (field.correction) {
     case Correction::VideoLength:
         if (value > 60 || value == 0)
             value = 10;
@@ -344,12 +376,34 @@ void CameraFormEngine::onNumberEdited(int id)
         else if (unit == 0 && value > 60)
             value = 1;
         break;
+    case Correction::Degrees:
+        if (value > field.maximum)
+            value = field.maximum;
+        else if (value < 0)
+            value = 0;
+        if (value == field.maximum) {
+            for (int linked : field.linked) {
+                linkedChanged = linkedChanged || m_numbers[linked] != 0;
+                m_numbers[linked] = 0;
+            }
+        }
+        break;
+    case Correction::ArcMinuteSecond: {
+        const int degreesId = field.linked.value(0);
+        if (number(degreesId) == m_numberFields.value(degreesId).maximum) {
+            if (value > 0)
+                value = 0;
+        } else if (value > 59) {
+            value = 59;
+        }
+        break;
+    }
     case Correction::None:
         break;
     }
     // Only a corrected value is shown again: an edit the user left empty keeps
     // its empty text (and keeps failing every take-in) until a number is typed.
-    if (value != before)
+    if (value != before || linkedChanged)
         showAll();
 }
 
@@ -369,9 +423,11 @@ void CameraFormEngine::onListActivated(int id)
         }
         return;
     }
-    const bool switches = std::any_of(m_description.switches.begin(), m_description.switches.end(),
-        [id](const auto &sw) { return sw.listId == id; });
-    if (switches) {
+    const auto sw = std::find_if(m_description.switches.cbegin(), m_description.switches.cend(),
+        [id](const auto &candidate) { return candidate.listId == id; });
+    if (sw != m_description.switches.cend() && !sw->takesIn) {
+        applySwitches();
+    } else if (sw != m_description.switches.cend()) {
         takeIn();
         applySwitches();
         showAll();
@@ -457,6 +513,8 @@ void CameraFormEngine::generate()
 {
     if (!takeInFolderEdit())
         return;
+    if (m_description.clockEditable && !readTypedClock())
+        return;
     CameraState &state = cameraState();
     MenuExtras extras;
     extras.dateFormat = selection(CameraId::DateFormat);
@@ -475,9 +533,16 @@ void CameraFormEngine::writeFactorySettings()
     takeIn();
 
     for (const CameraFormDescription::Cell &cell : m_description.cells) {
-        if (QComboBox *combo = m_lists.value(cell.listId))
+        QComboBox *combo = m_lists.value(cell.listId);
+        if (combo && cell.factory >= 0)
             combo->setCurrentIndex(cell.factory);
     }
+    for (const CameraFormDescription::RowGroup &group : m_description.rowGroups) {
+        for (const CameraFormDescription::RowGroup::Row &row : group.rows)
+            m_lists.value(row.listId)->setCurrentIndex(row.factory);
+    }
+    for (const CameraFormDescription::Text &field : m_description.texts)
+        m_edits.value(field.id)->setText(field.factory);
     for (const CameraFormDescription::TimerGroup &timer : m_description.timers)
         m_lists.value(timer.listId)->setCurrentIndex(0);
     m_lists.value(m_description.serialListId)->setCurrentIndex(0);
@@ -505,6 +570,90 @@ void CameraFormEngine::writeFactorySettings()
         record = buildFactoryMarkerRecord();
     }
     writeRecord(record, *m_description.factoryMessage);
+}
+
+QLineEdit *CameraFormEngine::makeTextEdit(const CameraFormDescription::Text &field)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(QString::number(field.id));
+    edit->setAlignment(Qt::AlignCenter);
+    if (field.digitsOnly) {
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    }
+    if (field.maxLength > 0)
+        edit->setMaxLength(field.maxLength);
+    edit->setText(field.initial);
+    edit->setMaximumWidth(64);
+    m_edits.insert(field.id, edit);
+    return edit;
+}
+
+QWidget *CameraFormEngine::makeRowGroup(const CameraFormDescription::RowGroup &group)
+{
+    auto *box = new QGroupBox(this);
+    auto *grid = new QGridLayout(box);
+    grid->addWidget(makeLabel(group.labelId, group.caption), 0, 0);
+    for (qsizetype i = 0; i < group.heads.size(); ++i) {
+        auto *head = makeLabel(group.headIds.value(i), group.heads[i]);
+        head->setAlignment(Qt::AlignCenter);
+        grid->addWidget(head, 0, 1 + static_cast<int>(i));
+    }
+    int line = 1;
+    for (const CameraFormDescription::RowGroup::Row &row : group.rows) {
+        grid->addWidget(makeLabel(row.labelId, row.caption), line, 0);
+        grid->addWidget(makeList(row.listId, row.options), line, 1);
+        int column = 2;
+        for (int id : row.editIds)
+            grid->addWidget(makeNumberEdit(id), line, column++);
+        ++line;
+    }
+    return box;
+}
+
+QLayout *CameraFormEngine::makeColumns()
+{
+    const auto placed = [this](CellPlacement placement) {
+        return std::any_of(m_description.cells.cbegin(), m_description.cells.cend(),
+            [placement](const auto &cell) { return cell.placement == placement; });
+    };
+    if (!placed(CellPlacement::LeftColumn) && !placed(CellPlacement::RightColumn)
+        && m_description.rowGroups.isEmpty())
+        return nullptr;
+    auto *columns = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
+    for (const CameraFormDescription::RowGroup &group : m_description.rowGroups)
+        right->addWidget(makeRowGroup(group));
+    for (const CameraFormDescription::Cell &cell : m_description.cells) {
+        if (cell.placement == CellPlacement::LeftColumn)
+            left->addWidget(makeCell(cell));
+        else if (cell.placement == CellPlacement::RightColumn)
+            right->addWidget(makeCell(cell));
+    }
+    left->addStretch(1);
+    right->addStretch(1);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    return columns;
+}
+
+bool CameraFormEngine::readTypedClock()
+{
+    const int dateFormat = selection(CameraId::DateFormat);
+    QLineEdit *clockEdit = m_edits.value(CameraId::ClockText);
+    const ClockTextReading reading
+        = readClockText(clockEdit->text().toStdString(), dateFormat, cameraState().clock);
+    if (reading.verdict != ClockTextVerdict::Possible) {
+        QString message = messageText(i18n::camera::ClockTextInvalid);
+        message.replace(QStringLiteral("%1"), qtText(clockTextPattern(dateFormat)));
+        NoticeBox(message);
+        clockEdit->setFocus();
+        clockEdit->selectAll();
+        return false;
+    }
+    cameraState().clock = reading.clock;
+    return true;
 }
 
 } // namespace marrowby
