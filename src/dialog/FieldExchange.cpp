@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace marrowby {
 
 void FieldExchange::addNumber(QLineEdit *edit, int *value, int minimum, int maximum)
@@ -66,9 +68,9 @@ QString withArguments(QString text, std::initializer_list<int> values)
     return text;
 }
 
-QString rangeMessage(int minimum, int maximum)
+QString rangeMessage(int minimum, int maximum, int language)
 {
-    QString text = messageText(i18n::shared::OutOfRange);
+    QString text = messageText(i18n::shared::OutOfRange, language);
     text.replace(text.indexOf(QLatin1String("%d")), 2, QString::number(minimum));
     text.replace(text.indexOf(QLatin1String("%d")), 2, QString::number(maximum));
     return text;
@@ -76,11 +78,11 @@ QString rangeMessage(int minimum, int maximum)
 
 } // namespace
 
-bool RangeCheck(int value, int minimum, int maximum)
+bool RangeCheck(int value, int minimum, int maximum, int language)
 {
     if (value >= minimum && value <= maximum)
         return true;
-    MessageBoxes::notice(rangeMessage(minimum, maximum));
+    MessageBoxes::notice(rangeMessage(minimum, maximum, language));
     return false;
 }
 
@@ -92,7 +94,7 @@ void FieldExchange::fail(QLineEdit *edit, const QString &message, bool framework
     edit->selectAll();
 }
 
-bool FieldExchange::takeIn(const Field &field)
+bool FieldExchange::takeIn(const Field &field) const
 {
     if (field.display)
         return true;
@@ -100,18 +102,19 @@ bool FieldExchange::takeIn(const Field &field)
     if (field.number) {
         int value = 0;
         if (!parseWholeNumber(text, value)) {
-            fail(field.edit, messageText(i18n::framework::EnterInteger), true);
+            fail(field.edit, messageText(i18n::framework::EnterInteger, m_language), true);
             return false;
         }
         *field.number = value;
-        if (field.ranged && !RangeCheck(value, field.minimum, field.maximum)) {
+        if (field.ranged && !RangeCheck(value, field.minimum, field.maximum, m_language)) {
             fail(field.edit, {}, false);
             return false;
         }
     } else if (field.text) {
         if (field.maxLength > 0 && text.size() > field.maxLength) {
             fail(field.edit,
-                withArguments(messageText(i18n::framework::TooManyCharacters), {field.maxLength}),
+                withArguments(
+                    messageText(i18n::framework::TooManyCharacters, m_language), {field.maxLength}),
                 true);
             return false;
         }
@@ -151,6 +154,11 @@ void FieldExchange::show()
         // An unchanged text is left alone so the cursor stays where the user typed.
         if (field.edit->text() != text) {
             const QSignalBlocker blocker(field.edit);
+            // The edit's own limit only stops typing: a longer value is shown
+            // whole, so the take-in refuses what the form holds instead of
+            // quietly using a shortened text.
+            if (field.maxLength > 0)
+                field.edit->setMaxLength(std::max<int>(field.maxLength, text.size()));
             field.edit->setText(text);
         }
     }

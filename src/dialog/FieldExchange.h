@@ -13,14 +13,21 @@ namespace marrowby {
 // Taking in checks each field (whole number, range, text length); the first
 // failure shows its message, puts the focus into that edit with its text selected
 // and ends the pass, so later fields keep their previous values. Showing writes
-// every value back without triggering any handler.
+// every value back without triggering any handler. Messages are in the language
+// the exchange is made with.
 class FieldExchange {
 public:
+    explicit FieldExchange(int language)
+        : m_language(language)
+    { }
+
     // A numeric edit. With a range, an out-of-range number is stored and then
     // reported with the range message.
     void addNumber(QLineEdit *edit, int *value, int minimum, int maximum);
     void addNumber(QLineEdit *edit, int *value); // whole number, no range check
-    // A text edit limited to `maxLength` UTF-16 units (0: no limit).
+    // A text edit limited to `maxLength` UTF-16 units (0: no limit). Typing stops
+    // at the limit, but a longer value (such as a chosen folder) is shown whole
+    // and refused when it is taken in, never cut.
     void addText(QLineEdit *edit, QString *value, int maxLength);
     // A text shown by the form but never taken in (such as a read-only clock).
     void addDisplay(QLineEdit *edit, const QString *value);
@@ -44,14 +51,15 @@ private:
         bool ranged = false;
         int maxLength = 0;
     };
-    static bool takeIn(const Field &field);
+    bool takeIn(const Field &field) const;
     static void fail(QLineEdit *edit, const QString &message, bool frameworkBox);
 
+    int m_language;
     QList<Field> m_fields;
 };
 
-// Reports a number outside minimum..maximum in the notice box's style; returns
-// whether the value is in range.
-bool RangeCheck(int value, int minimum, int maximum);
+// Reports a number outside minimum..maximum in the notice box's style, in the
+// given language; returns whether the value is in range.
+bool RangeCheck(int value, int minimum, int maximum, int language);
 
 } // namespace marrowby

@@ -16,27 +16,47 @@ QString qtText(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QString captionText(const i18n::CaptionTable &table)
+QString captionText(const i18n::CaptionTable &table, int language)
 {
-    return qtText(i18n::caption(table, appState().LanguageIndex));
+    return qtText(i18n::caption(table, language));
 }
 
-QString captionText(const i18n::CaptionObjectTable &table)
+QString captionText(const i18n::CaptionObjectTable &table, int language)
 {
-    return qtText(i18n::caption(table, appState().LanguageIndex));
+    return qtText(i18n::caption(table, language));
 }
 
-QStringList optionTexts(const i18n::OptionTable &table)
+QStringList optionTexts(const i18n::OptionTable &table, int language)
 {
     QStringList texts;
-    for (std::string_view text : i18n::options(table, appState().LanguageIndex))
+    for (std::string_view text : i18n::options(table, language))
         texts << qtText(text);
     return texts;
 }
 
+QString messageText(const i18n::Message &message, int language)
+{
+    return qtText(i18n::message(message, language));
+}
+
+QString captionText(const i18n::CaptionTable &table)
+{
+    return captionText(table, appState().LanguageIndex);
+}
+
+QString captionText(const i18n::CaptionObjectTable &table)
+{
+    return captionText(table, appState().LanguageIndex);
+}
+
+QStringList optionTexts(const i18n::OptionTable &table)
+{
+    return optionTexts(table, appState().LanguageIndex);
+}
+
 QString messageText(const i18n::Message &message)
 {
-    return qtText(i18n::message(message, appState().LanguageIndex));
+    return messageText(message, appState().LanguageIndex);
 }
 
 namespace {

@@ -19,7 +19,14 @@ namespace marrowby {
 // A table text as a QString.
 QString qtText(std::string_view utf8);
 
-// The current UI language's text of a table entry.
+// A table entry's text in a language (LanguageIndex 1..15).
+QString captionText(const i18n::CaptionTable &table, int language);
+QString captionText(const i18n::CaptionObjectTable &table, int language);
+QStringList optionTexts(const i18n::OptionTable &table, int language);
+QString messageText(const i18n::Message &message, int language);
+
+// The same in the current UI language (for the shell's windows; a form uses the
+// language it was handed).
 QString captionText(const i18n::CaptionTable &table);
 QString captionText(const i18n::CaptionObjectTable &table);
 QStringList optionTexts(const i18n::OptionTable &table);

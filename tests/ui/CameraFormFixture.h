@@ -22,21 +22,10 @@ protected:
     template <typename Form> std::unique_ptr<Form> open(int model)
     {
         setModel(model);
-        auto form = std::make_unique<Form>();
+        auto form = std::make_unique<Form>(context());
         FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
         find<QPushButton>(form.get(), 1057)->click();
         return form;
-    }
-
-    // Replaces an edit's text by typing it key by key, through the edit's own
-    // rules (digits only, maximum length) and its handler at every key.
-    static void typeInto(QLineEdit *edit, const QString &text)
-    {
-        edit->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(edit, text);
     }
 
     static void click(const QWidget *form, int id) { find<QPushButton>(form, id)->click(); }

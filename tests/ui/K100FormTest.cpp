@@ -82,14 +82,14 @@ TEST_F(K100Form, WirelessPasswordDigitsAndItsSwitch)
 
         // The switch only unlocks the edit; it takes nothing in, so an emptied
         // video length does not complain.
-        typeInto(find<QLineEdit>(form.get(), 1002), "");
+        type(find<QLineEdit>(form.get(), 1002), "");
         boxes();
         pick(onOff, 1);
         EXPECT_TRUE(boxes().isEmpty());
         EXPECT_FALSE(password->isReadOnly());
-        typeInto(password, c.typed);
+        type(password, c.typed);
         EXPECT_EQ(password->text(), c.shown);
-        typeInto(find<QLineEdit>(form.get(), 1002), "10");
+        type(find<QLineEdit>(form.get(), 1002), "10");
 
         click(form.get(), 1);
         boxes();
@@ -135,7 +135,7 @@ TEST_F(K100Form, VideoLengthAndIntervalRules)
         auto form = open();
         pick(find<QComboBox>(form.get(), 1029), c.unit);
         auto *edit = find<QLineEdit>(form.get(), c.id);
-        typeInto(edit, c.typed);
+        type(edit, c.typed);
         EXPECT_EQ(edit->text(), c.shown);
         EXPECT_EQ(boxes().size(), c.rangeMessage ? 1 : 0);
         click(form.get(), 1);
@@ -148,7 +148,7 @@ TEST_F(K100Form, TypedClockFollowsTheDateFormat)
 {
     auto form = open();
     auto *clockText = find<QLineEdit>(form.get(), 1030);
-    typeInto(clockText, "12/31/2030 23:59:00");
+    type(clockText, "12/31/2030 23:59:00");
     click(form.get(), 1);
     boxes();
     CameraSettings expected = startingSettings();
@@ -163,7 +163,7 @@ TEST_F(K100Form, TypedClockFollowsTheDateFormat)
     // The same text read year first would give month 31: refused, nothing written.
     pick(find<QComboBox>(form.get(), 1044), 0);
     EXPECT_EQ(clockText->text(), "2024/03/09 14:05:07");
-    typeInto(clockText, "12/31/2030 23:59:00");
+    type(clockText, "12/31/2030 23:59:00");
     click(form.get(), 1);
     EXPECT_EQ(boxes().value(0).text,
         "The clock is not a valid date and time. Please type it as YYYY/MM/DD hh:mm:ss.");
@@ -183,9 +183,9 @@ TEST_F(K100Form, DefaultResetsTheFormAndWritesTheMarker)
     pick(list(1036), 9);
     pick(list(1044), 2);
     for (int id : {1002, 1003, 1038, 1039, 1040, 1017, 1022, 1023, 1024, 1042, 1045, 1046, 1047})
-        typeInto(edit(id), "7");
-    typeInto(edit(1028), "12");
-    typeInto(edit(1030), "05/01/2025 03:04:05");
+        type(edit(id), "7");
+    type(edit(1028), "12");
+    type(edit(1030), "05/01/2025 03:04:05");
     boxes();
 
     click(form.get(), 1062);

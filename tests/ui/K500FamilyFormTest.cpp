@@ -158,7 +158,7 @@ TEST_F(K500FamilyForm, CoordinateCorrections)
         SCOPED_TRACE(c.name);
         auto form = open();
         for (const Typed &typed : c.typing)
-            typeInto(find<QLineEdit>(form.get(), typed.id), typed.text);
+            type(find<QLineEdit>(form.get(), typed.id), typed.text);
         QStringList messages;
         for (const auto &box : boxes())
             messages << box.text;
@@ -200,7 +200,7 @@ TEST_F(K500FamilyForm, TypedClockInEachDateOrder)
         SCOPED_TRACE(c.typed);
         auto form = open();
         pick(find<QComboBox>(form.get(), 1044), c.dateFormat);
-        typeInto(find<QLineEdit>(form.get(), 1030), c.typed);
+        type(find<QLineEdit>(form.get(), 1030), c.typed);
         click(form.get(), 1);
         ASSERT_EQ(boxes().size(), 1);
 
@@ -220,7 +220,7 @@ TEST_F(K500FamilyForm, TypedClockInEachDateOrder)
     // in the new order: a typed time is lost.
     auto form = open();
     auto *clockText = find<QLineEdit>(form.get(), 1030);
-    typeInto(clockText, "01/19/2021 08:30:00");
+    type(clockText, "01/19/2021 08:30:00");
     pick(find<QComboBox>(form.get(), 1044), 2);
     EXPECT_EQ(clockText->text(), "09/03/2024 14:05:07");
 }
@@ -247,7 +247,7 @@ TEST_F(K500FamilyForm, AnImpossibleClockIsRefusedAndNothingIsWritten)
         activate(form.get());
         pick(find<QComboBox>(form.get(), 1044), c.dateFormat);
         auto *clockText = find<QLineEdit>(form.get(), 1030);
-        typeInto(clockText, c.typed);
+        type(clockText, c.typed);
         const CameraClock before = cameraState().clock;
         find<QPushButton>(form.get(), 1)->setFocus();
 
@@ -267,12 +267,12 @@ TEST_F(K500FamilyForm, AnImpossibleClockIsRefusedAndNothingIsWritten)
     appState().LanguageIndex = 1;
     auto form = open();
     auto *clockText = find<QLineEdit>(form.get(), 1030);
-    typeInto(clockText, "02/30/2024 10:00:00");
+    type(clockText, "02/30/2024 10:00:00");
     form->generate();
     EXPECT_EQ(boxes().value(0).text,
         QString::fromUtf8("设置的时间无效，请按 MM/DD/YYYY hh:mm:ss 的格式输入日期和时间。"));
     EXPECT_FALSE(menuWritten());
-    typeInto(clockText, "02/29/2024 10:00:00");
+    type(clockText, "02/29/2024 10:00:00");
     form->generate();
     EXPECT_EQ(boxes().size(), 1);
     EXPECT_EQ(takeMenu()[16], 29);
@@ -302,8 +302,8 @@ TEST_F(K500FamilyForm, DefaultResetsTheFormAndWritesTheMarker)
             pick(list(1028), 1 - variant.sidePir);
         for (int id : {1002, 1003, 1038, 1039, 1040, 1017, 1022, 1023, 1024, 1042, 1045, 1046, 1047,
                  1056, 1058, 1071, 1051, 1052, 1053})
-            typeInto(edit(id), "7");
-        typeInto(edit(1030), "01/02/2025 03:04:05");
+            type(edit(id), "7");
+        type(edit(1030), "01/02/2025 03:04:05");
         boxes();
         const int sdCycle = list(1081)->currentIndex();
         ASSERT_EQ(sdCycle, 1);

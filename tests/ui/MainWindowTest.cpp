@@ -157,3 +157,18 @@ TEST_F(MainWindow, EnterOrEscapeOnTheMainWindowEndsTheProgram)
         EXPECT_EQ(loop.currentWindow(), nullptr) << key;
     }
 }
+
+TEST_F(MainWindow, EnterOnAFocusedButtonPressesIt)
+{
+    WindowLoop loop;
+    QSignalSpy finished(&loop, &WindowLoop::finished);
+    loop.start();
+    QDialog *main = loop.currentWindow();
+    ASSERT_NE(main, nullptr);
+    main->show();
+    auto *camera = find<QPushButton>(main, 1000);
+    camera->setFocus();
+    QTest::keyClick(camera, Qt::Key_Return);
+    EXPECT_EQ(finished.count(), 0) << "the program goes on";
+    EXPECT_NE(qobject_cast<CMarrowbyCameraMenu *>(loop.currentWindow()), nullptr);
+}

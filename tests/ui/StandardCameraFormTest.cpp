@@ -22,7 +22,7 @@ protected:
     std::unique_ptr<CMarrowbyCameraMenu> open(int model)
     {
         setModel(model);
-        auto form = std::make_unique<CMarrowbyCameraMenu>();
+        auto form = std::make_unique<CMarrowbyCameraMenu>(context());
         FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
         form->chooseFolder();
         return form;
@@ -306,7 +306,7 @@ TEST_F(StandardCameraForm, FoldersMissingChosenAndCancelled)
     auto form = open(1);
     auto *folderEdit = find<QLineEdit>(form.get(), 1064);
 
-    folderEdit->setText(QString::fromStdString((folder.path() / "missing").string()));
+    type(folderEdit, QString::fromStdString((folder.path() / "missing").string()));
     form->generate();
     form->writeFactorySettings();
     auto shown = boxes();
@@ -330,13 +330,153 @@ TEST_F(StandardCameraForm, FoldersMissingChosenAndCancelled)
     FolderChooser::setNextAnswer(FolderChooser::Answer::NoPath);
     form->chooseFolder();
     EXPECT_EQ(folderEdit->text(), defaultOutputFolder());
+}
 
-    // A folder longer than 80 characters is refused before anything is written.
-    folderEdit->setMaxLength(200);
-    folderEdit->setText(QString(81, QChar('x')));
-    form->generate();
-    shown = boxes();
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(shown[0].kind, Kind::Framework);
-    EXPECT_EQ(shown[0].text, "Please enter no more than 80 characters.");
+TEST_F(StandardCameraForm, AChosenFolderOverEightyCharactersIsRefusedNotCut)
+{
+    // <folder of 79 characters>/sub: cutting it to 80 would name the parent.
+    const std::string base = folder.str() + "/";
+    ASSERT_LT(base.size(), 78u);
+    const std::filesystem::path parent = base + std::string(79 - base.size(), 'p');
+    const std::filesystem::path chosen = parent / "sub";
+    std::filesystem::create_directories(chosen);
+    ASSERT_EQ(chosen.string().size(), 83u);
+
+    auto form = open(1);
+    pick(find<QComboBox>(form.get(), 1013), 2);
+    auto *folderEdit = find<QLineEdit>(form.get(), 1064);
+    FolderChooser::setNextAnswer(QString::fromStdString(chosen.string()));
+    find<QPushButton>(form.get(), 1057)->click();
+    EXPECT_EQ(folderEdit->text(), QString::fromStdString(chosen.string()));
+
+    find<QPushButton>(form.get(), 1)->click();
+    find<QPushButton>(form.get(), 1062)->click();
+    const auto shown = boxes();
+    ASSERT_EQ(shown.size(), 2);
+    for (const auto &box : shown) {
+        EXPECT_EQ(box.kind, Kind::Framework);
+        EXPECT_EQ(box.text, "Please enter no more than 80 characters.");
+    }
+    EXPECT_EQ(form->focusWidget(), folderEdit);
+    EXPECT_FALSE(std::filesystem::exists(parent / "menu.dat"));
+    EXPECT_FALSE(std::filesystem::exists(chosen / "menu.dat"));
+    EXPECT_EQ(find<QComboBox>(form.get(), 1013)->currentIndex(), 2) << "Default changed nothing";
+    EXPECT_EQ(folderEdit->text(), QString::fromStdString(chosen.string()));
+
+    // Typing still stops at 80 characters.
+    FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
+    form->chooseFolder();
+    type(folderEdit, QString(100, QChar('x')));
+    EXPECT_EQ(folderEdit->text(), QString(80, QChar('x')));
+}
+
+// Whatever the edits show when Generate succeeds is what menu.dat holds; when an
+// edit cannot be taken in, Generate names it and writes nothing.
+TEST_F(StandardCameraForm, GenerateWritesWhatTheFormShowsOrNothing)
+{
+    struct Step {
+        int id;
+        const char *typed; // nullptr: pick entry `index` in list `id`
+        int index = 0;
+    };
+    struct Case {
+        const char *name;
+        std::vector<Step> steps;
+        int refusedAt; // the edit Generate stops at, or 0 when it writes
+    };
+    const std::vector<Case> cases = {
+        {"emptied video length, then an interval", {{1002, ""}, {1003, "30"}}, 1002},
+        {"video length typed again", {{1002, ""}, {1003, "30"}, {1002, "25"}}, 0},
+        {"emptied stop hour, then a start hour", {{1025, nullptr, 1}, {1023, ""}, {1017, "12"}},
+            1023},
+        {"stop hour typed again",
+            {{1025, nullptr, 1}, {1023, ""}, {1017, "12"}, {1023, "6"}, {1024, "30"}}, 0},
+        {"emptied second-timer hour", {{1048, nullptr, 1}, {1046, "9"}, {1042, ""}}, 1042},
+        {"second timer and time lapse",
+            {{1048, nullptr, 1}, {1046, "9"}, {1045, "15"}, {1033, nullptr, 0}, {1038, "5"},
+                {1039, "6"}, {1040, "7"}},
+            0},
+        {"interval in seconds", {{1029, nullptr, 0}, {1003, "0"}, {1003, "45"}}, 0},
+        {"emptied time-lapse second", {{1033, nullptr, 0}, {1040, ""}}, 1040},
+    };
+    // Record byte of each numeric edit.
+    const std::vector<std::pair<int, std::size_t>> bytesOfEdits
+        = {{1002, 4}, {1003, 6}, {1038, 11}, {1039, 12}, {1040, 13}, {1017, 20}, {1022, 21},
+            {1023, 22}, {1024, 23}, {1042, 32}, {1045, 33}, {1046, 34}, {1047, 35}};
+
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(folder.path() / "menu.dat");
+        auto form = open(1);
+        for (const Step &step : c.steps) {
+            if (step.typed)
+                type(find<QLineEdit>(form.get(), step.id), step.typed);
+            else
+                pick(find<QComboBox>(form.get(), step.id), step.index);
+        }
+        boxes();
+        form->generate();
+        const auto shown = boxes();
+        ASSERT_EQ(shown.size(), 1);
+        if (c.refusedAt) {
+            EXPECT_EQ(shown[0].kind, Kind::Framework);
+            EXPECT_EQ(shown[0].text, "Please enter an integer.");
+            EXPECT_EQ(form->focusWidget(), find<QLineEdit>(form.get(), c.refusedAt));
+            EXPECT_TRUE(folder.entries().empty()) << "nothing written";
+            continue;
+        }
+        EXPECT_EQ(shown[0].text, "Camera menu configuration file is generated");
+        const auto bytes = writtenMenu();
+        const bool seconds = find<QComboBox>(form.get(), 1029)->currentIndex() == 0;
+        for (const auto &[id, byte] : bytesOfEdits) {
+            int shownValue = find<QLineEdit>(form.get(), id)->text().toInt();
+            if (id == 1002)
+                shownValue -= 1;
+            if (id == 1003 && seconds)
+                shownValue += 128;
+            EXPECT_EQ(bytes[byte], shownValue) << "edit " << id;
+        }
+    }
+}
+
+TEST_F(StandardCameraForm, EnterPressesTheFocusedButton)
+{
+    struct Case {
+        int focused;
+        Qt::Key key;
+        const char *box; // the one box shown, or nullptr
+        bool written;
+        bool closed;
+    };
+    const Case cases[] = {
+        {2, Qt::Key_Return, nullptr, false, true},
+        {2, Qt::Key_Enter, nullptr, false, true},
+        {2, Qt::Key_Space, nullptr, false, true},
+        {1062, Qt::Key_Return, "Camera menu factory settings file has been generated", true, false},
+        {1031, Qt::Key_Return, nullptr, false, false},
+        {1057, Qt::Key_Return, nullptr, false, false},
+        {1, Qt::Key_Return, "Camera menu configuration file is generated", true, false},
+        {1013, Qt::Key_Return, "Camera menu configuration file is generated", true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "control " << c.focused << " key " << c.key);
+        std::filesystem::remove(folder.path() / "menu.dat");
+        auto form = open(1);
+        form->show();
+        QWidget *focused = find<QWidget>(form.get(), c.focused);
+        focused->setFocus();
+        ASSERT_EQ(form->focusWidget(), focused);
+        FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
+        QTest::keyClick(focused, c.key);
+        const auto shown = boxes();
+        ASSERT_EQ(shown.size(), c.box ? 1 : 0);
+        if (c.box) {
+            EXPECT_EQ(shown[0].text, c.box);
+        }
+        EXPECT_EQ(!folder.entries().empty(), c.written);
+        EXPECT_EQ(!form->isVisible(), c.closed);
+        if (c.closed) {
+            EXPECT_EQ(form->result(), QDialog::Rejected);
+        }
+    }
 }

@@ -4,10 +4,12 @@
 #include "app/MemoryPreferenceStore.h"
 #include "camera/CameraSettings.h"
 #include "dialog/UiServices.h"
+#include "shell/ui/FormFactory.h"
 
 #include <QComboBox>
 #include <QDateTime>
 #include <QLineEdit>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -43,6 +45,9 @@ protected:
         store.numbers["model"] = static_cast<std::uint32_t>(model);
     }
 
+    // What the form factory would hand a form now.
+    static FormContext context() { return formContext(appState()); }
+
     MemoryPreferenceStore store;
 };
 
@@ -60,10 +65,15 @@ inline void pick(QComboBox *list, int index)
     emit list->activated(index);
 }
 
+// Typing goes key by key through the edit's own rules (digits only, maximum
+// length, read-only), replacing what the edit shows; an empty text deletes it.
 inline void type(QLineEdit *edit, const QString &text)
 {
-    edit->setText(text);
-    emit edit->textEdited(text);
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(edit, text);
 }
 
 inline QStringList entries(const QComboBox *list)

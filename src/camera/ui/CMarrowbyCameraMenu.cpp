@@ -1,7 +1,5 @@
 #include "camera/ui/CMarrowbyCameraMenu.h"
 
-#include "app/AppState.h"
-
 namespace marrowby {
 
 namespace {
@@ -27,18 +25,18 @@ QStringList videoSizes(int model)
 }
 
 // Model 0 (no model chosen) offers only "Camera" and "Video".
-OptionSource captureModes(int model)
+OptionSource captureModes(int model, int language)
 {
     if (model != 0)
         return &i18n::camera::CaptureModeOptions;
-    const auto texts = i18n::options(i18n::camera::CaptureModeOptions, appState().LanguageIndex);
+    const auto texts = i18n::options(i18n::camera::CaptureModeOptions, language);
     return QStringList{QString::fromUtf8(texts[0].data(), static_cast<qsizetype>(texts[0].size())),
         QString::fromUtf8(texts[1].data(), static_cast<qsizetype>(texts[1].size()))};
 }
 
 } // namespace
 
-CameraFormDescription CMarrowbyCameraMenu::description(int model)
+CameraFormDescription CMarrowbyCameraMenu::description(int model, int language)
 {
     namespace t = i18n::camera;
     const bool fullHd = model == 15 || model == 16;
@@ -48,7 +46,10 @@ CameraFormDescription CMarrowbyCameraMenu::description(int model)
     //            frame label caption                 list  options                         init
     //            factory
     d.cells = {
-        Cell{.labelId = 1004, .caption = &t::Mode, .listId = 1013, .options = captureModes(model)},
+        Cell{.labelId = 1004,
+            .caption = &t::Mode,
+            .listId = 1013,
+            .options = captureModes(model, language)},
         Cell{.labelId = 1005,
             .caption = &t::ImageSize,
             .listId = 1014,
@@ -138,12 +139,14 @@ CameraFormDescription CMarrowbyCameraMenu::description(int model)
     d.timeLapseEditIds = {1038, 1039, 1040};
     d.generatedMessage = &t::MenuFileGenerated;
     d.factoryMessage = &t::FactoryFileGenerated;
-    d.factoryDateFormat = 1;
+    d.factoryRecord = CameraFormDescription::FactoryRecord::ResetForm;
     return d;
 }
 
-CMarrowbyCameraMenu::CMarrowbyCameraMenu(QWidget *parent)
-    : CameraFormEngine(description(appState().ModelIndex), parent)
+CMarrowbyCameraMenu::CMarrowbyCameraMenu(
+    const FormContext &context, CameraState &state, QWidget *parent)
+    : CameraFormEngine(
+        description(context.modelIndex, context.languageIndex), context, state, parent)
 {
     setObjectName(QStringLiteral("129"));
     build();

@@ -9,10 +9,11 @@ namespace marrowby {
 class CMarrowbyCameraMenu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyCameraMenu(QWidget *parent = nullptr);
+    explicit CMarrowbyCameraMenu(
+        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
 
-    // The description for a model; exposed for tests.
-    static CameraFormDescription description(int modelIndex);
+    // The description for a model in a language; exposed for tests.
+    static CameraFormDescription description(int modelIndex, int languageIndex);
 
 protected:
     void collect(CameraSettings &settings, MenuExtras &extras) const override;

@@ -112,12 +112,13 @@ CameraFormDescription CMarrowbyK100Menu::description()
     d.clockOrder = 1; // "MMDDYY", the Date Format the form starts with
     d.generatedMessage = &t::MenuFileGenerated;
     d.factoryMessage = &t::FactoryFileGenerated;
-    d.factoryDateFormat = -1; // the fixed factory marker record
+    d.factoryRecord = CameraFormDescription::FactoryRecord::FixedMarker;
     return d;
 }
 
-CMarrowbyK100Menu::CMarrowbyK100Menu(QWidget *parent)
-    : CameraFormEngine(description(), parent)
+CMarrowbyK100Menu::CMarrowbyK100Menu(
+    const FormContext &context, CameraState &state, QWidget *parent)
+    : CameraFormEngine(description(), context, state, parent)
 {
     setObjectName(QStringLiteral("163"));
     build();
@@ -150,7 +151,7 @@ void CMarrowbyK100Menu::collect(CameraSettings &s, MenuExtras &extras) const
     s.SerialDigit4 = selection(1037);
     s.Timer2 = selection(1048);
     extras.secondTimer = {number(1042), number(1045), number(1046), number(1047)};
-    extras.wirelessPassword = wirelessPasswordDigits(text(kPasswordId).toStdString());
+    extras.wirelessPassword = wirelessPasswordDigits(editText(kPasswordId).toStdString());
     extras.wirelessPasswordOn = selection(kPasswordSwitchId);
 }
 

@@ -9,7 +9,8 @@ namespace marrowby {
 class CMarrowbyK100Menu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyK100Menu(QWidget *parent = nullptr);
+    explicit CMarrowbyK100Menu(
+        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
 
     // The form's description; exposed for tests.
     static CameraFormDescription description();

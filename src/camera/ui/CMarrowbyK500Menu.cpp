@@ -1,6 +1,5 @@
 #include "camera/ui/CMarrowbyK500Menu.h"
 
-#include "app/AppState.h"
 #include "dialog/UiServices.h"
 
 namespace marrowby {
@@ -111,7 +110,7 @@ CameraFormDescription CMarrowbyK500Menu::description(int model, int language)
             .caption = &t::SdCycle,
             .listId = 1081,
             .options = &t::OffOnOptions,
-            .factory = -1,
+            .keepOnDefault = true,
             .placement = CellPlacement::LeftColumn},
         // Below the coordinate group.
         Cell{.labelId = 1136,
@@ -156,12 +155,12 @@ CameraFormDescription CMarrowbyK500Menu::description(int model, int language)
         Number{1045, 0, 59, 0, 0, Correction::MinuteSecond},
         Number{1046, 0, 23, 0, 0, Correction::Hour},
         Number{1047, 0, 59, 0, 0, Correction::MinuteSecond},
-        Number{1056, 0, 180, 0, 0, Correction::Degrees, {1058, 1071}},
-        Number{1058, 0, 59, 0, 0, Correction::ArcMinuteSecond, {1056}},
-        Number{1071, 0, 59, 0, 0, Correction::ArcMinuteSecond, {1056}},
-        Number{1051, 0, 90, 0, 0, Correction::Degrees, {1052, 1053}},
-        Number{1052, 0, 59, 0, 0, Correction::ArcMinuteSecond, {1051}},
-        Number{1053, 0, 59, 0, 0, Correction::ArcMinuteSecond, {1051}},
+        Number{1056, 0, 180, 0, 0, Correction::Degrees, false, {1058, 1071}},
+        Number{1058, 0, 59, 0, 0, Correction::ArcMinuteSecond, false, {1056}},
+        Number{1071, 0, 59, 0, 0, Correction::ArcMinuteSecond, false, {1056}},
+        Number{1051, 0, 90, 0, 0, Correction::Degrees, false, {1052, 1053}},
+        Number{1052, 0, 59, 0, 0, Correction::ArcMinuteSecond, false, {1051}},
+        Number{1053, 0, 59, 0, 0, Correction::ArcMinuteSecond, false, {1051}},
     };
     d.takeInOrder = {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, 1056, 1058, 1071, 1051,
         1052, 1053, CameraId::ClockTextField, CameraId::FolderField, 1047, 1046, 1045, 1042};
@@ -188,12 +187,14 @@ CameraFormDescription CMarrowbyK500Menu::description(int model, int language)
     d.clockOrder = 1; // "MMDDYY", the Date Format the form starts with
     d.generatedMessage = &t::MenuFileGenerated;
     d.factoryMessage = &t::FactoryFileGenerated;
-    d.factoryDateFormat = -1; // the fixed factory marker record
+    d.factoryRecord = CameraFormDescription::FactoryRecord::FixedMarker;
     return d;
 }
 
-CMarrowbyK500Menu::CMarrowbyK500Menu(QWidget *parent)
-    : CameraFormEngine(description(appState().ModelIndex, appState().LanguageIndex), parent)
+CMarrowbyK500Menu::CMarrowbyK500Menu(
+    const FormContext &context, CameraState &state, QWidget *parent)
+    : CameraFormEngine(
+        description(context.modelIndex, context.languageIndex), context, state, parent)
 {
     setObjectName(QStringLiteral("149"));
     build();

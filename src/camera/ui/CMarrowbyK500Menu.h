@@ -9,7 +9,8 @@ namespace marrowby {
 class CMarrowbyK500Menu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyK500Menu(QWidget *parent = nullptr);
+    explicit CMarrowbyK500Menu(
+        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
 
     // The description for a model and UI language; exposed for tests.
     static CameraFormDescription description(int modelIndex, int languageIndex);

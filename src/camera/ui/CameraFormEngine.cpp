@@ -1,6 +1,5 @@
 #include "camera/ui/CameraFormEngine.h"
 
-#include "app/AppState.h"
 #include "camera/ClockText.h"
 #include "dialog/FormColours.h"
 #include "dialog/UiServices.h"
@@ -21,47 +20,20 @@
 
 namespace marrowby {
 
-namespace {
-
-QString captionOf(const CaptionSource &caption)
-{
-    if (const auto *table = std::get_if<const i18n::CaptionTable *>(&caption))
-        return *table ? captionText(**table) : QString();
-    if (const auto *object = std::get_if<const i18n::CaptionObjectTable *>(&caption))
-        return *object ? captionText(**object) : QString();
-    const OptionEntry entry = std::get<OptionEntry>(caption);
-    return entry.table ? optionTexts(*entry.table).value(entry.entry) : QString();
-}
-
-QStringList optionsOf(const OptionSource &options)
-{
-    if (const auto *table = std::get_if<const i18n::OptionTable *>(&options))
-        return *table ? optionTexts(**table) : QStringList();
-    return std::get<QStringList>(options);
-}
-
-QLabel *colon(QWidget *parent)
-{
-    auto *label = new QLabel(QStringLiteral(":"), parent);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
-} // namespace
-
-CameraFormEngine::CameraFormEngine(CameraFormDescription description, QWidget *parent)
-    : FormWindow(parent)
+CameraFormEngine::CameraFormEngine(CameraFormDescription description, const FormContext &context,
+    CameraState &state, QWidget *parent)
+    : FormBase(context, parent)
     , m_description(std::move(description))
+    , m_state(state)
 {
     for (const CameraFormDescription::Number &field : m_description.numbers) {
         m_numbers[field.id] = field.initial;
         m_numberFields.insert(field.id, field);
     }
-    // The clock of the moment the form is made, year first whatever the Date
-    // Format list will show.
+    // The clock of the moment the form is made, in the order the description
+    // names (year first on most forms, whatever the Date Format list will show).
     readClock();
     m_clockText = formatClock(m_description.clockOrder);
-    m_folder = defaultOutputFolder();
 }
 
 int CameraFormEngine::number(int editId) const
@@ -70,7 +42,7 @@ int CameraFormEngine::number(int editId) const
     return it == m_numbers.end() ? 0 : it->second;
 }
 
-QString CameraFormEngine::text(int editId) const
+QString CameraFormEngine::editText(int editId) const
 {
     const QLineEdit *edit = m_edits.value(editId);
     return edit ? edit->text() : QString();
@@ -82,31 +54,31 @@ int CameraFormEngine::selection(int listId) const
     return combo ? combo->currentIndex() : -1;
 }
 
-QLabel *CameraFormEngine::makeLabel(int id, const CaptionSource &caption)
+QLabel *CameraFormEngine::labelFor(int id, const CaptionSource &caption)
 {
-    auto *label = new QLabel(captionOf(caption), this);
-    if (id)
-        label->setObjectName(QString::number(id));
-    return label;
+    QString shown;
+    if (const auto *table = std::get_if<const i18n::CaptionTable *>(&caption))
+        shown = *table ? text(**table) : QString();
+    else if (const auto *object = std::get_if<const i18n::CaptionObjectTable *>(&caption))
+        shown = *object ? text(**object) : QString();
+    else if (const OptionEntry entry = std::get<OptionEntry>(caption); entry.table)
+        shown = texts(*entry.table).value(entry.entry);
+    return makeLabel(id, shown);
 }
 
-QComboBox *CameraFormEngine::makeList(int id, const OptionSource &options)
+QComboBox *CameraFormEngine::listFor(int id, const OptionSource &options)
 {
-    auto *combo = new QComboBox(this);
-    combo->setObjectName(QString::number(id));
-    combo->addItems(optionsOf(options));
+    const auto *table = std::get_if<const i18n::OptionTable *>(&options);
+    QComboBox *combo = makeList(
+        id, table ? (*table ? texts(**table) : QStringList()) : std::get<QStringList>(options));
     m_lists.insert(id, combo);
     connect(combo, &QComboBox::activated, this, [this, id] { onListActivated(id); });
     return combo;
 }
 
-QLineEdit *CameraFormEngine::makeNumberEdit(int id)
+QLineEdit *CameraFormEngine::numberEdit(int id)
 {
-    auto *edit = new QLineEdit(this);
-    edit->setObjectName(QString::number(id));
-    edit->setAlignment(Qt::AlignCenter);
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    QLineEdit *edit = makeNumberEdit(id);
     edit->setMaximumWidth(48);
     m_edits.insert(id, edit);
     connect(edit, &QLineEdit::textEdited, this, [this, id] { onNumberEdited(id); });
@@ -115,23 +87,21 @@ QLineEdit *CameraFormEngine::makeNumberEdit(int id)
 
 QWidget *CameraFormEngine::makeCell(const CameraFormDescription::Cell &cell)
 {
-    auto *frame = new QFrame(this);
-    if (cell.frameId)
-        frame->setObjectName(QString::number(cell.frameId));
+    QFrame *frame = makeFrame(cell.frameId);
     frame->setFrameShape(QFrame::StyledPanel);
     auto *layout = new QHBoxLayout(frame);
     layout->setContentsMargins(6, 3, 6, 3);
-    layout->addWidget(makeLabel(cell.labelId, cell.caption), 1);
+    layout->addWidget(labelFor(cell.labelId, cell.caption), 1);
     if (cell.listId)
-        layout->addWidget(makeList(cell.listId, cell.options));
+        layout->addWidget(listFor(cell.listId, cell.options));
     if (cell.editId) {
         const auto text = std::find_if(m_description.texts.cbegin(), m_description.texts.cend(),
             [&cell](const auto &field) { return field.id == cell.editId; });
         layout->addWidget(
-            text != m_description.texts.cend() ? makeTextEdit(*text) : makeNumberEdit(cell.editId));
+            text != m_description.texts.cend() ? textEdit(*text) : numberEdit(cell.editId));
     }
     if (cell.suffixLabelId)
-        layout->addWidget(makeLabel(cell.suffixLabelId, cell.suffixCaption));
+        layout->addWidget(labelFor(cell.suffixLabelId, cell.suffixCaption));
     frame->setVisible(cell.visible);
     if (!cell.enabled) {
         // Shown as it stands, but neither its caption nor its list can be used.
@@ -143,18 +113,15 @@ QWidget *CameraFormEngine::makeCell(const CameraFormDescription::Cell &cell)
 
 QWidget *CameraFormEngine::makeClockGroup()
 {
-    auto *group = new QGroupBox(this);
+    QGroupBox *group = makeGroup();
     auto *layout = new QHBoxLayout(group);
-    layout->addWidget(makeLabel(1018, &i18n::camera::SetClock));
-    auto *clock = new QLineEdit(this);
-    clock->setObjectName(QString::number(CameraId::ClockText));
+    layout->addWidget(labelFor(1018, &i18n::camera::SetClock));
+    QLineEdit *clock = makeEdit(CameraId::ClockText);
     clock->setAlignment(Qt::AlignCenter);
     setEditReadOnly(clock, !m_description.clockEditable);
     m_edits.insert(CameraId::ClockText, clock);
     layout->addWidget(clock, 1);
-    auto *getTimeButton = new QPushButton(captionText(i18n::camera::GetTime), this);
-    getTimeButton->setObjectName(QString::number(CameraId::GetTime));
-    getTimeButton->setAutoDefault(false);
+    QPushButton *getTimeButton = makeButton(CameraId::GetTime, text(i18n::camera::GetTime));
     connect(getTimeButton, &QPushButton::clicked, this, &CameraFormEngine::getTime);
     layout->addWidget(getTimeButton);
     return group;
@@ -162,28 +129,28 @@ QWidget *CameraFormEngine::makeClockGroup()
 
 QWidget *CameraFormEngine::makeTimerGroup(const CameraFormDescription::TimerGroup &timer)
 {
-    auto *group = new QGroupBox(this);
+    QGroupBox *group = makeGroup();
     auto *grid = new QGridLayout(group);
-    grid->addWidget(makeLabel(timer.labelId, timer.caption), 0, 0, 2, 1);
-    grid->addWidget(makeList(timer.listId, &i18n::camera::OffOnOptions), 0, 1, 2, 1);
+    grid->addWidget(labelFor(timer.labelId, timer.caption), 0, 0, 2, 1);
+    grid->addWidget(listFor(timer.listId, &i18n::camera::OffOnOptions), 0, 1, 2, 1);
     // Start  [hour] : [minute]    Stop  [hour] : [minute]
     const std::array<const i18n::CaptionTable *, 2> columns
         = {&i18n::camera::Hour, &i18n::camera::Minute};
     for (int half = 0; half < 2; ++half) {
         const int column = 2 + half * 4;
-        grid->addWidget(makeLabel(half == 0 ? timer.startLabelId : timer.stopLabelId,
+        grid->addWidget(labelFor(half == 0 ? timer.startLabelId : timer.stopLabelId,
                             half == 0 ? &i18n::camera::Start : &i18n::camera::Stop),
             1, column);
         for (int part = 0; part < 2; ++part) {
             const int index = half * 2 + part;
-            auto *label = makeLabel(timer.columnLabelIds[static_cast<std::size_t>(index)],
+            QLabel *label = labelFor(timer.columnLabelIds[static_cast<std::size_t>(index)],
                 columns[static_cast<std::size_t>(part)]);
             label->setAlignment(Qt::AlignCenter);
             grid->addWidget(label, 0, column + 1 + part * 2);
-            grid->addWidget(makeNumberEdit(timer.editIds[static_cast<std::size_t>(index)]), 1,
+            grid->addWidget(numberEdit(timer.editIds[static_cast<std::size_t>(index)]), 1,
                 column + 1 + part * 2);
         }
-        grid->addWidget(colon(this), 1, column + 2);
+        grid->addWidget(colon(), 1, column + 2);
     }
     grid->setColumnStretch(1, 1);
     return group;
@@ -191,89 +158,64 @@ QWidget *CameraFormEngine::makeTimerGroup(const CameraFormDescription::TimerGrou
 
 QWidget *CameraFormEngine::makeSerialGroup()
 {
-    auto *group = new QGroupBox(this);
+    QGroupBox *group = makeGroup();
     auto *layout = new QHBoxLayout(group);
-    layout->addWidget(makeLabel(m_description.serialLabelId, &i18n::camera::SerialNo));
-    layout->addWidget(makeList(m_description.serialListId, &i18n::camera::OffOnOptions));
+    layout->addWidget(labelFor(m_description.serialLabelId, &i18n::camera::SerialNo));
+    layout->addWidget(listFor(m_description.serialListId, &i18n::camera::OffOnOptions));
     QStringList characters;
     for (char c = '0'; c <= '9'; ++c)
         characters << QString(QChar(c));
     for (char c = 'A'; c <= 'Z'; ++c)
         characters << QString(QChar(c));
     for (int id : m_description.serialCharacterIds)
-        layout->addWidget(makeList(id, characters));
+        layout->addWidget(listFor(id, characters));
     return group;
 }
 
 QWidget *CameraFormEngine::makeTimeLapseGroup()
 {
-    auto *group = new QGroupBox(this);
+    QGroupBox *group = makeGroup();
     auto *grid = new QGridLayout(group);
+    grid->addWidget(labelFor(m_description.timeLapseLabelId, &i18n::camera::TimeLapse), 0, 0, 2, 1);
     grid->addWidget(
-        makeLabel(m_description.timeLapseLabelId, &i18n::camera::TimeLapse), 0, 0, 2, 1);
-    grid->addWidget(
-        makeList(m_description.timeLapseListId, &i18n::camera::OnOffOptions), 0, 1, 2, 1);
+        listFor(m_description.timeLapseListId, &i18n::camera::OnOffOptions), 0, 1, 2, 1);
     const std::array<const i18n::CaptionTable *, 3> columns
         = {&i18n::camera::Hour, &i18n::camera::Minute, &i18n::camera::Second};
     for (std::size_t i = 0; i < 3; ++i) {
-        auto *label = makeLabel(m_description.timeLapseColumnLabelIds[i], columns[i]);
+        QLabel *label = labelFor(m_description.timeLapseColumnLabelIds[i], columns[i]);
         label->setAlignment(Qt::AlignCenter);
         const int column = 2 + static_cast<int>(i) * 2;
         grid->addWidget(label, 0, column);
-        grid->addWidget(makeNumberEdit(m_description.timeLapseEditIds[i]), 1, column);
+        grid->addWidget(numberEdit(m_description.timeLapseEditIds[i]), 1, column);
         if (i < 2)
-            grid->addWidget(colon(this), 1, column + 1);
+            grid->addWidget(colon(), 1, column + 1);
     }
     grid->setColumnStretch(1, 1);
     return group;
 }
 
-QWidget *CameraFormEngine::makeFolderRow()
+QLabel *CameraFormEngine::colon()
 {
-    auto *row = new QWidget(this);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *select = new QPushButton(captionText(i18n::shared::Select), this);
-    select->setObjectName(QString::number(CameraId::Select));
-    select->setAutoDefault(false);
-    connect(select, &QPushButton::clicked, this, &CameraFormEngine::chooseFolder);
-    auto *folder = new QLineEdit(this);
-    folder->setObjectName(QString::number(CameraId::Folder));
-    // Typing is limited to 80 characters; a longer folder from the chooser is
-    // shown whole and refused when the form is read.
-    folder->setMaxLength(80);
-    m_edits.insert(CameraId::Folder, folder);
-    layout->addWidget(select);
-    layout->addWidget(folder, 1);
-    return row;
+    QLabel *label = makeLabel(0, QStringLiteral(":"));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
 }
 
-QWidget *CameraFormEngine::makeButtonRow()
+QWidget *CameraFormEngine::makeButtons()
 {
-    auto *row = new QWidget(this);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *generateButton = new QPushButton(captionText(i18n::shared::Generate), this);
-    generateButton->setObjectName(QString::number(CameraId::Generate));
-    generateButton->setDefault(true);
-    auto *defaultButton = new QPushButton(captionText(i18n::camera::Default), this);
-    defaultButton->setObjectName(QString::number(CameraId::Default));
-    defaultButton->setAutoDefault(false);
-    auto *exitButton = new QPushButton(captionText(i18n::shared::Exit), this);
-    exitButton->setObjectName(QString::number(CameraId::Exit));
-    exitButton->setAutoDefault(false);
+    QPushButton *generateButton
+        = makeButton(CameraId::Generate, text(i18n::shared::Generate), true);
+    QPushButton *defaultButton = makeButton(CameraId::Default, text(i18n::camera::Default));
+    QPushButton *exitButton = makeButton(CameraId::Exit, text(i18n::shared::Exit));
     connect(generateButton, &QPushButton::clicked, this, &CameraFormEngine::generate);
     connect(defaultButton, &QPushButton::clicked, this, &CameraFormEngine::writeFactorySettings);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
-    layout->addWidget(generateButton);
-    layout->addWidget(defaultButton);
-    layout->addWidget(exitButton);
-    return row;
+    return makeButtonRow({generateButton, defaultButton, exitButton});
 }
 
 void CameraFormEngine::build()
 {
-    setWindowTitle(qtText(ModelCatalogue::formTitle(appState().ModelIndex)));
+    setWindowTitle(qtText(ModelCatalogue::formTitle(context().modelIndex)));
 
     auto *layout = new QVBoxLayout(this);
     auto *cells = new QGridLayout;
@@ -292,8 +234,9 @@ void CameraFormEngine::build()
         layout->addWidget(makeTimerGroup(timer));
     layout->addWidget(makeSerialGroup());
     layout->addWidget(makeTimeLapseGroup());
-    layout->addWidget(makeFolderRow());
-    layout->addWidget(makeButtonRow());
+    // Typing stops at 80 characters; a longer chosen folder is refused when taken in.
+    layout->addWidget(makeFolderRow(CameraId::Select, CameraId::Folder, 80));
+    layout->addWidget(makeButtons());
 
     for (const CameraFormDescription::Cell &cell : m_description.cells) {
         if (QComboBox *combo = m_lists.value(cell.listId))
@@ -312,26 +255,16 @@ void CameraFormEngine::build()
 
     for (int id : m_description.takeInOrder) {
         if (id == CameraId::ClockTextField)
-            m_exchange.addText(m_edits.value(CameraId::ClockText), &m_clockText, 0);
+            exchange().addText(m_edits.value(CameraId::ClockText), &m_clockText, 0);
         else if (id == CameraId::FolderField)
-            m_exchange.addText(m_edits.value(CameraId::Folder), &m_folder, 80);
+            addFolderField();
         else if (const auto field = m_numberFields.find(id); field != m_numberFields.end())
-            m_exchange.addNumber(m_edits.value(id), &m_numbers[id], field->minimum, field->maximum);
+            exchange().addNumber(m_edits.value(id), &m_numbers[id], field->minimum, field->maximum);
     }
 
     finishBuilding();
     applySwitches();
     showAll();
-}
-
-bool CameraFormEngine::takeIn()
-{
-    return m_exchange.takeIn();
-}
-
-void CameraFormEngine::showAll()
-{
-    m_exchange.show();
 }
 
 void CameraFormEngine::applySwitches()
@@ -441,7 +374,7 @@ void CameraFormEngine::readClock()
     const QDateTime now = Clock::now();
     const QDate date = now.date();
     const QTime time = now.time();
-    CameraClock &clock = cameraState().clock;
+    CameraClock &clock = m_state.clock;
     clock.Year = correctFetchedYear(date.year());
     clock.Month = date.month();
     clock.Day = date.day();
@@ -452,7 +385,7 @@ void CameraFormEngine::readClock()
 
 QString CameraFormEngine::formatClock(int dateFormat) const
 {
-    const CameraClock &c = cameraState().clock;
+    const CameraClock &c = m_state.clock;
     const auto two = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
     const QString time = QStringLiteral("%1:%2:%3").arg(two(c.Hour), two(c.Minute), two(c.Second));
     switch (dateFormat) {
@@ -480,61 +413,62 @@ void CameraFormEngine::getTime()
     showAll();
 }
 
-void CameraFormEngine::chooseFolder()
+RecordContext CameraFormEngine::recordContext() const
 {
-    const QString chosen = FolderChooser::choose();
-    if (!chosen.isEmpty())
-        m_folder = chosen;
-    else if (!FolderChooser::lastWasCancelled())
-        m_folder = defaultOutputFolder(); // an item without a file-system path
-    showAll();
-}
-
-bool CameraFormEngine::takeInFolderEdit()
-{
-    return m_exchange.takeIn(m_edits.value(CameraId::Folder));
+    return {context().cameraLanguage, context().tvMode};
 }
 
 bool CameraFormEngine::writeRecord(const ConfigRecord &record, const i18n::Message &success)
 {
-    const WriteResult result = writeMenuFile(m_folder.toStdString(), record);
-    if (!result) {
-        QString text = messageText(i18n::shared::WriteFailed);
-        text.replace(QStringLiteral("%1"), QString::fromStdString(result.path));
-        text.replace(QStringLiteral("%2"), QString::fromStdString(result.reason));
-        MessageBoxes::failure(text);
-        return false;
-    }
-    NoticeBox(messageText(success));
-    return true;
+    return reportWrite(writeMenuFile(folderPath(), record), text(success));
 }
 
-void CameraFormEngine::generate()
+std::optional<FormBase::Refusal> CameraFormEngine::validate()
 {
-    if (!takeInFolderEdit())
-        return;
-    if (m_description.clockEditable && !readTypedClock())
-        return;
-    CameraState &state = cameraState();
+    if (!m_description.clockEditable)
+        return std::nullopt;
+    const int dateFormat = selection(CameraId::DateFormat);
+    QLineEdit *clockEdit = m_edits.value(CameraId::ClockText);
+    if (readClockText(clockEdit->text().toStdString(), dateFormat, m_state.clock).verdict
+        == ClockTextVerdict::Possible)
+        return std::nullopt;
+    return Refusal{
+        text(i18n::camera::ClockTextInvalid).arg(qtText(clockTextPattern(dateFormat))), clockEdit};
+}
+
+void CameraFormEngine::writeGenerated()
+{
+    if (m_description.clockEditable) {
+        // The typed clock, checked by validate(); what it leaves out keeps the
+        // last clock read.
+        m_state.clock = readClockText(m_edits.value(CameraId::ClockText)->text().toStdString(),
+            selection(CameraId::DateFormat), m_state.clock)
+                            .clock;
+    }
     MenuExtras extras;
     extras.dateFormat = selection(CameraId::DateFormat);
-    collect(state.settings, extras);
-    collectClock(state.clock, state.settings);
-    const AppState &app = appState();
-    writeRecord(buildMenuRecord(m_description.layout, state.settings, extras,
-                    {app.cameraLanguageByte(), app.tvModeByte()}),
+    collect(m_state.settings, extras);
+    collectClock(m_state.clock, m_state.settings);
+    writeRecord(buildMenuRecord(m_description.layout, m_state.settings, extras, recordContext()),
         *m_description.generatedMessage);
 }
 
 void CameraFormEngine::writeFactorySettings()
 {
-    if (!takeInFolderEdit())
+    // The folder and the values Default keeps must be what the form shows:
+    // a failing one refuses Default before anything changes or is written.
+    if (!takeInFolder())
         return;
+    for (const CameraFormDescription::Number &field : m_description.numbers) {
+        if (field.keepOnDefault && !exchange().takeIn(m_edits.value(field.id)))
+            return;
+    }
+    // The take-in of every edit; a failure here does not stop Default, whose
+    // reset replaces those values anyway.
     takeIn();
 
     for (const CameraFormDescription::Cell &cell : m_description.cells) {
-        QComboBox *combo = m_lists.value(cell.listId);
-        if (combo && cell.factory >= 0)
+        if (QComboBox *combo = m_lists.value(cell.listId); combo && !cell.keepOnDefault)
             combo->setCurrentIndex(cell.factory);
     }
     for (const CameraFormDescription::RowGroup &group : m_description.rowGroups) {
@@ -549,38 +483,31 @@ void CameraFormEngine::writeFactorySettings()
     for (int id : m_description.serialCharacterIds)
         m_lists.value(id)->setCurrentIndex(0);
     m_lists.value(m_description.timeLapseListId)->setCurrentIndex(1);
-    for (const CameraFormDescription::Number &field : m_description.numbers)
-        m_numbers[field.id] = field.factory;
+    for (const CameraFormDescription::Number &field : m_description.numbers) {
+        if (!field.keepOnDefault)
+            m_numbers[field.id] = field.factory;
+    }
     applySwitches();
     showAll();
 
-    const AppState &app = appState();
-    const RecordContext context{app.cameraLanguageByte(), app.tvModeByte()};
+    if (QComboBox *dateFormat = m_lists.value(CameraId::DateFormat))
+        dateFormat->setCurrentIndex(kDefaultDateFormat);
     ConfigRecord record;
-    if (m_description.factoryDateFormat >= 0) {
-        if (QComboBox *dateFormat = m_lists.value(CameraId::DateFormat))
-            dateFormat->setCurrentIndex(m_description.factoryDateFormat);
-        CameraState &state = cameraState();
+    if (m_description.factoryRecord == CameraFormDescription::FactoryRecord::ResetForm) {
         MenuExtras extras;
-        extras.dateFormat = m_description.factoryDateFormat;
-        collect(state.settings, extras);
-        collectClock(state.clock, state.settings);
-        record = buildMenuRecord(m_description.layout, state.settings, extras, context);
+        extras.dateFormat = kDefaultDateFormat;
+        collect(m_state.settings, extras);
+        collectClock(m_state.clock, m_state.settings);
+        record = buildMenuRecord(m_description.layout, m_state.settings, extras, recordContext());
     } else {
         record = buildFactoryMarkerRecord();
     }
     writeRecord(record, *m_description.factoryMessage);
 }
 
-QLineEdit *CameraFormEngine::makeTextEdit(const CameraFormDescription::Text &field)
+QLineEdit *CameraFormEngine::textEdit(const CameraFormDescription::Text &field)
 {
-    auto *edit = new QLineEdit(this);
-    edit->setObjectName(QString::number(field.id));
-    edit->setAlignment(Qt::AlignCenter);
-    if (field.digitsOnly) {
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    }
+    QLineEdit *edit = field.digitsOnly ? makeNumberEdit(field.id) : makeEdit(field.id);
     if (field.maxLength > 0)
         edit->setMaxLength(field.maxLength);
     edit->setText(field.initial);
@@ -591,21 +518,21 @@ QLineEdit *CameraFormEngine::makeTextEdit(const CameraFormDescription::Text &fie
 
 QWidget *CameraFormEngine::makeRowGroup(const CameraFormDescription::RowGroup &group)
 {
-    auto *box = new QGroupBox(this);
+    QGroupBox *box = makeGroup();
     auto *grid = new QGridLayout(box);
-    grid->addWidget(makeLabel(group.labelId, group.caption), 0, 0);
+    grid->addWidget(labelFor(group.labelId, group.caption), 0, 0);
     for (qsizetype i = 0; i < group.heads.size(); ++i) {
-        auto *head = makeLabel(group.headIds.value(i), group.heads[i]);
+        QLabel *head = labelFor(group.headIds.value(i), group.heads[i]);
         head->setAlignment(Qt::AlignCenter);
         grid->addWidget(head, 0, 1 + static_cast<int>(i));
     }
     int line = 1;
     for (const CameraFormDescription::RowGroup::Row &row : group.rows) {
-        grid->addWidget(makeLabel(row.labelId, row.caption), line, 0);
-        grid->addWidget(makeList(row.listId, row.options), line, 1);
+        grid->addWidget(labelFor(row.labelId, row.caption), line, 0);
+        grid->addWidget(listFor(row.listId, row.options), line, 1);
         int column = 2;
         for (int id : row.editIds)
-            grid->addWidget(makeNumberEdit(id), line, column++);
+            grid->addWidget(numberEdit(id), line, column++);
         ++line;
     }
     return box;
@@ -636,24 +563,6 @@ QLayout *CameraFormEngine::makeColumns()
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
     return columns;
-}
-
-bool CameraFormEngine::readTypedClock()
-{
-    const int dateFormat = selection(CameraId::DateFormat);
-    QLineEdit *clockEdit = m_edits.value(CameraId::ClockText);
-    const ClockTextReading reading
-        = readClockText(clockEdit->text().toStdString(), dateFormat, cameraState().clock);
-    if (reading.verdict != ClockTextVerdict::Possible) {
-        QString message = messageText(i18n::camera::ClockTextInvalid);
-        message.replace(QStringLiteral("%1"), qtText(clockTextPattern(dateFormat)));
-        NoticeBox(message);
-        clockEdit->setFocus();
-        clockEdit->selectAll();
-        return false;
-    }
-    cameraState().clock = reading.clock;
-    return true;
 }
 
 } // namespace marrowby

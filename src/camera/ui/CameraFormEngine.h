@@ -1,9 +1,9 @@
 #pragma once
 
 #include "camera/CameraRecord.h"
-#include "dialog/FieldExchange.h"
+#include "camera/CameraSettings.h"
+#include "dialog/FormBase.h"
 #include "i18n/TextTables.h"
-#include "shell/ui/FormWindow.h"
 
 #include <QHash>
 #include <QList>
@@ -85,11 +85,12 @@ struct CameraFormDescription {
         int listId = 0;
         OptionSource options{};
         int initial = 0;
-        int factory = 0;       // -1: Default keeps the selection
+        int factory = 0;
         int editId = 0;        // a number or text edit after the list (or alone)
         int suffixLabelId = 0; // a unit label after the edit
         CaptionSource suffixCaption{};
         bool visible = true;
+        bool keepOnDefault = false; // Default leaves the list's selection as it is
         CellPlacement placement = CellPlacement::Grid;
         bool enabled = true; // false: shown, but label and list cannot be used
     };
@@ -100,6 +101,7 @@ struct CameraFormDescription {
         int initial = 0;
         int factory = 0;
         Correction correction = Correction::None;
+        bool keepOnDefault = false; // Default leaves the value as it is
         // Degrees: its minutes and seconds edits; minutes or seconds: its degrees edit.
         QList<int> linked{};
     };
@@ -171,44 +173,53 @@ struct CameraFormDescription {
     std::array<int, 3> timeLapseEditIds{};
 
     // The clock text: read-only, or typed by the user and read at Generate in
-    // the Date Format's order (a text that is not a real date and time is
-    // refused and nothing is written). `clockOrder` is the Date Format order of
-    // the text when the form is made.
+    // the Date Format's order (a text that is not a real date and time refuses
+    // Generate). `clockOrder` is the Date Format order of the text when the form
+    // is made.
     bool clockEditable = false;
     int clockOrder = 0;
 
     const i18n::Message *generatedMessage = nullptr;
     const i18n::Message *factoryMessage = nullptr;
-    // The Date Format position the factory record carries, or -1 when the family
-    // writes the fixed marker record instead.
-    int factoryDateFormat = 1;
+    // What Default writes: a record of the reset form, or the fixed factory
+    // marker record. Either way Default ends with Date Format on "MMDDYY".
+    enum class FactoryRecord {
+        ResetForm,
+        FixedMarker,
+    };
+    FactoryRecord factoryRecord = FactoryRecord::ResetForm;
 };
 
+// The number of the Date Format list every Default ends on ("MMDDYY").
+inline constexpr int kDefaultDateFormat = 1;
+
 // The one camera form engine: builds a form from its description and runs the
-// take-in, correction, get-time, browse, generate and default behaviour that all
-// camera forms share. Families supply the description and their collect step.
-class CameraFormEngine : public FormWindow {
+// take-in, correction, get-time, generate and default behaviour that all camera
+// forms share. Families supply the description and their collect step, and may
+// refuse a Generate through validate().
+class CameraFormEngine : public FormBase {
     Q_OBJECT
 public:
     // The value of a numeric edit, or of a list's selection.
     int number(int editId) const;
     int selection(int listId) const;
     // The text a text edit shows (such edits are never taken in).
-    QString text(int editId) const;
-    QString folder() const { return m_folder; }
+    QString editText(int editId) const;
     QString clockText() const { return m_clockText; }
 
     QComboBox *list(int id) const { return m_lists.value(id); }
     QLineEdit *edit(int id) const { return m_edits.value(id); }
 
-    // Presses of the buttons, as the user would.
-    void generate();
+    // Presses of the buttons, as the user would (generate() and chooseFolder()
+    // come from the form base).
     void writeFactorySettings();
     void getTime();
-    void chooseFolder();
 
 protected:
-    explicit CameraFormEngine(CameraFormDescription description, QWidget *parent = nullptr);
+    // `state` is the camera settings and clock the form reads and writes (the
+    // program's shared camera state; a test may hand its own).
+    CameraFormEngine(CameraFormDescription description, const FormContext &context,
+        CameraState &state, QWidget *parent = nullptr);
 
     // Builds the window; call from the family's constructor.
     void build();
@@ -216,43 +227,41 @@ protected:
     // Copies the form into the settings and the layout's extra values.
     virtual void collect(CameraSettings &settings, MenuExtras &extras) const = 0;
 
-    void acceptCommand() override { generate(); }
+    // A typed clock that is not a real date and time refuses Generate.
+    std::optional<Refusal> validate() override;
+    void writeGenerated() override;
+    RecordContext recordContext() const;
 
 private:
     QWidget *makeCell(const CameraFormDescription::Cell &cell);
-    QLineEdit *makeNumberEdit(int id);
-    QLineEdit *makeTextEdit(const CameraFormDescription::Text &field);
+    QLineEdit *numberEdit(int id);
+    QLineEdit *textEdit(const CameraFormDescription::Text &field);
     QWidget *makeRowGroup(const CameraFormDescription::RowGroup &group);
     QLayout *makeColumns();
     void applyCorrection(int id, const CameraFormDescription::Number &field, int unit);
-    bool readTypedClock();
-    QLabel *makeLabel(int id, const CaptionSource &caption);
-    QComboBox *makeList(int id, const OptionSource &options);
+    QLabel *labelFor(int id, const CaptionSource &caption);
+    QComboBox *listFor(int id, const OptionSource &options);
     QWidget *makeClockGroup();
     QWidget *makeTimerGroup(const CameraFormDescription::TimerGroup &timer);
     QWidget *makeSerialGroup();
     QWidget *makeTimeLapseGroup();
-    QWidget *makeFolderRow();
-    QWidget *makeButtonRow();
+    QWidget *makeButtons();
+    QLabel *colon();
 
-    bool takeIn();
-    void showAll();
     void onNumberEdited(int id);
     void onListActivated(int id);
     void applySwitches();
     void readClock();
     QString formatClock(int dateFormat) const;
-    bool takeInFolderEdit();
     bool writeRecord(const ConfigRecord &record, const i18n::Message &success);
 
     CameraFormDescription m_description;
+    CameraState &m_state;
     QHash<int, QComboBox *> m_lists;
     QHash<int, QLineEdit *> m_edits;
     std::map<int, int> m_numbers; // node-stable: the field exchange keeps pointers
     QHash<int, CameraFormDescription::Number> m_numberFields;
     QString m_clockText;
-    QString m_folder;
-    FieldExchange m_exchange;
 };
 
 } // namespace marrowby

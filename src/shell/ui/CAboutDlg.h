@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/FormWindow.h"
+#include "dialog/FormWindow.h"
 
 namespace marrowby {
 

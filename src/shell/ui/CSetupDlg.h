@@ -1,7 +1,7 @@
 #pragma once
 
+#include "dialog/FormWindow.h"
 #include "shell/ui/FormFactory.h"
-#include "shell/ui/FormWindow.h"
 
 #include <optional>
 

@@ -1,11 +1,17 @@
 #include "shell/ui/FormFactory.h"
 
+#include "app/AppState.h"
 #include "camera/ui/CMarrowbyCameraMenu.h"
 #include "camera/ui/CMarrowbyK100Menu.h"
 #include "camera/ui/CMarrowbyK500Menu.h"
 #include "shell/ModelCatalogue.h"
 
 namespace marrowby {
+
+FormContext formContext(const AppState &state)
+{
+    return {state.ModelIndex, state.LanguageIndex, state.cameraLanguageByte(), state.tvModeByte()};
+}
 
 bool formAvailable(FormButton button, int modelIndex)
 {
@@ -26,19 +32,19 @@ bool formAvailable(FormButton button, int modelIndex)
     return false;
 }
 
-QDialog *createForm(FormButton button, int modelIndex)
+QDialog *createForm(FormButton button, const FormContext &context)
 {
-    if (!formAvailable(button, modelIndex))
+    if (!formAvailable(button, context.modelIndex))
         return nullptr;
     switch (button) {
     case FormButton::Camera:
-        switch (ModelCatalogue::cameraForm(modelIndex)) {
+        switch (ModelCatalogue::cameraForm(context.modelIndex)) {
         case CameraFormKind::K500:
-            return new CMarrowbyK500Menu;
+            return new CMarrowbyK500Menu(context, cameraState());
         case CameraFormKind::K100:
-            return new CMarrowbyK100Menu;
+            return new CMarrowbyK100Menu(context, cameraState());
         default:
-            return new CMarrowbyCameraMenu;
+            return new CMarrowbyCameraMenu(context, cameraState());
         }
     case FormButton::Mms:
     case FormButton::Smtp:

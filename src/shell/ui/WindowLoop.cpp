@@ -34,7 +34,7 @@ void WindowLoop::mainWindowEnded()
     if (window)
         window->deleteLater();
     m_current = nullptr;
-    QDialog *form = request ? createForm(*request, appState().ModelIndex) : nullptr;
+    QDialog *form = request ? createForm(*request, formContext(appState())) : nullptr;
     if (!form) {
         emit finished();
         return;

@@ -1,0 +1,117 @@
+#include "dialog/FormBase.h"
+
+#include "dialog/UiServices.h"
+#include "records/RecordFile.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace marrowby {
+
+FormBase::FormBase(const FormContext &context, QWidget *parent)
+    : FormWindow(parent)
+    , m_context(context)
+    , m_exchange(context.languageIndex)
+    , m_folder(defaultOutputFolder())
+{ }
+
+QString FormBase::text(const i18n::CaptionTable &table) const
+{
+    return captionText(table, m_context.languageIndex);
+}
+
+QString FormBase::text(const i18n::CaptionObjectTable &table) const
+{
+    return captionText(table, m_context.languageIndex);
+}
+
+QString FormBase::text(const i18n::Message &message) const
+{
+    return messageText(message, m_context.languageIndex);
+}
+
+QStringList FormBase::texts(const i18n::OptionTable &table) const
+{
+    return optionTexts(table, m_context.languageIndex);
+}
+
+QWidget *FormBase::makeFolderRow(int selectId, int folderId, int maxLength)
+{
+    auto *row = new QWidget(this);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QPushButton *select = makeButton(selectId, text(i18n::shared::Select));
+    connect(select, &QPushButton::clicked, this, &FormBase::chooseFolder);
+    m_folderEdit = makeEdit(folderId, maxLength);
+    m_folderLimit = maxLength;
+    layout->addWidget(select);
+    layout->addWidget(m_folderEdit, 1);
+    return row;
+}
+
+void FormBase::addFolderField()
+{
+    m_exchange.addText(m_folderEdit, &m_folder, m_folderLimit);
+}
+
+bool FormBase::takeInFolder()
+{
+    return m_exchange.takeIn(m_folderEdit);
+}
+
+QWidget *FormBase::makeButtonRow(std::initializer_list<QPushButton *> buttons)
+{
+    auto *row = new QWidget(this);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QPushButton *button : buttons)
+        layout->addWidget(button);
+    return row;
+}
+
+void FormBase::chooseFolder()
+{
+    const QString chosen = FolderChooser::choose();
+    if (!chosen.isEmpty())
+        m_folder = chosen;
+    else if (!FolderChooser::lastWasCancelled())
+        m_folder = defaultOutputFolder(); // an item without a file-system path
+    showAll();
+}
+
+void FormBase::generate()
+{
+    if (!takeIn())
+        return;
+    if (const std::optional<Refusal> refusal = validate()) {
+        refuse(*refusal);
+        return;
+    }
+    writeGenerated();
+}
+
+void FormBase::refuse(const Refusal &refusal)
+{
+    MessageBoxes::notice(refusal.message);
+    if (refusal.focus) {
+        refusal.focus->setFocus(Qt::OtherFocusReason);
+        if (auto *edit = qobject_cast<QLineEdit *>(refusal.focus))
+            edit->selectAll();
+    }
+}
+
+bool FormBase::reportWrite(const WriteResult &result, const QString &success)
+{
+    if (!result) {
+        // One pass over the placeholders: a "%2" inside the path stays as it is.
+        MessageBoxes::failure(
+            text(i18n::shared::WriteFailed)
+                .arg(QString::fromStdString(result.path), QString::fromStdString(result.reason)));
+        return false;
+    }
+    NoticeBox(success);
+    return true;
+}
+
+} // namespace marrowby

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "dialog/FieldExchange.h"
+#include "dialog/FormContext.h"
+#include "dialog/FormWindow.h"
+#include "i18n/TextTables.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+namespace marrowby {
+
+struct WriteResult;
+
+// The base of every form (camera, MMS and SMTP): the context the form was handed,
+// its texts in that language, the field exchange, the folder row with
+// BrowseFolder, Generate with its take-in and validation, the write report and
+// the button row. A form kind (an engine) derives from it, builds its controls
+// with the FormWindow makers and these rows, binds its edits into exchange() in
+// its take-in order, and supplies writeGenerated() and, if it can refuse,
+// validate().
+class FormBase : public FormWindow {
+    Q_OBJECT
+public:
+    const FormContext &context() const { return m_context; }
+    // The output folder as last chosen or taken in.
+    QString folder() const { return m_folder; }
+
+    // Generate: takes every edit in as it is shown, then asks validate(); only
+    // when both pass does writeGenerated() run. So the file holds what the form
+    // shows, or nothing is written: a failing edit shows its message and gets the
+    // focus with its text selected.
+    void generate();
+    // Select: BrowseFolder. The chosen folder is stored whole (never cut); a
+    // cancelled chooser keeps the folder, an item without a path gives the default.
+    void chooseFolder();
+
+protected:
+    explicit FormBase(const FormContext &context, QWidget *parent = nullptr);
+
+    // A reason to refuse Generate: the message, and the control to focus (an
+    // edit also gets its text selected), if any.
+    struct Refusal {
+        QString message;
+        QWidget *focus = nullptr;
+    };
+    // The form's own checks after a successful take-in; the first failing one.
+    virtual std::optional<Refusal> validate() { return std::nullopt; }
+    // Collects the form and writes its file, reporting through reportWrite().
+    virtual void writeGenerated() = 0;
+    // Enter: Generate. (A form that ends on Enter overrides this.)
+    void acceptCommand() override { generate(); }
+
+    // Texts in the form's language.
+    QString text(const i18n::CaptionTable &table) const;
+    QString text(const i18n::CaptionObjectTable &table) const;
+    QString text(const i18n::Message &message) const;
+    QStringList texts(const i18n::OptionTable &table) const;
+
+    // The folder row: the Select button and the folder edit. `maxLength` is the
+    // longest folder the form accepts (0: no limit); typing stops there, and a
+    // longer chosen folder is shown whole and refused when the fields are taken in
+    // with the standard message.
+    QWidget *makeFolderRow(int selectId, int folderId, int maxLength);
+    // Binds the folder edit into the exchange at this point of the take-in order.
+    void addFolderField();
+    // Takes in only the folder edit, with its check.
+    bool takeInFolder();
+    std::string folderPath() const { return m_folder.toStdString(); }
+
+    // The buttons side by side, left to right.
+    QWidget *makeButtonRow(std::initializer_list<QPushButton *> buttons);
+
+    FieldExchange &exchange() { return m_exchange; }
+    bool takeIn() { return m_exchange.takeIn(); }
+    void showAll() { m_exchange.show(); }
+
+    // Shows a refusal and moves the focus as it asks.
+    void refuse(const Refusal &refusal);
+    // Reports a write: the success text in the NoticeBox, or the file's name and
+    // the reason it could not be written. Returns whether the file was written.
+    bool reportWrite(const WriteResult &result, const QString &success);
+
+private:
+    FormContext m_context;
+    FieldExchange m_exchange;
+    QString m_folder;
+    QLineEdit *m_folderEdit = nullptr;
+    int m_folderLimit = 0;
+};
+
+} // namespace marrowby
