@@ -1,6 +1,9 @@
 #include "CameraFormFixture.h"
 
+#include "camera/ui/CMarrowbyK100Menu.h"
 #include "camera/ui/CMarrowbyK500Menu.h"
+#include "shell/ui/CSetupDlg.h"
+#include "shell/ui/WindowLoop.h"
 
 #include <QLabel>
 
@@ -343,5 +346,34 @@ TEST_F(K500FamilyForm, DefaultResetsTheFormAndWritesTheMarker)
         MenuExtras extras = startingExtras();
         extras.k500SdCycle = sdCycle;
         EXPECT_EQ(takeMenu(), coreRecord(MenuLayout::K500, expected, extras));
+    }
+}
+
+TEST_F(K500FamilyForm, TheMainWindowOpensTheTypedClockFormsOfTheirModels)
+{
+    struct Case {
+        int model;
+        bool k100;
+        const char *title;
+    };
+    const Case cases[]
+        = {{11, false, "Marrowby K500"}, {12, false, "Marrowby K500"}, {13, false, "Marrowby K500"},
+            {17, false, "Marrowby K410 1080P"}, {14, true, "Marrowby K100"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.model);
+        WindowLoop loop;
+        loop.start();
+        auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());
+        ASSERT_NE(main, nullptr);
+        pick(find<QComboBox>(main, 1081), c.model - 1);
+        click(main, 1000);
+        QWidget *form = loop.currentWindow();
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(qobject_cast<CMarrowbyK100Menu *>(form) != nullptr, c.k100);
+        EXPECT_EQ(qobject_cast<CMarrowbyK500Menu *>(form) != nullptr, !c.k100);
+        EXPECT_EQ(form->windowTitle(), c.title);
+        click(form, 2);
+        ASSERT_NE(qobject_cast<CSetupDlg *>(loop.currentWindow()), nullptr) << "the way back";
+        qobject_cast<CSetupDlg *>(loop.currentWindow())->reject();
     }
 }
