@@ -226,9 +226,8 @@ void CameraFormEngine::build()
         cells->addWidget(makeCell(cell), index / 2, index % 2);
         ++index;
     }
+    placeColumns(cells, (index + 1) / 2);
     layout->addLayout(cells);
-    if (QLayout *columns = makeColumns())
-        layout->addLayout(columns);
     layout->addWidget(makeClockGroup());
     for (const CameraFormDescription::TimerGroup &timer : m_description.timers)
         layout->addWidget(makeTimerGroup(timer));
@@ -538,31 +537,29 @@ QWidget *CameraFormEngine::makeRowGroup(const CameraFormDescription::RowGroup &g
     return box;
 }
 
-QLayout *CameraFormEngine::makeColumns()
+void CameraFormEngine::placeColumns(QGridLayout *cells, int firstRow)
 {
-    const auto placed = [this](CellPlacement placement) {
-        return std::any_of(m_description.cells.cbegin(), m_description.cells.cend(),
-            [placement](const auto &cell) { return cell.placement == placement; });
-    };
-    if (!placed(CellPlacement::LeftColumn) && !placed(CellPlacement::RightColumn)
-        && m_description.rowGroups.isEmpty())
-        return nullptr;
-    auto *columns = new QHBoxLayout;
-    auto *left = new QVBoxLayout;
+    // The left column continues the block's left column; the row groups and the
+    // right column's cells stand beside it, under the block's right column.
+    int row = firstRow;
+    for (const CameraFormDescription::Cell &cell : m_description.cells) {
+        if (cell.placement == CellPlacement::LeftColumn)
+            cells->addWidget(makeCell(cell), row++, 0);
+    }
     auto *right = new QVBoxLayout;
+    right->setContentsMargins(0, 0, 0, 0);
     for (const CameraFormDescription::RowGroup &group : m_description.rowGroups)
         right->addWidget(makeRowGroup(group));
     for (const CameraFormDescription::Cell &cell : m_description.cells) {
-        if (cell.placement == CellPlacement::LeftColumn)
-            left->addWidget(makeCell(cell));
-        else if (cell.placement == CellPlacement::RightColumn)
+        if (cell.placement == CellPlacement::RightColumn)
             right->addWidget(makeCell(cell));
     }
-    left->addStretch(1);
+    if (right->isEmpty()) {
+        delete right;
+        return;
+    }
     right->addStretch(1);
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-    return columns;
+    cells->addLayout(right, firstRow, 1, std::max(row - firstRow, 1), 1);
 }
 
 } // namespace marrowby

@@ -17,7 +17,6 @@
 class QComboBox;
 class QGridLayout;
 class QLabel;
-class QLayout;
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
@@ -237,7 +236,8 @@ private:
     QLineEdit *numberEdit(int id);
     QLineEdit *textEdit(const CameraFormDescription::Text &field);
     QWidget *makeRowGroup(const CameraFormDescription::RowGroup &group);
-    QLayout *makeColumns();
+    // Places the cells of the two columns below the grid's rows.
+    void placeColumns(QGridLayout *cells, int firstRow);
     void applyCorrection(int id, const CameraFormDescription::Number &field, int unit);
     QLabel *labelFor(int id, const CaptionSource &caption);
     QComboBox *listFor(int id, const OptionSource &options);
