@@ -4,6 +4,7 @@
 //     marrowby-export-texts --verify FILE   read FILE back and compare it with
 //                                           the built-in tables
 // Exit status 0 on success, 1 on a write or read failure or a difference.
+#include "app/TextSheet.h"
 #include "i18n/TextExport.h"
 
 #include <fstream>
@@ -33,7 +34,7 @@ int verify(const char *path)
         std::cerr << path << ": not a text sheet\n";
         return 1;
     }
-    const auto expected = marrowby::i18n::collectTextRows();
+    const auto expected = marrowby::textSheetRows();
     if (read->size() != expected.size()) {
         std::cerr << path << ": " << read->size() << " texts, expected " << expected.size() << '\n';
         return 1;
@@ -63,7 +64,7 @@ int main(int argc, char **argv)
         return usage();
     }
 
-    const auto rows = marrowby::i18n::collectTextRows();
+    const auto rows = marrowby::textSheetRows();
     if (argc == 1) {
         marrowby::i18n::writeTsv(std::cout, rows);
         std::cout.flush();

@@ -1,7 +1,6 @@
 #include "i18n/TextExport.h"
 
 #include "i18n/TextTables.h"
-#include "mms/OperatorTables.h"
 
 #include <istream>
 #include <ostream>
@@ -79,17 +78,6 @@ std::vector<TextRow> collectTextRows()
     for (const Message *msg : allMessages()) {
         add(rows, std::string(msg->key), "message", std::to_string(kChineseLanguage), msg->chinese);
         add(rows, std::string(msg->key), "message", std::to_string(kEnglishLanguage), msg->english);
-    }
-
-    // Country and operator names of the MMS and SMTP forms. Operator lists are
-    // per country (MMS) or per GPRS list position (SMTP).
-    for (const OperatorNameEntry &name : operatorNameEntries()) {
-        std::string key = entryKey(static_cast<std::size_t>(name.entry));
-        if (name.list >= 0) {
-            key = "list " + std::to_string(name.list) + " " + key;
-        }
-        add(rows, "operators." + std::string(name.table), std::move(key),
-            name.language == 0 ? std::string("-") : std::to_string(name.language), name.text);
     }
     return rows;
 }

@@ -34,8 +34,9 @@ struct TextRow {
     friend bool operator==(const TextRow &, const TextRow &) = default;
 };
 
-// Every text of every table (the country and operator names included), in
-// table order.
+// Every text of the text tables in this folder, in table order. The country and
+// operator names live with their tables (mms/OperatorTextRows.h); the whole
+// sheet is composed in app/TextSheet.h.
 std::vector<TextRow> collectTextRows();
 
 std::string escapeTsvField(std::string_view field);

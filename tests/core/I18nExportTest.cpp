@@ -1,3 +1,4 @@
+#include "app/TextSheet.h"
 #include "i18n/TextExport.h"
 #include "i18n/TextTables.h"
 #include "mms/OperatorTables.h"
@@ -28,7 +29,7 @@ std::map<CellKey, std::string> indexRows(const std::vector<TextRow> &rows)
 std::string exportAll()
 {
     std::ostringstream out;
-    writeTsv(out, collectTextRows());
+    writeTsv(out, marrowby::textSheetRows());
     return out.str();
 }
 
@@ -67,7 +68,7 @@ TEST(I18nExport, SheetReadBackEqualsTheTables)
     std::istringstream in(exportAll());
     const auto rows = readTsv(in);
     ASSERT_TRUE(rows.has_value());
-    EXPECT_EQ(*rows, collectTextRows());
+    EXPECT_EQ(*rows, marrowby::textSheetRows());
 
     // Check the read-back sheet against the lookups themselves, so that a
     // table left out of the export is found too.

@@ -140,3 +140,58 @@ TEST_F(CameraFormEngineTest, AFormStandsOnItsContextAlone)
     EXPECT_EQ(appState().ModelIndex, 1);
     EXPECT_EQ(appState().LanguageIndex, 2);
 }
+
+namespace {
+
+// A family with a check of its own before anything is written.
+class CheckingForm : public DescribedForm {
+public:
+    using DescribedForm::DescribedForm;
+
+protected:
+    std::optional<Refusal> validate() override
+    {
+        if (number(1003) > 30)
+            return Refusal{QStringLiteral("At most 30 minutes"), edit(1003)};
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+TEST_F(CameraFormEngineTest, GenerateCanBeRefusedByTheFormsOwnCheck)
+{
+    CameraState state;
+    CheckingForm form(CMarrowbyCameraMenu::description(1, 2), context(), state);
+    FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
+    form.chooseFolder();
+    auto *interval = find<QLineEdit>(&form, 1003);
+
+    // The take-in comes first: its failure is the only message.
+    type(find<QLineEdit>(&form, 1002), "");
+    type(interval, "45");
+    MessageBoxes::takeRecorded();
+    form.generate();
+    auto shown = MessageBoxes::takeRecorded();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].text, "Please enter an integer.");
+
+    type(find<QLineEdit>(&form, 1002), "5");
+    MessageBoxes::takeRecorded();
+    form.generate();
+    shown = MessageBoxes::takeRecorded();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Kind::Notice);
+    EXPECT_EQ(shown[0].text, "At most 30 minutes");
+    EXPECT_EQ(form.focusWidget(), interval);
+    EXPECT_EQ(interval->selectedText(), "45");
+    EXPECT_TRUE(folder.entries().empty()) << "nothing written";
+
+    type(interval, "30");
+    form.generate();
+    EXPECT_EQ(MessageBoxes::takeRecorded().size(), 1);
+    const auto bytes = writtenMenu();
+    ASSERT_EQ(bytes.size(), 60u);
+    EXPECT_EQ(bytes[4], 4);
+    EXPECT_EQ(bytes[6], 30);
+}

@@ -14,8 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace marrowby {

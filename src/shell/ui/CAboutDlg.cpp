@@ -16,13 +16,11 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     setObjectName(QStringLiteral("100"));
     setWindowTitle(qtText(i18n::shelltexts::AboutTitle));
 
-    auto *icon = new QLabel(this);
+    QLabel *icon = makeLabel(0, {});
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-    auto *rights = new QLabel(qtText(i18n::shelltexts::RightsLine), this);
-    auto *link = new QLabel(qtText(i18n::shelltexts::WebLink), this);
-    auto *ok = new QPushButton(qtText(i18n::shelltexts::AboutOk), this);
-    ok->setObjectName(QStringLiteral("1"));
-    ok->setDefault(true);
+    QLabel *rights = makeLabel(0, qtText(i18n::shelltexts::RightsLine));
+    QLabel *link = makeLabel(0, qtText(i18n::shelltexts::WebLink));
+    QPushButton *ok = makeButton(1, qtText(i18n::shelltexts::AboutOk), true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *layout = new QGridLayout(this);

@@ -25,12 +25,6 @@ namespace {
 
 constexpr int kVersion[4] = {1, 3, 1, 127};
 
-template <typename T> T *withId(T *widget, int id)
-{
-    widget->setObjectName(QString::number(id));
-    return widget;
-}
-
 } // namespace
 
 CSetupDlg::CSetupDlg(QWidget *parent)
@@ -39,14 +33,14 @@ CSetupDlg::CSetupDlg(QWidget *parent)
     setObjectName(QStringLiteral("102"));
     setWindowTitle(qtText(i18n::shelltexts::WindowTitle));
 
-    m_version = withId(new QLabel(this), 1077);
+    m_version = makeLabel(1077, {});
     m_version->setAlignment(Qt::AlignCenter);
 
-    auto *choices = new QGroupBox(this);
-    m_languageLabel = withId(new QLabel(choices), 1078);
-    m_languages = withId(new QComboBox(choices), 1080);
-    m_modelLabel = withId(new QLabel(choices), 1079);
-    m_models = withId(new QComboBox(choices), 1081);
+    QGroupBox *choices = makeGroup();
+    m_languageLabel = makeLabel(1078, {});
+    m_languages = makeList(1080, {});
+    m_modelLabel = makeLabel(1079, {});
+    m_models = makeList(1081, {});
     auto *choiceLayout = new QGridLayout(choices);
     choiceLayout->addWidget(m_languageLabel, 0, 0);
     choiceLayout->addWidget(m_languages, 0, 1);
@@ -54,18 +48,15 @@ CSetupDlg::CSetupDlg(QWidget *parent)
     choiceLayout->addWidget(m_models, 1, 1);
     choiceLayout->setColumnStretch(1, 1);
 
-    auto *buttons = new QGroupBox(this);
-    m_camera = withId(new QPushButton(buttons), 1000);
-    m_mms = withId(new QPushButton(buttons), 1001);
-    m_smtp = withId(new QPushButton(buttons), 1002);
+    QGroupBox *buttons = makeGroup();
+    m_camera = makeButton(1000, {});
+    m_mms = makeButton(1001, {});
+    m_smtp = makeButton(1002, {});
     auto *buttonLayout = new QHBoxLayout(buttons);
-    for (QPushButton *button : {m_camera, m_mms, m_smtp}) {
-        button->setAutoDefault(false);
+    for (QPushButton *button : {m_camera, m_mms, m_smtp})
         buttonLayout->addWidget(button);
-    }
 
-    m_link = withId(new QPushButton(this), 1076);
-    m_link->setAutoDefault(false);
+    m_link = makeButton(1076, {});
     m_link->setFlat(true);
     m_link->setCursor(Qt::PointingHandCursor);
 
