@@ -365,8 +365,8 @@ constexpr MmsPresetRow kMmsPresetRows[] = {
     {36, 0, {"http://mmsc.lmt.lv/mmsc", "internet.lmt.lv", "212.93.97.201", "8080", "", ""}},
     // Zelta zivtina: Tele2's prepaid brand
     {36, 1, {"http://mmsc.tele2.lv/", "mms.tele2.lv", "193.12.40.38", "8080", "wap", "wap"}},
-    // BITE Latvia
-    {36, 2, {"http://mmsc/servlets/mms", "mms", "192.168.150.2", "8080", "mms@mms", ""}},
+    // BITE Latvia: no account, since no password comes with it
+    {36, 2, {"http://mmsc/servlets/mms", "mms", "192.168.150.2", "8080", "", ""}},
 
     // ---- 37 Namibia ----
     // MTC: no published settings found
@@ -375,10 +375,10 @@ constexpr MmsPresetRow kMmsPresetRows[] = {
     // ---- 38 Estonia ----
     // EMT: now Telia
     {38, 0, {"http://mms.emt.ee/servlets/mms", "mms.emt.ee", "", "", "", ""}},
-    // ELISA
-    {38, 1, {"http://194.204.2.10", "mms", "194.204.2.6", "8080", "", ""}},
-    // TELE2
-    {38, 2, {"http://mmsc.tele2.ee", "mms.tele2.ee", "193.12.40.6", "8080", "", ""}},
+    // ELISA: no gateway, like every Estonian operator
+    {38, 1, {"http://194.204.2.10", "mms", "", "", "", ""}},
+    // TELE2: no gateway, like every Estonian operator
+    {38, 2, {"http://mmsc.tele2.ee", "mms.tele2.ee", "", "", "", ""}},
     // Telia: formerly EMT
     {38, 3, {"http://mms.emt.ee/servlets/mms", "mms.emt.ee", "", "", "", ""}},
 
@@ -500,8 +500,8 @@ constexpr GprsPresetRow kGprsPresetRows[] = {
     {9, 0, {"internet", "", ""}},
     // Sunrise
     {9, 1, {"internet", "", ""}},
-    // Swisscom
-    {9, 2, {"gprs.swisscom.ch", "", ""}},
+    // Swisscom: no access point
+    {9, 2, {"", "", ""}},
 
     // ---- 10 Spain ----
     // Amena: now Orange

@@ -96,7 +96,7 @@ TEST(OperatorPresets, FilledValuesFitTheirFields)
 
     // The numbers docs/operator-presets.md reports.
     EXPECT_EQ(filledMms, 134);
-    EXPECT_EQ(filledGprs, 118);
+    EXPECT_EQ(filledGprs, 117);
 }
 
 TEST(OperatorPresets, LookupsStayInsideTheTables)
@@ -121,4 +121,55 @@ TEST(OperatorPresets, GprsPresetsFollowTheGprsPositions)
     EXPECT_EQ(gprsPreset(41, 0).apn, "internet.golantelecom.net.il");
     EXPECT_EQ(mmsPreset(42, 0).apn, "mms.golantelecom.net.il");
     EXPECT_EQ(mmsPreset(41, 0).apn, "wap") << "Cayman Islands, Digicel";
+}
+
+// The published lists leave some cells empty on purpose; a preset must not fill
+// them from other data, and the counts of filled cells must not grow past theirs.
+TEST(OperatorPresets, CellsLeftEmptyByTheOperatorListsStayEmpty)
+{
+    const std::pair<int, int> withoutGateway[] = {{20, 3}, {38, 0}, {38, 1}, {38, 2}, {38, 3}};
+    for (const auto &[country, op] : withoutGateway) {
+        const MmsPreset p = mmsPreset(country, op);
+        EXPECT_TRUE(p.gateway.empty() && p.port.empty()) << country << "/" << op;
+    }
+
+    // Only these four have an account without a password.
+    const std::pair<int, int> accountOnly[] = {{3, 5}, {24, 2}, {30, 4}, {40, 0}};
+    int mmsAccounts = 0;
+    int mmsGateways = 0;
+    for (int country = 0; country < kCountryCount; ++country) {
+        for (int op = 0; op < mmsOperatorCount(country); ++op) {
+            const MmsPreset p = mmsPreset(country, op);
+            SCOPED_TRACE(std::to_string(country) + "/" + std::to_string(op));
+            EXPECT_TRUE(p.password.empty() || !p.account.empty()) << "password without account";
+            const bool mayLackPassword = std::find(std::begin(accountOnly), std::end(accountOnly),
+                                             std::pair{country, op})
+                != std::end(accountOnly);
+            if (!mayLackPassword)
+                EXPECT_EQ(p.account.empty(), p.password.empty());
+            else
+                EXPECT_TRUE(p.password.empty());
+            mmsAccounts += p.password.empty() ? 0 : 1;
+            mmsGateways += p.gateway.empty() ? 0 : 1;
+        }
+    }
+    EXPECT_LE(mmsAccounts, 61);
+    EXPECT_LE(mmsGateways, 136);
+
+    EXPECT_TRUE(gprsPreset(9, 2).apn.empty()) << "Schweiz, Swisscom";
+    int gprsApns = 0;
+    int gprsAccounts = 0;
+    int gprsAccountsOnly = 0;
+    for (int position = 0; position < kGprsCountryCount; ++position) {
+        for (int op = 0; op < gprsOperatorCount(position); ++op) {
+            const GprsPreset p = gprsPreset(position, op);
+            EXPECT_TRUE(p.password.empty() || !p.account.empty()) << position << "/" << op;
+            gprsApns += p.apn.empty() ? 0 : 1;
+            gprsAccounts += p.password.empty() ? 0 : 1;
+            gprsAccountsOnly += !p.account.empty() && p.password.empty() ? 1 : 0;
+        }
+    }
+    EXPECT_LE(gprsApns, 120);
+    EXPECT_LE(gprsAccounts, 51);
+    EXPECT_LE(gprsAccountsOnly, 5);
 }

@@ -1,0 +1,257 @@
+#include "mms/MmsFormRules.h"
+
+#include "mms/MmsRecordFile.h"
+#include "records/RecordText.h"
+
+namespace marrowby {
+
+namespace {
+
+using Fields = MmsReaction::Fields;
+
+constexpr int kMinimumPhoneLength = 5;
+constexpr int kMaxPicturesPerDay = 99;
+
+bool longEnough(const std::string &text)
+{
+    return utf16Length(text) >= static_cast<std::size_t>(kMinimumPhoneLength);
+}
+
+// Phone 2 is open while phone 1 or the e-mail could be sent to: a phone 1 of at
+// least five characters, or an e-mail of at least five with an "@" (any on the
+// phone-or-e-mail variant).
+bool phone1OpensPhone2(const MmsFormValues &values)
+{
+    return longEnough(values.phone1);
+}
+
+bool emailOpensPhone2(const MmsFormVariant &variant, const MmsFormValues &values)
+{
+    return longEnough(values.email)
+        && (variant.phoneOrEmail || values.email.find('@') != std::string::npos);
+}
+
+void closePhone2(MmsFormState &state)
+{
+    state.values.phone2.clear();
+    state.values.phone3.clear();
+    state.editable.set({MmsEdit::Phone2, MmsEdit::Phone3}, false);
+}
+
+} // namespace
+
+MmsFormState startMmsForm()
+{
+    MmsFormState state;
+    state.editable.set({MmsEdit::Phone1, MmsEdit::Email}, true);
+    return state;
+}
+
+std::vector<std::string_view> mmsCountryEntries(const MmsFormValues &values, int languageIndex)
+{
+    return countryListEntries(OperatorFamily::Mms, values.autoMode(), languageIndex);
+}
+
+std::vector<std::string_view> mmsOperatorEntries(const MmsFormValues &values, int languageIndex)
+{
+    return operatorListEntries(
+        OperatorFamily::Mms, values.autoMode(), values.choice.country, languageIndex);
+}
+
+std::vector<std::string_view> mmsConnectionTypeEntries(const MmsFormValues &values)
+{
+    if (values.autoMode())
+        return {"APN"};
+    return {"APN", "CSD"};
+}
+
+std::vector<std::string_view> mmsStatusEntries(const MmsFormVariant &variant, int languageIndex)
+{
+    if (!variant.statusOptions)
+        return {};
+    return i18n::options(*variant.statusOptions, languageIndex);
+}
+
+MmsReaction changeMmsMode(const MmsFormVariant &variant, MmsFormState &state, int mode)
+{
+    MmsFormValues &values = state.values;
+    if (mode == values.mode || (mode != kMmsAuto && mode != kMmsManual))
+        return {};
+    values.mode = mode;
+    for (std::size_t i = 0; i < kMmsTextCount; ++i)
+        values.setText(static_cast<MmsEdit>(i), {});
+    values.choice = choiceAfterModeChange();
+    values.connectionType = 0;
+
+    const bool sms = smsSelected(variant, values.status);
+    MmsEditable &editable = state.editable;
+    if (mode == kMmsManual) {
+        editable.set(kMmsOperatorTexts, true);
+        editable.set({MmsEdit::Phone1, MmsEdit::Email}, true);
+        editable.set({MmsEdit::Phone2, MmsEdit::Phone3}, false);
+        if (sms && variant.smsLocksManualOperatorTexts)
+            editable.set(kMmsOperatorTexts, false);
+    } else {
+        editable.set(kMmsOperatorTexts, false);
+        editable.set({MmsEdit::Phone2, MmsEdit::Phone3}, false);
+        editable.set({MmsEdit::Phone1, MmsEdit::Email}, true);
+    }
+    if (sms)
+        editable.set({MmsEdit::Email}, false);
+    return {Fields::Show, true, false, nullptr};
+}
+
+MmsReaction changeMmsStatus(const MmsFormVariant &variant, MmsFormState &state, int status)
+{
+    if (status == state.values.status)
+        return {};
+    state.values.status = status;
+    MmsEditable &editable = state.editable;
+    if (smsSelected(variant, status)) {
+        editable.set(kMmsOperatorTexts, false);
+        editable.set({MmsEdit::Email, MmsEdit::Phone2, MmsEdit::Phone3}, false);
+        editable.set({MmsEdit::Phone1}, true);
+        return {Fields::Show};
+    }
+    if (!state.values.autoMode()) {
+        editable.set(kMmsOperatorTexts, true);
+        editable.set({MmsEdit::Phone1, MmsEdit::Email}, true);
+        editable.set({MmsEdit::Phone2, MmsEdit::Phone3}, false);
+    } else {
+        editable.set({MmsEdit::Email}, true);
+    }
+    return {Fields::TakeIn};
+}
+
+MmsReaction changeMmsCountry(MmsFormState &state, int country)
+{
+    if (!chooseCountry(state.values.choice, state.values.autoMode(), country))
+        return {};
+    return {Fields::Show, false, true, nullptr};
+}
+
+MmsReaction changeMmsOperator(MmsFormState &state, int op)
+{
+    if (op == state.values.choice.op)
+        return {};
+    state.values.choice.op = op;
+    return {Fields::TakeIn};
+}
+
+MmsReaction changeMmsConnectionType(MmsFormState &state, int type)
+{
+    if (type == state.values.connectionType)
+        return {};
+    state.values.connectionType = type;
+    return {Fields::TakeIn};
+}
+
+MmsReaction changeMmsRemoteControl(MmsFormState &state, int position)
+{
+    if (position == state.values.smsRemoteControl)
+        return {};
+    state.values.smsRemoteControl = position;
+    return {Fields::TakeIn};
+}
+
+MmsReaction changeMmsPhoneType(MmsFormState &state, int position)
+{
+    const bool international = position == 1;
+    if (international == state.values.international)
+        return {};
+    state.values.international = international;
+    MmsReaction reaction;
+    if (international)
+        reaction.notice = &i18n::mms::InternationalPhone;
+    return reaction;
+}
+
+MmsReaction mmsPhone1Changed(const MmsFormVariant &variant, MmsFormState &state)
+{
+    MmsFormValues &values = state.values;
+    const int limit = mmsPhone1Limit(variant, values.international);
+    if (limit > 0 && utf16Length(values.phone1) > static_cast<std::size_t>(limit))
+        values.phone1.clear();
+    if (phone1OpensPhone2(values))
+        state.editable.set({MmsEdit::Phone2}, true);
+    else if (!emailOpensPhone2(variant, values))
+        closePhone2(state);
+    return {Fields::Show};
+}
+
+MmsReaction mmsEmailChanged(const MmsFormVariant &variant, MmsFormState &state)
+{
+    const MmsFormValues &values = state.values;
+    if (!longEnough(values.email)) {
+        if (!phone1OpensPhone2(values))
+            closePhone2(state);
+        return {Fields::Show};
+    }
+    if (emailOpensPhone2(variant, values)) {
+        state.editable.set({MmsEdit::Phone2}, true);
+        return {Fields::Show};
+    }
+    return {};
+}
+
+MmsReaction mmsPhone2Changed(MmsFormState &state)
+{
+    if (longEnough(state.values.phone2)) {
+        state.editable.set({MmsEdit::Phone3}, true);
+    } else {
+        state.values.phone3.clear();
+        state.editable.set({MmsEdit::Phone3}, false);
+    }
+    return {Fields::Show};
+}
+
+MmsReaction mmsPicturesPerDayChanged(MmsFormState &state)
+{
+    int &pictures = state.values.picturesPerDay;
+    if (pictures >= 0 && pictures <= kMaxPicturesPerDay)
+        return {};
+    pictures = 0;
+    return {Fields::Show};
+}
+
+MmsSettings collectMmsSettings(
+    const MmsFormVariant &variant, const MmsFormValues &values, RecordContext context)
+{
+    MmsSettings s;
+    s.sendCode = mmsSendCode(variant, values.status);
+    s.sendPosition = values.status;
+    s.connectionType = values.connectionType;
+    s.picturesPerDay = values.picturesPerDay;
+    s.cameraLanguage = context.cameraLanguage;
+    s.tvMode = context.tvMode;
+    s.international = values.international;
+    s.autoMode = values.autoMode();
+    s.countryPosition = values.choice.country;
+    s.operatorPosition = values.choice.op;
+    s.smsRemoteControl = values.smsRemoteControl;
+    s.url = values.url;
+    s.apn = values.apn;
+    s.gateway = values.gateway;
+    s.port = values.port;
+    s.phone1 = values.phone1;
+    s.email = values.email;
+    s.account = values.account;
+    s.password = values.password;
+    s.phone2 = values.phone2;
+    s.phone3 = values.phone3;
+    if (s.autoMode)
+        loadMmsPreset(s);
+    return s;
+}
+
+MmsGenerate prepareMmsGenerate(
+    const MmsFormVariant &variant, const MmsFormValues &values, RecordContext context)
+{
+    MmsGenerate result;
+    result.failure = mmsGenerateCheck(variant, values);
+    if (!result.failure)
+        result.settings = collectMmsSettings(variant, values, context);
+    return result;
+}
+
+} // namespace marrowby

@@ -1,0 +1,117 @@
+// The two SMTP forms as data: what the K600 SMTP form (CMarrowbyK600Smtp) and
+// the K200 SMTP form (CMarrowbyK200Smtp) have in common is one engine; what
+// differs between them is listed here.
+#pragma once
+
+#include "i18n/TextTables.h"
+#include "smtp/SmtpSettings.h"
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+namespace marrowby {
+
+// The edits of an SMTP form. Email2..Email5 exist on the K600 form only, hidden.
+enum class SmtpField {
+    PicturesPerDay,
+    Apn,
+    Account,
+    GprsPassword,
+    SmtpServer,
+    Port,
+    SenderPassword,
+    SenderEmail,
+    Email1,
+    Email2,
+    Email3,
+    Email4,
+    Email5,
+    Folder,
+    PhoneNumber,
+};
+
+// One edit: its control id and how many UTF-16 units it takes (0: no limit).
+struct SmtpEdit {
+    SmtpField field;
+    int id;
+    int maxLength;
+    bool masked = false;  // the sender password
+    bool numeric = false; // digits only, centred: pictures per day
+    bool visible = true;  // false for the K600 form's Email 2 to Email 5
+};
+
+// The caption of a static text, group box or button. A null table means the
+// control shows `fixedText` in every language (empty for a frame without text).
+struct SmtpCaption {
+    int id;
+    const i18n::CaptionTable *table;
+    std::string_view fixedText = {};
+    bool visible = true;
+};
+
+// Ids shared by both forms.
+namespace SmtpId {
+inline constexpr int Exit = 2;
+inline constexpr int PicturesPerDay = 1002;
+inline constexpr int Apn = 1003;
+inline constexpr int Account = 1004;
+inline constexpr int GprsPassword = 1005;
+inline constexpr int SmtpServer = 1006;
+inline constexpr int Port = 1007;
+inline constexpr int SenderPassword = 1008;
+inline constexpr int SenderEmail = 1009;
+inline constexpr int Email1 = 1012;
+inline constexpr int Folder = 1017;
+inline constexpr int ModeList = 1087;
+inline constexpr int CountryList = 1088;
+inline constexpr int OperatorList = 1093;
+inline constexpr int Select = 1111;
+inline constexpr int Generate = 1112;
+} // namespace SmtpId
+
+struct SmtpFormVariant {
+    std::string_view className; // "CMarrowbyK600Smtp", "CMarrowbyK200Smtp"
+    int dialogId;               // 143, 147
+    SmtpLayout layout;          // the smtp.dat layout it writes
+    int templateWidth;          // dialog units
+    int templateHeight;
+
+    // Every edit, in take-in order.
+    std::span<const SmtpEdit> edits;
+    // Every captioned control, top to bottom.
+    std::span<const SmtpCaption> captions;
+
+    int statusListId; // the SMTP status list (Off, VGA, SMS); 0 when the form has none
+    int smsListId;    // SMS remote control: "0".."24", then "Off"
+    int phoneId;      // the phone number edit
+
+    // Height of the hidden Email 2 to Email 5 rows that the form gives up, so no
+    // gap remains where they were (pixels at the original dialog scaling).
+    int hiddenRowsHeight;
+
+    // Limit of the sender e-mail and Email 1.
+    int emailLimit;
+
+    // Check 11: a phone number of 1 to 4 characters is refused even with SMS
+    // remote control "Off".
+    bool refusesShortPhone;
+
+    // Checks 8 to 10, on Email 1.
+    const i18n::Message *email1Missing;
+    const i18n::Message *email1ErrorAt;
+    const i18n::Message *email1ErrorDot;
+
+    bool hasStatusList() const { return statusListId != 0; }
+    // The edit of a field; null when the form has none.
+    const SmtpEdit *edit(SmtpField field) const;
+    // The control id of a field's edit; 0 when the form has none.
+    int fieldId(SmtpField field) const;
+};
+
+extern const SmtpFormVariant k600SmtpForm;
+extern const SmtpFormVariant k200SmtpForm;
+
+const SmtpFormVariant &smtpFormVariant(SmtpLayout layout);
+
+} // namespace marrowby

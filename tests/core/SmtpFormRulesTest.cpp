@@ -1,0 +1,430 @@
+#include "TempFolder.h"
+
+#include "mms/OperatorPresets.h"
+#include "mms/OperatorTables.h"
+#include "records/RecordFile.h"
+#include "smtp/SmtpFormRules.h"
+#include "smtp/SmtpRecordFile.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace marrowby;
+using marrowby::test::readFile;
+using marrowby::test::TempFolder;
+
+namespace {
+
+namespace sm = i18n::smtp;
+
+// Values every check accepts on both forms.
+SmtpFormValues validValues()
+{
+    SmtpFormValues v;
+    v.mode = kSmtpManualMode;
+    v.apn = "internet";
+    v.account = "web";
+    v.gprsPassword = "web";
+    v.smtpServer = "smtp.example.com";
+    v.port = "25";
+    v.senderEmail = "trail@example.com";
+    v.senderPassword = "secret";
+    v.email1 = "me@example.org";
+    v.smsRemoteControl = 6;
+    v.phoneNumber = "+4917012345";
+    return v;
+}
+
+struct CheckCase {
+    const char *name;
+    std::function<void(SmtpFormValues &)> change;
+    int k600Check; // 0: accepted
+    const i18n::Message *k600Message;
+    int k200Check;
+    const i18n::Message *k200Message;
+    SmtpField field;
+};
+
+// A recording writer in place of the file writer.
+struct RecordingWriter {
+    std::vector<SmtpSettings> settings;
+    std::vector<SmtpLayout> layouts;
+    bool ok = true;
+
+    SmtpFileWriter writer()
+    {
+        return [this](std::string_view, const SmtpSettings &s, SmtpLayout layout) {
+            settings.push_back(s);
+            layouts.push_back(layout);
+            WriteResult result;
+            result.ok = ok;
+            return result;
+        };
+    }
+};
+
+std::vector<std::uint8_t> bytesOf(const ConfigRecord &record, std::size_t from, std::size_t to)
+{
+    return {record.bytes.begin() + from, record.bytes.begin() + to};
+}
+
+} // namespace
+
+TEST(SmtpFormChecks, FirstFailingCheckOnEachForm)
+{
+    using F = SmtpField;
+    const auto set = [](std::string SmtpFormValues::*field, std::string text) {
+        return [field, text](SmtpFormValues &v) { v.*field = text; };
+    };
+    const auto phone = [](std::string text, int sms) {
+        return [text, sms](SmtpFormValues &v) {
+            v.phoneNumber = text;
+            v.smsRemoteControl = sms;
+        };
+    };
+    // clang-format off
+    const std::vector<CheckCase> cases{
+        {"all valid",               [](SmtpFormValues &) {},                     0, nullptr, 0, nullptr, F::Apn},
+        {"manual, empty APN",       set(&SmtpFormValues::apn, ""),               1, &sm::EnterGprsApn, 1, &sm::EnterGprsApn, F::Apn},
+        {"manual, one-letter APN",  set(&SmtpFormValues::apn, "a"),              1, &sm::EnterGprsApn, 1, &sm::EnterGprsApn, F::Apn},
+        {"auto, empty APN",         [](SmtpFormValues &v) { v.mode = kSmtpAutoMode; v.apn.clear(); },
+                                                                                 0, nullptr, 0, nullptr, F::Apn},
+        {"one-letter server",       set(&SmtpFormValues::smtpServer, "s"),       2, &sm::EnterSmtpServer, 2, &sm::EnterSmtpServer, F::SmtpServer},
+        {"one-digit port",          set(&SmtpFormValues::port, "8"),             3, &sm::SetPort, 3, &sm::SetPort, F::Port},
+        {"empty port",              set(&SmtpFormValues::port, ""),              3, &sm::SetPort, 3, &sm::SetPort, F::Port},
+        {"empty sender e-mail",     set(&SmtpFormValues::senderEmail, ""),       4, &sm::EnterEmail, 4, &sm::EnterEmail, F::SenderEmail},
+        {"sender without @",        set(&SmtpFormValues::senderEmail, "a.b"),    5, &sm::EmailErrorAt, 5, &sm::EmailErrorAt, F::SenderEmail},
+        {"sender without .",        set(&SmtpFormValues::senderEmail, "a@b"),    6, &sm::EmailErrorDot, 6, &sm::EmailErrorDot, F::SenderEmail},
+        {"sender . before @",       set(&SmtpFormValues::senderEmail, "a.b@c"),  0, nullptr, 0, nullptr, F::Apn},
+        {"one-letter password",     set(&SmtpFormValues::senderPassword, "x"),   7, &sm::EnterSenderPassword, 7, &sm::EnterSenderPassword, F::SenderPassword},
+        // One character that takes two bytes in UTF-8 is still one character.
+        {"one non-ASCII password",  set(&SmtpFormValues::senderPassword, "é"),   7, &sm::EnterSenderPassword, 7, &sm::EnterSenderPassword, F::SenderPassword},
+        {"empty Email 1",           set(&SmtpFormValues::email1, ""),            8, &sm::EnterEmail01, 8, &sm::EnterEmail, F::Email1},
+        {"Email 1 without @",       set(&SmtpFormValues::email1, "me.org"),      9, &sm::Email01ErrorAt, 9, &sm::EmailErrorAt, F::Email1},
+        {"Email 1 without .",       set(&SmtpFormValues::email1, "me@org"),     10, &sm::Email01ErrorDot, 10, &sm::EmailErrorDot, F::Email1},
+        {"empty phone, SMS off",    phone("", kSmsRemoteOff),                    0, nullptr, 0, nullptr, F::Apn},
+        {"3-digit phone, SMS off",  phone("123", kSmsRemoteOff),                11, &sm::PhoneError, 0, nullptr, F::PhoneNumber},
+        {"1-digit phone, SMS off",  phone("1", kSmsRemoteOff),                  11, &sm::PhoneError, 0, nullptr, F::PhoneNumber},
+        {"4-digit phone, SMS 6 h",  phone("1234", 6),                           11, &sm::PhoneError, 12, &sm::PhoneError, F::PhoneNumber},
+        {"empty phone, SMS 0 h",    phone("", 0),                               12, &sm::PhoneError, 12, &sm::PhoneError, F::PhoneNumber},
+        {"5-digit phone, SMS 24 h", phone("12345", 24),                          0, nullptr, 0, nullptr, F::Apn},
+        // Several failures: the first in order wins.
+        {"port and Email 1 wrong",  [](SmtpFormValues &v) { v.port = "8"; v.email1.clear(); v.phoneNumber = "1"; },
+                                                                                 3, &sm::SetPort, 3, &sm::SetPort, F::Port},
+        {"everything empty",        [](SmtpFormValues &v) { v = SmtpFormValues{}; v.mode = kSmtpManualMode; },
+                                                                                 1, &sm::EnterGprsApn, 1, &sm::EnterGprsApn, F::Apn},
+        {"auto, everything empty",  [](SmtpFormValues &v) { v = SmtpFormValues{}; },
+                                                                                 2, &sm::EnterSmtpServer, 2, &sm::EnterSmtpServer, F::SmtpServer},
+    };
+    // clang-format on
+    for (const CheckCase &c : cases) {
+        SmtpFormValues v = validValues();
+        c.change(v);
+        const auto expect
+            = [&](const SmtpFormVariant &form, int check, const i18n::Message *message) {
+                  const auto failure = firstFailingCheck(form, v);
+                  if (check == 0) {
+                      EXPECT_FALSE(failure) << form.className << ": " << c.name;
+                      return;
+                  }
+                  ASSERT_TRUE(failure) << form.className << ": " << c.name;
+                  EXPECT_EQ(*failure, (SmtpCheckFailure{check, message, c.field}))
+                      << form.className << ": " << c.name << " gave check " << failure->check << " "
+                      << failure->message->key;
+              };
+        expect(k600SmtpForm, c.k600Check, c.k600Message);
+        expect(k200SmtpForm, c.k200Check, c.k200Message);
+    }
+}
+
+TEST(SmtpFormChecks, K200AsksForAnEmptyEmail01WithPleaseInputEmail)
+{
+    SmtpFormValues v = validValues();
+    v.email1.clear();
+    const auto failure = firstFailingCheck(k200SmtpForm, v);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(i18n::message(*failure->message, 2), "Please Input Email");
+    EXPECT_EQ(i18n::message(*failure->message, 1), "请输入Email");
+    EXPECT_EQ(
+        i18n::message(*firstFailingCheck(k600SmtpForm, v)->message, 2), "Please Input Email01");
+}
+
+TEST(SmtpFormMode, SwitchEmptiesExactlyTheEightTexts)
+{
+    SmtpFormValues filled = validValues();
+    filled.mode = kSmtpAutoMode;
+    filled.country = 3;
+    filled.operatorIndex = 2;
+    filled.smtpStatus = 2;
+    filled.picturesPerDay = 42;
+    filled.hiddenEmails = {"two@x.y", "three@x.y", "", "five@x.y"};
+
+    SmtpFormValues expected = filled;
+    expected.mode = kSmtpManualMode;
+    expected.country = 0;
+    expected.operatorIndex = 0;
+    for (std::string *text :
+        {&expected.email1, &expected.senderEmail, &expected.senderPassword, &expected.smtpServer,
+            &expected.port, &expected.gprsPassword, &expected.account, &expected.apn})
+        text->clear();
+
+    SmtpFormValues v = filled;
+    EXPECT_TRUE(changeSmtpMode(v, kSmtpManualMode));
+    EXPECT_EQ(v, expected);
+    EXPECT_TRUE(gprsTextsEditable(kSmtpManualMode));
+
+    // Back to Auto: texts typed in Manual mode go again, the rest stays.
+    v.apn = "typed.apn";
+    v.smtpServer = "smtp.typed";
+    EXPECT_TRUE(changeSmtpMode(v, kSmtpAutoMode));
+    expected.mode = kSmtpAutoMode;
+    EXPECT_EQ(v, expected);
+    EXPECT_FALSE(gprsTextsEditable(kSmtpAutoMode));
+
+    // Choosing the mode that stands already changes nothing.
+    v.port = "587";
+    EXPECT_FALSE(changeSmtpMode(v, kSmtpAutoMode));
+    EXPECT_EQ(v.port, "587");
+}
+
+TEST(SmtpFormLists, CountryAndOperatorLists)
+{
+    const auto chinese = smtpStartLists(1);
+    ASSERT_EQ(chinese.countries.size(), 43u);
+    EXPECT_EQ(chinese.countries.front(), "中国");
+    EXPECT_EQ(chinese.operators, (std::vector<std::string_view>{"中国移动", "中国联通"}));
+    EXPECT_EQ(smtpStartLists(2).operators,
+        (std::vector<std::string_view>{"China Mobile", "China Unicom"}));
+
+    // After a mode change back to Auto the table names are shown, also in Chinese.
+    const auto autoLists = smtpModeLists(kSmtpAutoMode, 1);
+    EXPECT_EQ(autoLists.countries, chinese.countries);
+    EXPECT_EQ(autoLists.operators, gprsOperatorNames(0));
+    const auto manual = smtpModeLists(kSmtpManualMode, 1);
+    EXPECT_EQ(manual.countries, (std::vector<std::string_view>{"其他"}));
+    EXPECT_EQ(manual.operators, (std::vector<std::string_view>{"其他"}));
+    EXPECT_EQ(
+        smtpModeLists(kSmtpManualMode, 3).operators, (std::vector<std::string_view>{"Andere"}));
+
+    // Country change in Auto mode: table names, first operator selected.
+    SmtpFormValues v;
+    v.operatorIndex = 1;
+    EXPECT_FALSE(changeSmtpCountry(v, 0)) << "the selection did not change";
+    EXPECT_EQ(v.operatorIndex, 1);
+    const auto uk = changeSmtpCountry(v, 3);
+    ASSERT_TRUE(uk);
+    EXPECT_EQ(uk->size(), 8u);
+    EXPECT_EQ(v.country, 3);
+    EXPECT_EQ(v.operatorIndex, 0);
+    const auto china = changeSmtpCountry(v, 0);
+    ASSERT_TRUE(china);
+    EXPECT_EQ(china->front(), "China Mobile");
+    const auto israel = changeSmtpCountry(v, 41);
+    ASSERT_TRUE(israel);
+    EXPECT_EQ(*israel, (std::vector<std::string_view>{"Golan Telecom"}));
+
+    // Manual mode: nothing happens.
+    SmtpFormValues m;
+    changeSmtpMode(m, kSmtpManualMode);
+    EXPECT_FALSE(changeSmtpCountry(m, 5));
+    EXPECT_EQ(m.country, 0);
+}
+
+TEST(SmtpFormPicturesPerDay, CorrectionAndRangeMessage)
+{
+    EXPECT_EQ(correctPicturesPerDay(150), 0);
+    EXPECT_EQ(correctPicturesPerDay(100), 0);
+    EXPECT_EQ(correctPicturesPerDay(99), 99);
+    EXPECT_EQ(correctPicturesPerDay(0), 0);
+    EXPECT_EQ(picturesPerDayRangeText(1), "请输入一个 0 至 99 之间的整数。");
+    EXPECT_EQ(picturesPerDayRangeText(2), "Please enter an integer between 0 and 99.");
+}
+
+TEST(SmtpFormVariants, RowsAndLimits)
+{
+    // The K600 form keeps Email 2 to Email 5 hidden; the K200 form has none.
+    std::vector<int> hidden;
+    for (const SmtpEdit &e : k600SmtpForm.edits) {
+        if (!e.visible)
+            hidden.push_back(e.id);
+    }
+    EXPECT_EQ(hidden, (std::vector<int>{1013, 1014, 1015, 1016}));
+    for (const SmtpCaption &c : k600SmtpForm.captions) {
+        const bool emailRow = c.id == 1108 || c.id == 1109 || c.id == 1110 || c.id == 1118;
+        EXPECT_EQ(c.visible, !emailRow) << c.id;
+    }
+    for (const SmtpEdit &e : k200SmtpForm.edits)
+        EXPECT_TRUE(e.visible) << e.id;
+    for (const SmtpCaption &c : k200SmtpForm.captions)
+        EXPECT_TRUE(c.visible) << c.id;
+    EXPECT_EQ(k200SmtpForm.fieldId(SmtpField::Email2), 0);
+
+    struct Limit {
+        SmtpField field;
+        int k600;
+        int k200;
+    };
+    for (const Limit &l : {Limit{SmtpField::SenderEmail, 40, 32}, Limit{SmtpField::Email1, 40, 32},
+             Limit{SmtpField::PhoneNumber, 30, 30}, Limit{SmtpField::Port, 10, 10},
+             Limit{SmtpField::Apn, 32, 32}, Limit{SmtpField::SmtpServer, 40, 40}}) {
+        EXPECT_EQ(k600SmtpForm.edit(l.field)->maxLength, l.k600);
+        EXPECT_EQ(k200SmtpForm.edit(l.field)->maxLength, l.k200);
+    }
+    EXPECT_EQ(k600SmtpForm.fieldId(SmtpField::PhoneNumber), 1117);
+    EXPECT_EQ(k200SmtpForm.fieldId(SmtpField::PhoneNumber), 1113);
+    EXPECT_TRUE(k600SmtpForm.hasStatusList());
+    EXPECT_FALSE(k200SmtpForm.hasStatusList());
+    EXPECT_EQ(&smtpFormVariant(SmtpLayout::K200), &k200SmtpForm);
+}
+
+TEST(SmtpFormGenerate, SettingsRecordBytesPerLayoutAndMode)
+{
+    struct Case {
+        const SmtpFormVariant *form;
+        int mode;
+        int status;
+        std::vector<std::uint8_t> bytes0to8;
+        std::uint8_t byte55;
+    };
+    // Country "Spain" (position 10), operator 1, 42 pictures, language byte 3,
+    // SMS remote control 6 hours.
+    const std::vector<Case> cases{
+        {&k600SmtpForm, kSmtpAutoMode, 1, {0, 1, 10, 4, 2, 3, 1, 6, 1}, 1},
+        {&k600SmtpForm, kSmtpAutoMode, 0, {0, 1, 10, 4, 2, 3, 0, 6, 1}, 1},
+        {&k200SmtpForm, kSmtpAutoMode, 2, {0, 1, 10, 4, 2, 3, 1, 1, 6}, 1},
+        {&k600SmtpForm, kSmtpManualMode, 2, {0, 0, 0x80, 4, 2, 3, 2, 6, 1}, 0},
+        {&k200SmtpForm, kSmtpManualMode, 1, {0, 0, 0x80, 4, 2, 3, 1, 1, 6}, 0},
+    };
+    for (const Case &c : cases) {
+        SmtpFormValues v = validValues();
+        v.mode = c.mode;
+        v.country = 10;
+        v.operatorIndex = 1;
+        v.picturesPerDay = 42;
+        v.smtpStatus = c.status;
+        v.smsRemoteControl = 6;
+        RecordingWriter writer;
+        const SmtpGenerateResult result = generateSmtp(*c.form, v, "card", 3, writer.writer());
+        ASSERT_TRUE(result.written()) << c.form->className;
+        ASSERT_EQ(writer.settings.size(), 1u);
+        EXPECT_EQ(writer.layouts[0], c.form->layout);
+        const ConfigRecord record = buildSmtpSettingsRecord(writer.settings[0], writer.layouts[0]);
+        EXPECT_EQ(bytesOf(record, 0, 9), c.bytes0to8) << c.form->className << " mode " << c.mode;
+        EXPECT_EQ(record[55], c.byte55);
+    }
+}
+
+TEST(SmtpFormGenerate, PresetLoadedAtGenerateAndClearedAfterSuccess)
+{
+    SmtpFormValues v = validValues();
+    v.mode = kSmtpAutoMode;
+    v.country = 2; // Deutschland
+    v.operatorIndex = 1;
+    v.apn = "left.over"; // Auto mode never writes what the values held
+    const GprsPreset preset = gprsPreset(2, 1);
+
+    // A refused check writes nothing and leaves the preset loaded.
+    RecordingWriter writer;
+    v.port = "8";
+    SmtpGenerateResult result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.failure->check, 3);
+    EXPECT_FALSE(result.write);
+    EXPECT_TRUE(writer.settings.empty());
+    EXPECT_EQ(v.apn, preset.apn);
+
+    // A failed write leaves it loaded too.
+    v.port = "25";
+    writer.ok = false;
+    result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
+    EXPECT_FALSE(result.failure);
+    EXPECT_FALSE(result.written());
+    EXPECT_EQ(v.account, preset.account);
+
+    // A successful write carries the preset and empties the three values again.
+    writer.ok = true;
+    result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
+    EXPECT_TRUE(result.written());
+    const SmtpSettings &written = writer.settings.back();
+    EXPECT_EQ(written.apn, preset.apn);
+    EXPECT_EQ(written.account, preset.account);
+    EXPECT_EQ(written.gprsPassword, preset.password);
+    EXPECT_TRUE(v.apn.empty());
+    EXPECT_TRUE(v.account.empty());
+    EXPECT_TRUE(v.gprsPassword.empty());
+    EXPECT_EQ(v.smtpServer, "smtp.example.com") << "only the GPRS texts are emptied";
+
+    // Manual mode writes what was typed and keeps it.
+    SmtpFormValues manual = validValues();
+    result = generateSmtp(k200SmtpForm, manual, "card", 2, writer.writer());
+    EXPECT_TRUE(result.written());
+    EXPECT_EQ(writer.settings.back().apn, "internet");
+    EXPECT_EQ(manual.apn, "internet");
+}
+
+TEST(SmtpFormGenerate, AutoModeAcceptsAPresetWithoutApn)
+{
+    // Operators whose preset holds no APN still write in Auto mode; Manual mode
+    // refuses an empty APN.
+    for (const GprsPresetRow &row : gprsPresetRows()) {
+        if (!row.preset.apn.empty())
+            continue;
+        SmtpFormValues v = validValues();
+        v.mode = kSmtpAutoMode;
+        v.country = row.position;
+        v.operatorIndex = row.op;
+        RecordingWriter writer;
+        EXPECT_TRUE(generateSmtp(k200SmtpForm, v, "card", 2, writer.writer()).written())
+            << row.position << "/" << row.op;
+        ASSERT_EQ(writer.settings.size(), 1u);
+        EXPECT_EQ(writer.settings[0].apn, "");
+    }
+    SmtpFormValues manual = validValues();
+    manual.apn.clear();
+    RecordingWriter writer;
+    const auto result = generateSmtp(k200SmtpForm, manual, "card", 2, writer.writer());
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.failure->check, 1);
+    EXPECT_TRUE(writer.settings.empty());
+}
+
+TEST(SmtpFormGenerate, HiddenRowsNeverReachTheFile)
+{
+    // The whole file, written by the real writer, is the same with and without
+    // texts in the hidden Email 2 to Email 5 rows, and holds Email 1 as recipient.
+    SmtpFormValues v = validValues();
+    v.smtpStatus = 2;
+    TempFolder plain;
+    ASSERT_TRUE(generateSmtp(k600SmtpForm, v, plain.str(), 2).written());
+
+    SmtpFormValues withHidden = validValues();
+    withHidden.smtpStatus = 2;
+    withHidden.hiddenEmails
+        = {"two@example.org", "three@example.org", "four@example.org", "five@example.org"};
+    TempFolder hidden;
+    ASSERT_TRUE(generateSmtp(k600SmtpForm, withHidden, hidden.str(), 2).written());
+
+    const auto bytes = readFile(plain.path() / "smtp.dat");
+    EXPECT_EQ(bytes.size(), 720u);
+    EXPECT_EQ(readFile(hidden.path() / "smtp.dat"), bytes);
+
+    SmtpSettings expected;
+    expected.autoMode = false;
+    expected.cameraLanguage = 2;
+    expected.smtpStatus = 2;
+    expected.smsInterval = 6;
+    expected.apn = "internet";
+    expected.account = "web";
+    expected.gprsPassword = "web";
+    expected.smtpServer = "smtp.example.com";
+    expected.port = "25";
+    expected.senderEmail = "trail@example.com";
+    expected.senderPassword = "secret";
+    expected.phoneNumber = "+4917012345";
+    expected.recipientEmail = "me@example.org";
+    EXPECT_EQ(
+        bytes, SealedFile::seal(buildSmtpRecords(expected, SmtpLayout::K600), TrailerAddend::Smtp));
+}
