@@ -1,6 +1,5 @@
 #include "camera/ui/CameraFormEngine.h"
 
-#include "camera/ClockText.h"
 #include "dialog/FormColours.h"
 #include "dialog/UiServices.h"
 #include "records/RecordFile.h"
@@ -420,28 +419,26 @@ bool CameraFormEngine::writeRecord(const ConfigRecord &record, const i18n::Messa
     return reportWrite(writeMenuFile(folderPath(), record), text(success));
 }
 
+ClockTextReading CameraFormEngine::typedClock() const
+{
+    // What the text leaves out keeps the last clock read.
+    return readClockText(editText(CameraId::ClockText).toStdString(),
+        selection(CameraId::DateFormat), m_state.clock);
+}
+
 std::optional<FormBase::Refusal> CameraFormEngine::validate()
 {
-    if (!m_description.clockEditable)
+    if (!m_description.clockEditable || typedClock().verdict == ClockTextVerdict::Possible)
         return std::nullopt;
-    const int dateFormat = selection(CameraId::DateFormat);
-    QLineEdit *clockEdit = m_edits.value(CameraId::ClockText);
-    if (readClockText(clockEdit->text().toStdString(), dateFormat, m_state.clock).verdict
-        == ClockTextVerdict::Possible)
-        return std::nullopt;
+    const QString pattern = qtText(clockTextPattern(selection(CameraId::DateFormat)));
     return Refusal{
-        text(i18n::camera::ClockTextInvalid).arg(qtText(clockTextPattern(dateFormat))), clockEdit};
+        text(i18n::camera::ClockTextInvalid).arg(pattern), m_edits.value(CameraId::ClockText)};
 }
 
 void CameraFormEngine::writeGenerated()
 {
-    if (m_description.clockEditable) {
-        // The typed clock, checked by validate(); what it leaves out keeps the
-        // last clock read.
-        m_state.clock = readClockText(m_edits.value(CameraId::ClockText)->text().toStdString(),
-            selection(CameraId::DateFormat), m_state.clock)
-                            .clock;
-    }
+    if (m_description.clockEditable)
+        m_state.clock = typedClock().clock; // validate() has checked it
     MenuExtras extras;
     extras.dateFormat = selection(CameraId::DateFormat);
     collect(m_state.settings, extras);

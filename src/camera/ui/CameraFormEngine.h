@@ -2,6 +2,7 @@
 
 #include "camera/CameraRecord.h"
 #include "camera/CameraSettings.h"
+#include "camera/ClockText.h"
 #include "dialog/FormBase.h"
 #include "i18n/TextTables.h"
 
@@ -239,6 +240,8 @@ private:
     // Places the cells of the two columns below the grid's rows.
     void placeColumns(QGridLayout *cells, int firstRow);
     void applyCorrection(int id, const CameraFormDescription::Number &field, int unit);
+    // The clock the clock edit's text gives in the Date Format's order.
+    ClockTextReading typedClock() const;
     QLabel *labelFor(int id, const CaptionSource &caption);
     QComboBox *listFor(int id, const OptionSource &options);
     QWidget *makeClockGroup();
