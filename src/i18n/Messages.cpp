@@ -204,4 +204,13 @@ const Message IntegerBetween{"framework.IntegerBetween",
 
 }  // namespace framework
 
+namespace files {
+
+// %1 the file written, %2 the work file left behind, %3 the reason
+const Message PlainFileLeft{"files.PlainFileLeft",
+    "文件 %1 已生成，但无法删除以明文保存设置（包括密码）的文件 %2：%3。请手动删除该文件。",
+    "%1 has been written, but %2, which holds the settings (passwords included) in plain text, could not be removed: %3. Please delete it yourself."};
+
+}  // namespace files
+
 }  // namespace marrowby::i18n

@@ -144,6 +144,7 @@ const Message *const kMessages[] = {
     &framework::EnterInteger,
     &framework::TooManyCharacters,
     &framework::IntegerBetween,
+    &files::PlainFileLeft,
 };
 
 } // namespace

@@ -270,6 +270,15 @@ extern const Message IntegerBetween;    // SMTP pictures per day; %1 minimum, %2
 } // namespace framework
 
 // ---------------------------------------------------------------------------
+// Reports of the file writers beyond success and failure.
+namespace files {
+// A sealed file was written, but a work file mms.dat found in the folder could
+// not be removed: %1 the file written, %2 the work file, %3 the system's reason.
+// Shown in place of the form's success message.
+extern const Message PlainFileLeft;
+} // namespace files
+
+// ---------------------------------------------------------------------------
 // Every table, for the exporter and for checks over all tables.
 std::span<const CaptionTable *const> allCaptionTables();
 std::span<const OptionTable *const> allOptionTables();

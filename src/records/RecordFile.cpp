@@ -1,94 +1,17 @@
 #include "records/RecordFile.h"
 
 #include "records/Crc16.h"
+#include "records/FileOps.h"
 #include "records/RecordFraming.h"
 #include "records/RecordText.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
 #include <system_error>
 
 namespace marrowby {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-fs::path toPath(const std::string &utf8)
-{
-    return fs::path(utf8ToUtf16(utf8));
-}
-
-std::string systemReason(int error)
-{
-    return std::error_code(error, std::generic_category()).message();
-}
-
-WriteResult failure(std::string path, std::string reason)
-{
-    return WriteResult{false, std::move(path), std::move(reason)};
-}
-
-// Writes all bytes to a new file at `path`, replacing any file there.
-// On failure the partly written file is removed.
-WriteResult writeWholeFile(const std::string &path, const std::uint8_t *bytes, std::size_t count)
-{
-    errno = 0;
-#ifdef _WIN32
-    std::FILE *file = _wfopen(reinterpret_cast<const wchar_t *>(utf8ToUtf16(path).c_str()), L"wb");
-#else
-    std::FILE *file = std::fopen(path.c_str(), "wb");
-#endif
-    if (!file)
-        return failure(path, systemReason(errno ? errno : EIO));
-    errno = 0;
-    const bool written = std::fwrite(bytes, 1, count, file) == count && std::fflush(file) == 0;
-    const int writeError = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        const int error = writeError ? writeError : (errno ? errno : EIO);
-        std::error_code ignored;
-        fs::remove(toPath(path), ignored);
-        return failure(path, systemReason(error));
-    }
-    return WriteResult{true, path, {}};
-}
-
-std::optional<std::vector<std::uint8_t>> readWholeFile(
-    const std::string &path, std::size_t expected, std::string &reason)
-{
-    errno = 0;
-#ifdef _WIN32
-    std::FILE *file = _wfopen(reinterpret_cast<const wchar_t *>(utf8ToUtf16(path).c_str()), L"rb");
-#else
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-#endif
-    if (!file) {
-        reason = systemReason(errno ? errno : EIO);
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes(expected);
-    const std::size_t got = std::fread(bytes.data(), 1, expected, file);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed || got != expected) {
-        reason = failed ? systemReason(EIO) : "the file is shorter than expected";
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-bool isDirectory(const std::string &path)
-{
-    std::error_code ec;
-    return fs::is_directory(toPath(path), ec);
-}
-
-} // namespace
-
-std::optional<std::string> recordFilePath(std::string_view folder, std::string_view fileName)
+std::string joinPath(std::string_view folder, std::string_view fileName)
 {
     std::string path(folder);
 #ifdef _WIN32
@@ -97,6 +20,83 @@ std::optional<std::string> recordFilePath(std::string_view folder, std::string_v
     path += '/';
 #endif
     path += fileName;
+    return path;
+}
+
+WriteResult failure(std::string path, const std::error_code &error)
+{
+    return WriteResult{false, std::move(path), error.message(), {}, {}};
+}
+
+// Creates the temporary file. One left by an interrupted run is not trusted: it
+// is removed, whatever it is, and the file created anew.
+std::error_code createTemporary(FileOps &ops, const std::string &path, FileOps::Handle &handle)
+{
+    std::error_code error = ops.createNew(path, handle);
+    if (error != std::errc::file_exists)
+        return error;
+    if (const std::error_code removed = ops.remove(path))
+        return removed;
+    return ops.createNew(path, handle);
+}
+
+// Writes folder/fileName (see writeRecordFile). When `plainFile` is given, that
+// file is removed once the target is in place, before the folder is flushed.
+WriteResult putInPlace(std::string_view folder, std::string_view fileName,
+    const std::vector<std::uint8_t> &bytes, std::string_view plainFile = {})
+{
+    if (folder.empty())
+        return failure(
+            std::string(fileName), std::make_error_code(std::errc::no_such_file_or_directory));
+    const std::string target = joinPath(folder, fileName);
+    if (!recordFilePath(folder, fileName))
+        return failure(target, std::make_error_code(std::errc::filename_too_long));
+
+    FileOps &ops = fileOps();
+    const std::string temporary = joinPath(folder, "~" + std::string(fileName) + ".tmp");
+    FileOps::Handle handle{};
+    if (const std::error_code error = createTemporary(ops, temporary, handle))
+        return failure(target, error);
+
+    std::error_code error = ops.write(handle, bytes.data(), bytes.size());
+    if (!error)
+        error = ops.flush(handle);
+    const std::error_code closed = ops.close(handle);
+    if (!error)
+        error = closed;
+    if (!error)
+        error = ops.replace(temporary, target);
+    if (error) {
+        ops.remove(temporary);
+        return failure(target, error);
+    }
+
+    WriteResult result{true, target, {}, {}, {}};
+    if (!plainFile.empty()) {
+        const std::string stale = joinPath(folder, plainFile);
+        if (const std::error_code removed = ops.remove(stale);
+            removed && removed != std::errc::no_such_file_or_directory) {
+            // A folder of that name holds no settings and is none of our business.
+            bool folderEntry = false;
+            if (ops.isFolder(stale, folderEntry) || !folderEntry) {
+                result.leftPlainFile = stale;
+                result.leftPlainFileReason = removed.message();
+            }
+        }
+    }
+
+    if (const std::error_code flushed = ops.flushFolder(std::string(folder))) {
+        result.ok = false;
+        result.reason = flushed.message();
+    }
+    return result;
+}
+
+} // namespace
+
+std::optional<std::string> recordFilePath(std::string_view folder, std::string_view fileName)
+{
+    std::string path = joinPath(folder, fileName);
     if (utf16Length(path) > kMaxPathLength)
         return std::nullopt;
     return path;
@@ -105,28 +105,7 @@ std::optional<std::string> recordFilePath(std::string_view folder, std::string_v
 WriteResult writeRecordFile(
     std::string_view folder, std::string_view fileName, const std::vector<std::uint8_t> &bytes)
 {
-    if (folder.empty())
-        return failure(std::string(fileName), "no folder was given");
-    const auto target = recordFilePath(folder, fileName);
-    if (!target)
-        return failure(std::string(folder), "the path is longer than 99 characters");
-    if (isDirectory(*target))
-        return failure(*target, systemReason(EISDIR));
-
-    const std::string temporary
-        = *recordFilePath(folder, "") + "~" + std::string(fileName) + ".tmp";
-    WriteResult result = writeWholeFile(temporary, bytes.data(), bytes.size());
-    if (!result)
-        return failure(*target, result.reason);
-
-    std::error_code ec;
-    fs::rename(toPath(temporary), toPath(*target), ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(toPath(temporary), ignored);
-        return failure(*target, ec.message());
-    }
-    return WriteResult{true, *target, {}};
+    return putInPlace(folder, fileName, bytes);
 }
 
 WriteResult writeMenuFile(std::string_view folder, const ConfigRecord &record)
@@ -164,45 +143,7 @@ std::vector<std::uint8_t> SealedFile::seal(
 WriteResult SealedFile::write(std::string_view folder, std::string_view fileName,
     const SealedContent &records, std::uint16_t trailerAddend)
 {
-    if (folder.empty())
-        return failure(std::string(fileName), "no folder was given");
-    const auto target = recordFilePath(folder, fileName);
-    const auto work = recordFilePath(folder, WorkFile);
-    if (!target || !work)
-        return failure(std::string(folder), "the path is longer than 99 characters");
-    if (isDirectory(*target))
-        return failure(*target, systemReason(EISDIR));
-    if (isDirectory(*work))
-        return failure(*work, systemReason(EISDIR));
-
-    // The work file holds the plain records; whatever happens below, it goes again.
-    struct WorkFileRemover {
-        fs::path path;
-        ~WorkFileRemover()
-        {
-            std::error_code ignored;
-            fs::remove(path, ignored);
-        }
-    } remover{toPath(*work)};
-
-    std::vector<std::uint8_t> plain;
-    plain.reserve(11 * kRecordSize);
-    for (const ConfigRecord &record : records)
-        plain.insert(plain.end(), record.bytes.begin(), record.bytes.end());
-    if (WriteResult written = writeWholeFile(*work, plain.data(), plain.size()); !written)
-        return written;
-
-    std::string reason;
-    const auto readBack = readWholeFile(*work, plain.size(), reason);
-    if (!readBack)
-        return failure(*work, reason);
-
-    SealedContent fromWorkFile;
-    for (std::size_t r = 0; r < fromWorkFile.size(); ++r)
-        std::copy_n(readBack->begin() + static_cast<std::ptrdiff_t>(r * kRecordSize), kRecordSize,
-            fromWorkFile[r].bytes.begin());
-
-    return writeRecordFile(folder, fileName, seal(fromWorkFile, trailerAddend));
+    return putInPlace(folder, fileName, seal(records, trailerAddend), WorkFile);
 }
 
 } // namespace marrowby

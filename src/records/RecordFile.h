@@ -14,21 +14,33 @@ namespace marrowby {
 inline constexpr std::string_view kMenuFileName = "menu.dat";
 inline constexpr std::string_view kSetupFileName = "setup.dat";
 inline constexpr std::string_view kSmtpFileName = "smtp.dat";
-// The plain work file a sealed file is produced through. It holds the texts
-// unscrambled (passwords included), so it never outlives a write.
+// The plain work file that sealed files were once produced through. It holds the
+// texts unscrambled (passwords included); the writers never create it and remove
+// one they find.
 inline constexpr std::string_view WorkFile = "mms.dat";
 
 // The path buffer of the writers holds 100 UTF-16 units including the terminator.
 inline constexpr std::size_t kMaxPathLength = 99;
 
-// What a writer did. On failure `path` names the file concerned and `reason`
-// carries the system's explanation.
+// What a writer did. `ok` is true once the file is in place and flushed to the
+// device. `path` names the file the caller asked for (never a temporary file);
+// on failure `reason` carries the system's explanation.
+//
+// A sealed write also removes a work file mms.dat that an earlier run or tool left
+// in the folder: it holds the settings, passwords included, in plain text. When
+// that removal fails, the write still succeeds (`ok`), and `leftPlainFile` names
+// the file that is still there and `leftPlainFileReason` says why; a form then
+// reports that instead of a bare success.
 struct WriteResult {
     bool ok = false;
     std::string path;
     std::string reason;
+    std::string leftPlainFile;
+    std::string leftPlainFileReason;
 
     explicit operator bool() const { return ok; }
+    // Written, and nothing to warn about.
+    bool clean() const { return ok && leftPlainFile.empty(); }
 };
 
 // Joins the output folder and a file name the way the platform expects
@@ -36,9 +48,11 @@ struct WriteResult {
 // path would not fit the path buffer.
 std::optional<std::string> recordFilePath(std::string_view folder, std::string_view fileName);
 
-// Writes the bytes as folder/fileName. The bytes go to a temporary file in the same
-// folder which then replaces the target, so an earlier file is never left half
-// overwritten.
+// Writes the bytes as folder/fileName, atomically and durably: they go to a
+// temporary file created afresh in the same folder, which is flushed, renamed over
+// the target, and then the folder is flushed. On any failure the temporary file is
+// removed again and the target holds exactly its earlier bytes or exactly the new
+// ones. An entry in the way (a link, a FIFO) is replaced, never opened or followed.
 WriteResult writeRecordFile(
     std::string_view folder, std::string_view fileName, const std::vector<std::uint8_t> &bytes);
 
@@ -65,8 +79,10 @@ public:
     static std::vector<std::uint8_t> seal(
         const SealedContent &records, std::uint16_t trailerAddend);
 
-    // Writes the content through the work file mms.dat and seals it as
-    // folder/fileName. The work file is removed on every path.
+    // Seals the content in memory and writes it as folder/fileName like
+    // writeRecordFile; the plain records never reach the disk. After the file is in
+    // place, a work file mms.dat left in the folder by an earlier run is removed
+    // (see WriteResult).
     static WriteResult write(std::string_view folder, std::string_view fileName,
         const SealedContent &records, std::uint16_t trailerAddend);
 };

@@ -160,6 +160,17 @@ std::string toOemText(std::string_view utf8)
     }
     return out;
 }
+
+std::string fromOemText(std::string_view oem)
+{
+    std::u16string wide;
+    wide.reserve(oem.size());
+    for (const char c : oem) {
+        const auto byte = static_cast<unsigned char>(c);
+        wide.push_back(byte < 0x80 ? static_cast<char16_t>(byte) : kCp437High[byte - 0x80]);
+    }
+    return utf16ToUtf8(wide);
+}
 #endif
 
 bool PutRecordText(std::string_view utf8, ConfigRecord &record)

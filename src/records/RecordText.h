@@ -14,6 +14,10 @@ namespace marrowby {
 // embedded NUL, as it would for a NUL-terminated wide string.
 std::string toOemText(std::string_view utf8);
 
+// The other direction, for reading a record back: 8-bit OEM bytes to UTF-8.
+// Every byte gives one character (a NUL byte included).
+std::string fromOemText(std::string_view oem);
+
 // The length of a UTF-8 text in UTF-16 code units, the unit in which the forms
 // count characters.
 std::size_t utf16Length(std::string_view utf8);

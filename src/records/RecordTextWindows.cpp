@@ -24,5 +24,19 @@ std::string toOemText(std::string_view utf8)
     return out;
 }
 
+std::string fromOemText(std::string_view oem)
+{
+    if (oem.empty())
+        return {};
+    const int length = static_cast<int>(oem.size());
+    const int needed = MultiByteToWideChar(CP_OEMCP, 0, oem.data(), length, nullptr, 0);
+    if (needed <= 0)
+        return std::string(oem.size(), '?');
+    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_OEMCP, 0, oem.data(), length, wide.data(), needed);
+    return utf16ToUtf8(
+        std::u16string_view(reinterpret_cast<const char16_t *>(wide.data()), wide.size()));
+}
+
 } // namespace marrowby
 #endif

@@ -202,7 +202,7 @@ TEST(MmsTextRecords, TextsAtTheRecordLimit)
     }
 }
 
-// What the work file holds in bytes 50..59 (mode flag, character count, CR LF)
+// What a record holds before scrambling in bytes 50..59 (mode flag, character count, CR LF)
 // the sealed file holds unchanged; bytes 0..49 come back by unscrambling.
 TEST(MmsSealedFile, PlainBytesAndScrambledBytes)
 {
@@ -273,7 +273,7 @@ TEST(MmsPreset, LoadsTheChosenCountryAndOperator)
     EXPECT_TRUE(s.password.empty());
 }
 
-TEST(MmsFile, WritesSetupDatAndRemovesTheWorkFile)
+TEST(MmsFile, WritesSetupDatAndNothingElse)
 {
     TempFolder folder;
     MmsSettings s = manualSettings();

@@ -116,7 +116,7 @@ TEST(SealedFile, TrailerAddendsAndTheWrapPast65535)
         static_cast<std::uint16_t>(crc + 18 - 65536));
 }
 
-TEST(SealedFile, WritesThroughTheWorkFileAndRemovesIt)
+TEST(SealedFile, WritesTheSealedBytesAndRemovesAStaleWorkFile)
 {
     TempFolder folder;
     writeFile(folder.path() / "mms.dat", "left over from an earlier run");

@@ -174,7 +174,7 @@ TEST(SmtpUserName, UpToTheFirstAt)
     }
 }
 
-// What the work file holds in bytes 50..59 (mode flag, character count, CR LF)
+// What a record holds before scrambling in bytes 50..59 (mode flag, character count, CR LF)
 // the sealed file holds unchanged; the trailer adds 15 to the CRC.
 TEST(SmtpSealedFile, PlainBytesAndCheckValue)
 {

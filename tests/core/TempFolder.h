@@ -43,10 +43,13 @@ public:
     const std::filesystem::path &path() const { return path_; }
     std::string str() const { return path_.string(); }
 
-    std::vector<std::string> entries() const
+    std::vector<std::string> entries() const { return entriesOf(path_); }
+
+    // The names in a folder, sorted; links, FIFOs and subfolders included.
+    static std::vector<std::string> entriesOf(const std::filesystem::path &folder)
     {
         std::vector<std::string> names;
-        for (const auto &entry : std::filesystem::directory_iterator(path_))
+        for (const auto &entry : std::filesystem::directory_iterator(folder))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;

@@ -133,13 +133,13 @@ TEST_F(MainWindow, WayBackThroughTheStandardCameraForm)
 
 TEST_F(MainWindow, FormsNotInThisBuildLeaveTheMainWindowOpen)
 {
-    setModel(2); // Marrowby K600M: the K600 camera form
+    setModel(13); // Marrowby K500MG: its MMS and SMTP forms
     WindowLoop loop;
     loop.start();
     auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());
     ASSERT_NE(main, nullptr);
-    find<QPushButton>(main, 1000)->click();
     find<QPushButton>(main, 1001)->click();
+    find<QPushButton>(main, 1002)->click();
     EXPECT_EQ(loop.currentWindow(), main);
     EXPECT_FALSE(main->requestedForm().has_value());
 }

@@ -202,29 +202,8 @@ CMarrowbyK500Menu::CMarrowbyK500Menu(
 
 void CMarrowbyK500Menu::collect(CameraSettings &s, MenuExtras &extras) const
 {
-    s.CameraMode = selection(1013);
-    s.ImageSize = selection(1014);
-    s.VideoSize = selection(1015);
-    s.PictureNo = selection(1016);
-    collectVideoLength(s, number(1002));
-    s.TimeStamp = selection(1026);
-    collectInterval(s, number(1003), selection(1029));
-    s.SenseLevel = selection(1027);
-    s.Timer = selection(1025);
+    collectCommonFields(s);
     s.SidePir = selection(1028);
-    s.TimeLapse = selection(1033);
-    s.TimeLapseHour = number(1038);
-    s.TimeLapseMinute = number(1039);
-    s.TimeLapseSecond = number(1040);
-    s.TimerStartHour = number(1017);
-    s.TimerStartMinute = number(1022);
-    s.TimerStopHour = number(1023);
-    s.TimerStopMinute = number(1024);
-    s.SerialNo = selection(1032);
-    s.SerialDigit1 = selection(1034);
-    s.SerialDigit2 = selection(1035);
-    s.SerialDigit3 = selection(1036);
-    s.SerialDigit4 = selection(1037);
     s.Timer2 = selection(1048);
     extras.secondTimer = {number(1042), number(1045), number(1046), number(1047)};
     extras.k500SdCycle = selection(1081);

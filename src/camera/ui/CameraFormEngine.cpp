@@ -435,6 +435,32 @@ std::optional<FormBase::Refusal> CameraFormEngine::validate()
         text(i18n::camera::ClockTextInvalid).arg(pattern), m_edits.value(CameraId::ClockText)};
 }
 
+void CameraFormEngine::collectCommonFields(CameraSettings &s) const
+{
+    s.CameraMode = selection(1013);
+    s.ImageSize = selection(1014);
+    s.VideoSize = selection(1015);
+    s.PictureNo = selection(1016);
+    collectVideoLength(s, number(1002));
+    s.TimeStamp = selection(1026);
+    collectInterval(s, number(CameraId::IntervalValue), selection(CameraId::IntervalUnit));
+    s.SenseLevel = selection(1027);
+    s.Timer = selection(1025);
+    s.TimeLapse = selection(1033);
+    s.TimeLapseHour = number(1038);
+    s.TimeLapseMinute = number(1039);
+    s.TimeLapseSecond = number(1040);
+    s.TimerStartHour = number(1017);
+    s.TimerStartMinute = number(1022);
+    s.TimerStopHour = number(1023);
+    s.TimerStopMinute = number(1024);
+    s.SerialNo = selection(1032);
+    s.SerialDigit1 = selection(1034);
+    s.SerialDigit2 = selection(1035);
+    s.SerialDigit3 = selection(1036);
+    s.SerialDigit4 = selection(1037);
+}
+
 void CameraFormEngine::writeGenerated()
 {
     if (m_description.clockEditable)
@@ -481,6 +507,11 @@ void CameraFormEngine::writeFactorySettings()
         if (!field.keepOnDefault)
             m_numbers[field.id] = field.factory;
     }
+    // A kept interval of 0 seconds beside the unit reset to "Minute" follows the
+    // unit's own rule, as if the user had switched to minutes: 0 minutes becomes 1.
+    if (const auto interval = m_numbers.find(CameraId::IntervalValue); interval != m_numbers.end()
+        && selection(CameraId::IntervalUnit) == 1 && interval->second == 0)
+        interval->second = 1;
     applySwitches();
     showAll();
 

@@ -226,6 +226,11 @@ protected:
 
     // Copies the form into the settings and the layout's extra values.
     virtual void collect(CameraSettings &settings, MenuExtras &extras) const = 0;
+    // The part of a collect step that every family shares: the settings whose
+    // controls carry the same ids on every camera form (capture options, video
+    // length, time stamp, interval, sensor level, first timer, time lapse and
+    // serial number).
+    void collectCommonFields(CameraSettings &settings) const;
 
     // A typed clock that is not a real date and time refuses Generate.
     std::optional<Refusal> validate() override;

@@ -3,7 +3,10 @@
 #include "app/AppState.h"
 #include "camera/ui/CMarrowbyCameraMenu.h"
 #include "camera/ui/CMarrowbyK100Menu.h"
+#include "camera/ui/CMarrowbyK400Menu.h"
 #include "camera/ui/CMarrowbyK500Menu.h"
+#include "camera/ui/CMarrowbyK600Menu.h"
+#include "camera/ui/CMarrowbyK800Menu.h"
 #include "shell/ModelCatalogue.h"
 
 namespace marrowby {
@@ -19,12 +22,14 @@ bool formAvailable(FormButton button, int modelIndex)
     case FormButton::Camera:
         switch (ModelCatalogue::cameraForm(modelIndex)) {
         case CameraFormKind::Standard:
+        case CameraFormKind::K600:
         case CameraFormKind::K500:
+        case CameraFormKind::K400:
+        case CameraFormKind::K800:
         case CameraFormKind::K100:
             return true;
-        default:
-            return false;
         }
+        return false;
     case FormButton::Mms:
     case FormButton::Smtp:
         return false;
@@ -39,13 +44,20 @@ QDialog *createForm(FormButton button, const FormContext &context)
     switch (button) {
     case FormButton::Camera:
         switch (ModelCatalogue::cameraForm(context.modelIndex)) {
+        case CameraFormKind::Standard:
+            return new CMarrowbyCameraMenu(context, cameraState());
+        case CameraFormKind::K600:
+            return new CMarrowbyK600Menu(context, cameraState());
         case CameraFormKind::K500:
             return new CMarrowbyK500Menu(context, cameraState());
+        case CameraFormKind::K400:
+            return new CMarrowbyK400Menu(context, cameraState());
+        case CameraFormKind::K800:
+            return new CMarrowbyK800Menu(context, cameraState());
         case CameraFormKind::K100:
             return new CMarrowbyK100Menu(context, cameraState());
-        default:
-            return new CMarrowbyCameraMenu(context, cameraState());
         }
+        break;
     case FormButton::Mms:
     case FormButton::Smtp:
         break;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "camera/ui/CameraFormEngine.h"
+
+namespace marrowby {
+
+// The camera menu form of the K600 family (K600M, K600MG, K700MG, K810MG and
+// the two K600 PLUS models): beep and SD cycling besides the common options,
+// and the K600 record layout.
+class CMarrowbyK600Menu : public CameraFormEngine {
+    Q_OBJECT
+public:
+    explicit CMarrowbyK600Menu(
+        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
+
+    // The description for a model; exposed for tests.
+    static CameraFormDescription description(int modelIndex);
+
+protected:
+    void collect(CameraSettings &settings, MenuExtras &extras) const override;
+};
+
+} // namespace marrowby

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "camera/ui/CameraFormEngine.h"
+
+namespace marrowby {
+
+// The camera menu form of the K800MG: the K600 options without the side sensor
+// (its record always carries 0 as Side Pir), and a Default that keeps beep,
+// SD cycling, the interval and the second timer's times.
+class CMarrowbyK800Menu : public CameraFormEngine {
+    Q_OBJECT
+public:
+    explicit CMarrowbyK800Menu(
+        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
+
+    static CameraFormDescription description();
+
+protected:
+    void collect(CameraSettings &settings, MenuExtras &extras) const override;
+};
+
+} // namespace marrowby

@@ -1,0 +1,885 @@
+#include "inspect/InspectReport.h"
+
+#include "i18n/InspectTexts.h"
+#include "i18n/TextTables.h"
+#include "mms/OperatorTables.h"
+#include "records/RecordFile.h"
+#include "shell/ModelCatalogue.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <variant>
+
+namespace marrowby::inspect {
+
+namespace msg = i18n::inspect;
+namespace cam = i18n::camera;
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Field descriptions
+
+using NamePart = std::variant<std::monostate, const i18n::CaptionTable *,
+    const i18n::CaptionObjectTable *, const i18n::Message *, std::string_view>;
+
+enum class Shown {
+    Number,
+    ListEntry,   // a list position whose texts depend on the model
+    Option,      // an entry of `options`
+    VideoLength, // seconds minus one
+    Interval,    // minutes, or seconds plus 128
+    Year,        // offset from 2010
+    SerialChar,  // 0..9, A..Z
+    Language,    // LanguageIndex
+    Longitude,   // E, W
+    Latitude,    // S, N
+    Connection,  // APN, CSD
+    PicturesPerDay,
+    Hours, // 0..24 hours, 25 off
+    MmsCountry,
+    MmsOperator,
+    GprsCountry,
+    GprsOperator,
+    Text,
+};
+
+struct FieldInfo {
+    Field field;
+    std::string_view key;
+    NamePart name[3];
+    Shown shown = Shown::Number;
+    const i18n::OptionTable *options = nullptr;
+};
+
+// clang-format off
+const FieldInfo kFields[] = {
+    {Field::CameraMode, "CameraMode", {&cam::Mode}, Shown::Option, &cam::CaptureModeOptions},
+    {Field::ImageSize, "ImageSize", {&cam::ImageSize}, Shown::ListEntry},
+    {Field::VideoSize, "VideoSize", {&cam::VideoSize}, Shown::ListEntry},
+    {Field::PictureNo, "PictureNo", {&cam::PictureNo}, Shown::Option, &cam::PictureCountOptions},
+    {Field::VideoLength, "VideoLength", {&cam::VideoLength}, Shown::VideoLength},
+    {Field::TimeStamp, "TimeStamp", {&cam::TimeStamp}, Shown::Option, &cam::OnOffOptions},
+    {Field::Interval, "Interval", {&cam::Interval}, Shown::Interval},
+    {Field::SenseLevel, "SenseLevel", {&cam::SensorLevel}, Shown::Option, &cam::SensorLevelOptions},
+    {Field::Timer, "Timer", {&cam::Timer}, Shown::Option, &cam::OffOnOptions},
+    {Field::SidePir, "SidePir", {&cam::SidePir}, Shown::Option, &cam::OffOnOptions},
+    {Field::TimeLapse, "TimeLapse", {&cam::TimeLapse}, Shown::Option, &cam::OnOffOptions},
+    {Field::TimeLapseHour, "TimeLapseHour", {&cam::TimeLapse, &cam::Hour}},
+    {Field::TimeLapseMinute, "TimeLapseMinute", {&cam::TimeLapse, &cam::Minute}},
+    {Field::TimeLapseSecond, "TimeLapseSecond", {&cam::TimeLapse, &cam::Second}},
+    {Field::ClockYear, "ClockYear", {&cam::SetClock, &msg::Year}, Shown::Year},
+    {Field::ClockMonth, "ClockMonth", {&cam::SetClock, &msg::Month}},
+    {Field::ClockDay, "ClockDay", {&cam::SetClock, &msg::Day}},
+    {Field::ClockHour, "ClockHour", {&cam::SetClock, &cam::Hour}},
+    {Field::ClockMinute, "ClockMinute", {&cam::SetClock, &cam::Minute}},
+    {Field::ClockSecond, "ClockSecond", {&cam::SetClock, &cam::Second}},
+    {Field::TimerStartHour, "TimerStartHour", {&cam::Timer, &cam::Start, &cam::Hour}},
+    {Field::TimerStartMinute, "TimerStartMinute", {&cam::Timer, &cam::Start, &cam::Minute}},
+    {Field::TimerStopHour, "TimerStopHour", {&cam::Timer, &cam::Stop, &cam::Hour}},
+    {Field::TimerStopMinute, "TimerStopMinute", {&cam::Timer, &cam::Stop, &cam::Minute}},
+    {Field::SerialNo, "SerialNo", {&cam::SerialNo}, Shown::Option, &cam::OffOnOptions},
+    {Field::SerialDigit1, "SerialDigit1", {&cam::SerialNo, std::string_view("1")}, Shown::SerialChar},
+    {Field::SerialDigit2, "SerialDigit2", {&cam::SerialNo, std::string_view("2")}, Shown::SerialChar},
+    {Field::SerialDigit3, "SerialDigit3", {&cam::SerialNo, std::string_view("3")}, Shown::SerialChar},
+    {Field::SerialDigit4, "SerialDigit4", {&cam::SerialNo, std::string_view("4")}, Shown::SerialChar},
+    {Field::CameraLanguage, "CameraLanguage", {&msg::CameraLanguage}, Shown::Language},
+    {Field::TvMode, "TvMode", {&msg::TvMode}},
+    {Field::Timer2, "Timer2", {&cam::Timer2}, Shown::Option, &cam::OffOnOptions},
+    {Field::Timer2StartHour, "Timer2StartHour", {&cam::Timer2, &cam::Start, &cam::Hour}},
+    {Field::Timer2StartMinute, "Timer2StartMinute", {&cam::Timer2, &cam::Start, &cam::Minute}},
+    {Field::Timer2StopHour, "Timer2StopHour", {&cam::Timer2, &cam::Stop, &cam::Hour}},
+    {Field::Timer2StopMinute, "Timer2StopMinute", {&cam::Timer2, &cam::Stop, &cam::Minute}},
+    {Field::SdCycle, "SdCycle", {&cam::SdCycle}, Shown::Option, &cam::OffOnOptions},
+    {Field::BeepSound, "BeepSound", {&cam::BeepSound}, Shown::Option, &cam::OffOnOptions},
+    {Field::WirelessPwd1, "WirelessPwd1", {&cam::WirelessPwd, std::string_view("1")}},
+    {Field::WirelessPwd2, "WirelessPwd2", {&cam::WirelessPwd, std::string_view("2")}},
+    {Field::WirelessPwd3, "WirelessPwd3", {&cam::WirelessPwd, std::string_view("3")}},
+    {Field::WirelessPwd4, "WirelessPwd4", {&cam::WirelessPwd, std::string_view("4")}},
+    {Field::WirelessPwdOn, "WirelessPwdOn", {&cam::WirelessPwd}, Shown::Option, &cam::OffOnOptions},
+    {Field::LongitudeDirection, "LongitudeDirection", {&cam::Longitude, &cam::Direction}, Shown::Longitude},
+    {Field::LongitudeDegrees, "LongitudeDegrees", {&cam::Longitude, &cam::Degree}},
+    {Field::LongitudeMinutes, "LongitudeMinutes", {&cam::Longitude, &cam::Minute}},
+    {Field::LongitudeSeconds, "LongitudeSeconds", {&cam::Longitude, &cam::Second}},
+    {Field::LatitudeDirection, "LatitudeDirection", {&cam::Latitude, &cam::Direction}, Shown::Latitude},
+    {Field::LatitudeDegrees, "LatitudeDegrees", {&cam::Latitude, &cam::Degree}},
+    {Field::LatitudeMinutes, "LatitudeMinutes", {&cam::Latitude, &cam::Minute}},
+    {Field::LatitudeSeconds, "LatitudeSeconds", {&cam::Latitude, &cam::Second}},
+    {Field::DateFormat, "DateFormat", {&cam::DateFormat}, Shown::Option, &cam::DateFormatOptions},
+    {Field::SidePirCopy, "SidePirCopy", {&cam::SidePir, &msg::Copy}, Shown::Option, &cam::OffOnOptions},
+
+    {Field::SendCode, "SendCode", {&msg::SendCode}},
+    {Field::SendPosition, "SendPosition", {&i18n::mms::MmsStatus}, Shown::ListEntry},
+    {Field::ConnectionType, "ConnectionType", {&msg::ConnectionType}, Shown::Connection},
+    {Field::PicturesPerDay, "PicturesPerDay", {&i18n::mmssmtp::PictureNoPerDay}, Shown::PicturesPerDay},
+    {Field::PhoneType, "PhoneType", {&msg::PhoneType}, Shown::Option, &i18n::mms::PhoneTypeOptions},
+    {Field::MmsMode, "MmsMode", {&i18n::mms::MmsMode}, Shown::Option, &i18n::mms::ModeOptions},
+    {Field::MmsCountry, "MmsCountry", {&i18n::mmssmtp::Country}, Shown::MmsCountry},
+    {Field::MmsOperator, "MmsOperator", {&i18n::mmssmtp::Operator}, Shown::MmsOperator},
+    {Field::SmsRemoteControl, "SmsRemoteControl", {&i18n::mmssmtp::SmsRemoteControl}, Shown::Hours},
+    {Field::Url, "Url", {&i18n::mms::Url}, Shown::Text},
+    {Field::Apn, "Apn", {std::string_view("APN")}, Shown::Text},
+    {Field::Gateway, "Gateway", {&i18n::mms::Gateway}, Shown::Text},
+    {Field::MmsPort, "Port", {&i18n::mms::Port}, Shown::Text},
+    {Field::Phone1, "Phone1", {&i18n::mmssmtp::PhoneNo}, Shown::Text},
+    {Field::Email, "Email", {&i18n::mms::Email}, Shown::Text},
+    {Field::MmsAccount, "Account", {&i18n::mmssmtp::Account}, Shown::Text},
+    {Field::MmsPassword, "Password", {&i18n::mmssmtp::Password}, Shown::Text},
+    {Field::Phone2, "Phone2", {&i18n::mms::PhoneOrEmail, std::string_view("2")}, Shown::Text},
+    {Field::Phone3, "Phone3", {&i18n::mms::PhoneOrEmail, std::string_view("3")}, Shown::Text},
+
+    {Field::SmtpMode, "SmtpMode", {&i18n::smtp::SmtpMode}, Shown::Option, &i18n::smtp::ModeOptions},
+    {Field::GprsCountry, "GprsCountry", {&i18n::mmssmtp::Country}, Shown::GprsCountry},
+    {Field::GprsOperator, "GprsOperator", {&i18n::mmssmtp::Operator}, Shown::GprsOperator},
+    {Field::SmtpStatus, "SmtpStatus", {&i18n::smtp::SmtpStatus}, Shown::Option, &i18n::smtp::StatusOptions},
+    {Field::SmsInterval, "SmsInterval", {&i18n::mmssmtp::SmsRemoteControl}, Shown::Hours},
+    {Field::GprsAccount, "GprsAccount", {&i18n::mmssmtp::Account}, Shown::Text},
+    {Field::GprsPassword, "GprsPassword", {&i18n::mmssmtp::Password}, Shown::Text},
+    {Field::SmtpServer, "SmtpServer", {&i18n::smtp::SmtpServer}, Shown::Text},
+    {Field::ServerPort, "ServerPort", {&i18n::smtp::ServerPort}, Shown::Text},
+    {Field::SenderEmail, "SenderEmail", {&i18n::smtp::SenderEmail}, Shown::Text},
+    {Field::SenderPassword, "SenderPassword", {&i18n::smtp::SenderPassword}, Shown::Text},
+    {Field::SmsPhone, "SmsPhone", {&i18n::mmssmtp::PhoneNo}, Shown::Text},
+    {Field::SenderUserName, "SenderUserName", {&msg::SenderUserName}, Shown::Text},
+    {Field::Email01, "Email01", {&i18n::smtp::Email01}, Shown::Text},
+};
+// clang-format on
+
+const FieldInfo &info(Field field)
+{
+    for (const FieldInfo &i : kFields) {
+        if (i.field == field)
+            return i;
+    }
+    return kFields[0]; // every Field has a row; the tests check it
+}
+
+std::string namePart(const NamePart &part, int language)
+{
+    struct Visitor {
+        int language;
+        std::string operator()(std::monostate) const { return {}; }
+        std::string operator()(const i18n::CaptionTable *t) const
+        {
+            return std::string(i18n::caption(*t, language));
+        }
+        std::string operator()(const i18n::CaptionObjectTable *t) const
+        {
+            return std::string(i18n::caption(*t, language));
+        }
+        std::string operator()(const i18n::Message *m) const
+        {
+            return std::string(i18n::message(*m, language));
+        }
+        std::string operator()(std::string_view literal) const { return std::string(literal); }
+    };
+    return std::visit(Visitor{language}, part);
+}
+
+// Caption texts sometimes end in spaces or colons of their own.
+std::string trimmed(std::string text)
+{
+    while (!text.empty() && (text.back() == ' ' || text.back() == ':'))
+        text.pop_back();
+    std::size_t first = 0;
+    while (first < text.size() && text[first] == ' ')
+        ++first;
+    return text.substr(first);
+}
+
+std::string option(const i18n::OptionTable &table, int index, int language)
+{
+    const auto entries = i18n::options(table, language);
+    if (index >= 0 && static_cast<std::size_t>(index) < entries.size())
+        return std::string(entries[static_cast<std::size_t>(index)]);
+    return std::to_string(index);
+}
+
+std::string say(const i18n::Message &m, int language)
+{
+    return std::string(i18n::message(m, language));
+}
+
+int siblingValue(std::span<const FieldValue> siblings, Field field, int fallback)
+{
+    for (const FieldValue &v : siblings) {
+        if (v.field == field)
+            return v.value;
+    }
+    return fallback;
+}
+
+std::string orNumber(std::string_view text, int value)
+{
+    return text.empty() ? std::to_string(value) : std::string(text);
+}
+
+std::string named(const std::vector<std::string_view> &names, int index)
+{
+    if (index >= 0 && static_cast<std::size_t>(index) < names.size())
+        return std::string(names[static_cast<std::size_t>(index)]);
+    return std::to_string(index);
+}
+
+std::string kindName(SealedKind kind, int language)
+{
+    switch (kind) {
+    case SealedKind::MmsInternational:
+        return say(msg::MmsInternational, language);
+    case SealedKind::MmsDomestic:
+        return say(msg::MmsDomestic, language);
+    case SealedKind::Smtp:
+        return say(msg::SmtpFile, language);
+    case SealedKind::Unknown:
+        break;
+    }
+    return "?";
+}
+
+std::string fileKindName(FileKind kind, int language)
+{
+    switch (kind) {
+    case FileKind::Menu:
+        return say(msg::MenuFile, language);
+    case FileKind::Setup:
+        return say(msg::SetupFile, language);
+    case FileKind::Smtp:
+        return say(msg::SmtpFile, language);
+    }
+    return "?";
+}
+
+std::string_view fileName(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Menu:
+        return kMenuFileName;
+    case FileKind::Setup:
+        return kSetupFileName;
+    case FileKind::Smtp:
+        return kSmtpFileName;
+    }
+    return {};
+}
+
+std::string hex16(long long value)
+{
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "0x%04llX", value & 0xFFFF);
+    return buffer;
+}
+
+// ---------------------------------------------------------------------------
+// Reading files
+
+std::vector<std::uint8_t> readHead(const std::filesystem::path &path, std::string &error)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot open";
+        return {};
+    }
+    std::vector<std::uint8_t> bytes(kMaxFileRead);
+    in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        error = "read error";
+        return {};
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+FileInspection inspectFile(const std::filesystem::path &path, const InspectOptions &options)
+{
+    std::error_code ec;
+    FileInspection failed;
+    failed.path = path;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        failed.error = ec
+            ? ec.message()
+            : (std::filesystem::exists(path, ec) ? "not a regular file" : "no such file");
+        return failed;
+    }
+    std::vector<std::uint8_t> bytes = readHead(path, failed.error);
+    if (!failed.error.empty())
+        return failed;
+
+    // The name tells the kind. A file of another name is read as menu.dat when
+    // it is small, and otherwise as a sealed file whose trailer says which.
+    FileInspection out;
+    out.path = path;
+    if (const auto named = fileKindFromName(path.filename().string())) {
+        out = inspectBytes(path, *named, bytes, options);
+    } else if (bytes.size() < 6 * kRecordSize) {
+        out = inspectBytes(path, FileKind::Menu, bytes, options);
+    } else {
+        out.sealed = inspectSealed(
+            bytes, std::nullopt, options.model ? smtpLayoutOfModel(*options.model) : std::nullopt);
+        out.kind = out.sealed->readAs;
+    }
+    const std::uintmax_t fullSize = std::filesystem::file_size(path, ec);
+    if (!ec && fullSize > bytes.size()) {
+        auto &findings = out.menu ? out.menu->findings : out.sealed->findings;
+        for (Finding &f : findings) {
+            if (f.code == FindingCode::WrongSize)
+                f.value = static_cast<long long>(fullSize);
+        }
+        (out.menu ? out.menu->size : out.sealed->size) = static_cast<std::size_t>(fullSize);
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------------------
+// JSON
+
+std::string jsonString(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (u < 0x20) {
+                char buffer[8];
+                std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
+                out += buffer;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string jsonFindings(const std::vector<Finding> &findings, int language)
+{
+    std::string out = "[";
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const Finding &f = findings[i];
+        out += i ? ", " : "";
+        out += "{\"code\": " + jsonString(findingKey(f.code));
+        if (f.record >= 0)
+            out += ", \"record\": " + std::to_string(f.record);
+        if (f.byte >= 0)
+            out += ", \"byte\": " + std::to_string(f.byte);
+        if (f.field)
+            out += ", \"field\": " + jsonString(fieldKey(*f.field));
+        out += ", \"message\": " + jsonString(findingText(f, language)) + "}";
+    }
+    return out + "]";
+}
+
+std::string jsonFields(const std::vector<FieldValue> &fields, const ReportOptions &options)
+{
+    std::string out = "{";
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const FieldValue &v = fields[i];
+        out += i ? ", " : "";
+        out += jsonString(fieldKey(v.field)) + ": ";
+        if (isPassword(v.field) && !options.showPasswords)
+            out += (v.isText && v.text.empty()) ? "\"\"" : "null";
+        else if (!v.isText)
+            out += std::to_string(v.value);
+        else
+            out += jsonString(v.text);
+    }
+    return out + "}";
+}
+
+std::string jsonFile(const FileInspection &file, const ReportOptions &options)
+{
+    std::string out = "{\"path\": " + jsonString(file.path.string());
+    out += ", \"file\": " + jsonString(fileName(file.kind));
+    out += ", \"status\": " + std::to_string(file.status());
+    if (!file.error.empty())
+        return out + ", \"error\": " + jsonString(file.error) + "}";
+    if (file.menu) {
+        const MenuInspection &m = *file.menu;
+        out += ", \"size\": " + std::to_string(m.size);
+        out += ", \"crc\": {\"stored\": " + std::to_string(m.storedCrc)
+            + ", \"computed\": " + std::to_string(m.computedCrc) + "}";
+        out += std::string(", \"factoryMarker\": ") + (m.factoryMarker ? "true" : "false");
+        out += ", \"fits\": [";
+        const auto fitting = m.fittingLayouts();
+        for (std::size_t i = 0; i < fitting.size(); ++i)
+            out += (i ? ", " : "") + jsonString(layoutName(fitting[i]));
+        out += "], \"layouts\": [";
+        for (std::size_t i = 0; i < m.readings.size(); ++i) {
+            const MenuReading &r = m.readings[i];
+            out += i ? ", " : "";
+            out += "{\"layout\": " + jsonString(layoutName(r.layout));
+            out += std::string(", \"fits\": ") + (r.fits() ? "true" : "false");
+            out += ", \"fields\": " + jsonFields(r.fields, options);
+            out += ", \"findings\": " + jsonFindings(r.findings, options.language) + "}";
+        }
+        out += "], \"findings\": " + jsonFindings(m.findings, options.language);
+    }
+    if (file.sealed) {
+        const SealedInspection &s = *file.sealed;
+        static constexpr std::string_view kKinds[]
+            = {"MmsInternational", "MmsDomestic", "Smtp", "Unknown"};
+        out += ", \"size\": " + std::to_string(s.size);
+        out += ", \"trailer\": {\"kind\": "
+            + jsonString(kKinds[static_cast<std::size_t>(s.trailerKind)]) + ", \"stored\": "
+            + std::to_string(s.storedCheck) + ", \"crc\": " + std::to_string(s.computedCrc) + "}";
+        if (s.readAs == FileKind::Smtp) {
+            out += ", \"smtpLayouts\": [";
+            for (std::size_t i = 0; i < s.smtpLayouts.size(); ++i)
+                out += (i ? ", " : "") + jsonString(layoutName(s.smtpLayouts[i]));
+            out += "]";
+        }
+        out += ", \"fields\": " + jsonFields(s.fields, options);
+        out += ", \"findings\": " + jsonFindings(s.findings, options.language);
+    }
+    return out + "}";
+}
+
+// ---------------------------------------------------------------------------
+// Text
+
+void appendFields(std::string &out, std::span<const FieldValue> fields,
+    std::span<const FieldValue> siblings, const ReportOptions &options, std::string_view indent)
+{
+    for (const FieldValue &v : fields) {
+        out += indent;
+        out += fieldName(v.field, options.language) + ": " + fieldValueText(v, siblings, options)
+            + "\n";
+    }
+}
+
+void appendFindings(
+    std::string &out, const std::vector<Finding> &findings, int language, std::string_view prefix)
+{
+    for (const Finding &f : findings)
+        out += "    " + std::string(prefix) + findingText(f, language) + "\n";
+}
+
+// Bytes 0..30 mean the same in every layout, except the Side PIR byte 9.
+bool sharedByLayouts(const FieldValue &v)
+{
+    return v.byte < 31 && v.field != Field::SidePir;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+int FileInspection::status() const
+{
+    if (!error.empty())
+        return 2;
+    if (menu)
+        return menu->clean() ? 0 : 1;
+    if (sealed)
+        return sealed->clean() ? 0 : 1;
+    return 2;
+}
+
+std::optional<MenuLayout> menuLayoutOfModel(int modelIndex)
+{
+    if (modelIndex < 1 || modelIndex > kModelCount)
+        return std::nullopt;
+    switch (ModelCatalogue::cameraForm(modelIndex)) {
+    case CameraFormKind::Standard:
+        return MenuLayout::Standard;
+    case CameraFormKind::K600:
+        return MenuLayout::K600;
+    case CameraFormKind::K500:
+        return MenuLayout::K500;
+    case CameraFormKind::K400:
+        return MenuLayout::K400;
+    case CameraFormKind::K800:
+        return MenuLayout::K800;
+    case CameraFormKind::K100:
+        return MenuLayout::K100;
+    }
+    return std::nullopt;
+}
+
+std::optional<SmtpLayout> smtpLayoutOfModel(int modelIndex)
+{
+    if (modelIndex < 1 || modelIndex > kModelCount)
+        return std::nullopt;
+    return ModelCatalogue::smtpForm(modelIndex) == SmtpFormKind::K600 ? SmtpLayout::K600
+                                                                      : SmtpLayout::K200;
+}
+
+FileInspection inspectBytes(std::filesystem::path path, FileKind kind,
+    std::span<const std::uint8_t> bytes, const InspectOptions &options)
+{
+    FileInspection out;
+    out.path = std::move(path);
+    out.kind = kind;
+    const std::optional<int> model = options.model;
+    if (kind == FileKind::Menu)
+        out.menu = inspectMenu(bytes, model ? menuLayoutOfModel(*model) : std::nullopt);
+    else
+        out.sealed = inspectSealed(bytes, kind, model ? smtpLayoutOfModel(*model) : std::nullopt);
+    return out;
+}
+
+std::vector<FileInspection> inspectPath(
+    const std::filesystem::path &path, const InspectOptions &options)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_directory(path, ec))
+        return {inspectFile(path, options)};
+
+    // One entry per kind, in file order menu, setup, smtp; a card formatted
+    // elsewhere may hold the names in capitals.
+    std::optional<std::filesystem::path> found[3];
+    for (auto it = std::filesystem::directory_iterator(path, ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const auto kind = fileKindFromName(it->path().filename().string());
+        if (kind && !found[static_cast<int>(*kind)])
+            found[static_cast<int>(*kind)] = it->path();
+    }
+    std::vector<FileInspection> out;
+    for (const auto &file : found) {
+        if (file)
+            out.push_back(inspectFile(*file, options));
+    }
+    if (out.empty()) {
+        FileInspection none;
+        none.path = path;
+        none.noCardFiles = !ec;
+        none.error = ec ? ec.message() : "no card files";
+        out.push_back(std::move(none));
+    }
+    return out;
+}
+
+std::string_view layoutName(MenuLayout layout)
+{
+    switch (layout) {
+    case MenuLayout::Standard:
+        return "Standard";
+    case MenuLayout::K100:
+        return "K100";
+    case MenuLayout::K400:
+        return "K400";
+    case MenuLayout::K500:
+        return "K500";
+    case MenuLayout::K600:
+        return "K600";
+    case MenuLayout::K800:
+        return "K800";
+    }
+    return "?";
+}
+
+std::string_view layoutName(SmtpLayout layout)
+{
+    return layout == SmtpLayout::K600 ? "K600" : "K200";
+}
+
+std::string_view fieldKey(Field field)
+{
+    return info(field).key;
+}
+
+bool isPassword(Field field)
+{
+    return field == Field::MmsPassword || field == Field::GprsPassword
+        || field == Field::SenderPassword || field == Field::WirelessPwd1
+        || field == Field::WirelessPwd2 || field == Field::WirelessPwd3
+        || field == Field::WirelessPwd4;
+}
+
+std::string_view findingKey(FindingCode code)
+{
+    switch (code) {
+    case FindingCode::WrongSize:
+        return "WrongSize";
+    case FindingCode::MissingLineEnd:
+        return "MissingLineEnd";
+    case FindingCode::BadCrc:
+        return "BadCrc";
+    case FindingCode::BadTrailer:
+        return "BadTrailer";
+    case FindingCode::KindMismatch:
+        return "KindMismatch";
+    case FindingCode::InternationalMismatch:
+        return "InternationalMismatch";
+    case FindingCode::TrailerNotZero:
+        return "TrailerNotZero";
+    case FindingCode::OutOfRange:
+        return "OutOfRange";
+    case FindingCode::UnexpectedByte:
+        return "UnexpectedByte";
+    case FindingCode::TextLength:
+        return "TextLength";
+    case FindingCode::TextNotTerminated:
+        return "TextNotTerminated";
+    case FindingCode::TextTooLong:
+        return "TextTooLong";
+    case FindingCode::ModeMismatch:
+        return "ModeMismatch";
+    case FindingCode::UserNameMismatch:
+        return "UserNameMismatch";
+    case FindingCode::NoLayoutFits:
+        return "NoLayoutFits";
+    case FindingCode::MarkerNotForLayout:
+        return "MarkerNotForLayout";
+    }
+    return "?";
+}
+
+std::string fieldName(Field field, int language)
+{
+    std::string out;
+    for (const NamePart &part : info(field).name) {
+        const std::string text = trimmed(namePart(part, language));
+        if (text.empty())
+            continue;
+        out += out.empty() ? "" : " ";
+        out += text;
+    }
+    return out;
+}
+
+std::string fieldValueText(
+    const FieldValue &v, std::span<const FieldValue> siblings, const ReportOptions &options)
+{
+    const int lang = options.language;
+    const FieldInfo &fi = info(v.field);
+    const int n = v.value;
+    if (isPassword(v.field) && !options.showPasswords)
+        return (v.isText && v.text.empty()) ? "\"\"" : say(msg::Masked, lang);
+
+    switch (fi.shown) {
+    case Shown::Number:
+        return std::to_string(n);
+    case Shown::ListEntry:
+        return formatMessage(say(msg::ListEntry, lang), {std::to_string(n + 1)});
+    case Shown::Option:
+        return option(*fi.options, n, lang);
+    case Shown::VideoLength:
+        return std::to_string(n + 1) + " " + trimmed(std::string(i18n::caption(cam::Second, lang)));
+    case Shown::Interval:
+        if (n >= 128)
+            return std::to_string(n - 128) + " " + option(cam::IntervalUnitOptions, 0, lang);
+        return std::to_string(n) + " " + option(cam::IntervalUnitOptions, 1, lang);
+    case Shown::Year:
+        return std::to_string(2010 + n);
+    case Shown::SerialChar:
+        if (n >= 0 && n < 10)
+            return std::string(1, static_cast<char>('0' + n));
+        if (n >= 10 && n < 36)
+            return std::string(1, static_cast<char>('A' + n - 10));
+        return std::to_string(n);
+    case Shown::Language:
+        return orNumber(i18n::languageListEntry(n - 1, lang == i18n::kChineseLanguage), n);
+    case Shown::Longitude:
+        return n == 0 ? std::string(i18n::caption(cam::East, lang))
+            : n == 1  ? std::string(i18n::caption(cam::West, lang))
+                      : std::to_string(n);
+    case Shown::Latitude:
+        return n == 0 ? std::string(i18n::caption(cam::South, lang))
+            : n == 1  ? std::string(i18n::caption(cam::North, lang))
+                      : std::to_string(n);
+    case Shown::Connection:
+        return n == 0 ? "APN" : n == 1 ? "CSD" : std::to_string(n);
+    case Shown::PicturesPerDay:
+        return n == 0 ? "0 (" + say(msg::Unlimited, lang) + ")" : std::to_string(n);
+    case Shown::Hours:
+        if (n == 25)
+            return std::string(i18n::caption(i18n::mmssmtp::Off, lang));
+        return std::to_string(n) + " " + std::string(i18n::caption(i18n::mmssmtp::Hour, lang));
+    case Shown::MmsCountry:
+        if (siblingValue(siblings, Field::MmsMode, 0) != 0)
+            return std::string(otherLabel(lang));
+        return orNumber(countryName(lang, n), n);
+    case Shown::MmsOperator:
+        return named(mmsOperatorNames(siblingValue(siblings, Field::MmsCountry, -1), lang), n);
+    case Shown::GprsCountry:
+        return orNumber(gprsCountryName(lang, n), n);
+    case Shown::GprsOperator:
+        if (siblingValue(siblings, Field::SmtpMode, 0) != 0)
+            return n == 0 ? std::string(otherLabel(lang)) : std::to_string(n);
+        return named(gprsOperatorNames(siblingValue(siblings, Field::GprsCountry, -1), lang), n);
+    case Shown::Text:
+        return "\"" + v.text + "\"";
+    }
+    return std::to_string(n);
+}
+
+std::string findingText(const Finding &f, int language)
+{
+    const auto text = [language](const i18n::Message &m) { return say(m, language); };
+    const auto num = [](long long v) { return std::to_string(v); };
+    const std::string field = f.field ? fieldName(*f.field, language) : std::string();
+    switch (f.code) {
+    case FindingCode::WrongSize:
+        return formatMessage(text(msg::WrongSize), {num(f.value), num(f.expected)});
+    case FindingCode::MissingLineEnd:
+        return formatMessage(text(msg::MissingLineEnd), {num(f.record)});
+    case FindingCode::BadCrc:
+        return formatMessage(text(msg::BadCrc), {hex16(f.value), hex16(f.expected)});
+    case FindingCode::BadTrailer:
+        return formatMessage(text(msg::BadTrailer), {hex16(f.value), hex16(f.expected)});
+    case FindingCode::KindMismatch:
+        return formatMessage(text(msg::KindMismatch),
+            {kindName(static_cast<SealedKind>(f.value), language),
+                fileKindName(static_cast<FileKind>(f.expected), language)});
+    case FindingCode::InternationalMismatch:
+        return formatMessage(text(msg::InternationalMismatch),
+            {option(i18n::mms::PhoneTypeOptions, static_cast<int>(f.value), language),
+                option(i18n::mms::PhoneTypeOptions, static_cast<int>(f.expected), language)});
+    case FindingCode::TrailerNotZero:
+        return formatMessage(text(msg::TrailerNotZero), {num(f.byte), num(f.value)});
+    case FindingCode::OutOfRange:
+        return formatMessage(text(msg::OutOfRange), {field, num(f.value), num(f.low), num(f.high)});
+    case FindingCode::UnexpectedByte:
+        return formatMessage(
+            text(msg::UnexpectedByte), {num(f.record), num(f.byte), num(f.value), num(f.expected)});
+    case FindingCode::TextLength:
+        return formatMessage(text(msg::TextLength), {field, num(f.value), num(f.expected)});
+    case FindingCode::TextNotTerminated:
+        return formatMessage(text(msg::TextNotTerminated), {field});
+    case FindingCode::TextTooLong:
+        return formatMessage(text(msg::TextTooLong), {field, num(f.value), num(f.high)});
+    case FindingCode::ModeMismatch:
+        return formatMessage(text(msg::ModeMismatch), {field});
+    case FindingCode::UserNameMismatch:
+        return formatMessage(
+            text(msg::UserNameMismatch), {field, fieldName(Field::SenderEmail, language)});
+    case FindingCode::NoLayoutFits:
+        return text(msg::NoLayoutFits);
+    case FindingCode::MarkerNotForLayout:
+        return text(msg::MarkerNotForLayout);
+    }
+    return {};
+}
+
+std::string textReport(const FileInspection &file, const ReportOptions &options)
+{
+    const int lang = options.language;
+    std::string out = file.path.string();
+    if (!file.error.empty()) {
+        out += "\n    "
+            + (file.noCardFiles
+                    ? formatMessage(say(msg::NoCardFiles, lang), {file.path.string()})
+                    : formatMessage(say(msg::Unreadable, lang), {file.path.string(), file.error}))
+            + "\n";
+        return out;
+    }
+
+    if (file.menu) {
+        const MenuInspection &m = *file.menu;
+        out += ": " + say(msg::MenuFile, lang) + ", "
+            + formatMessage(say(msg::Bytes, lang), {std::to_string(m.size)}) + "\n";
+        const auto fitting = m.fittingLayouts();
+        std::vector<MenuLayout> shown = fitting;
+        const bool noneFits = shown.empty();
+        if (noneFits) {
+            for (const MenuReading &r : m.readings)
+                shown.push_back(r.layout);
+        }
+        std::string names;
+        for (const MenuLayout layout : shown)
+            names += (names.empty() ? "" : ", ") + std::string(layoutName(layout));
+        out += "  " + say(noneFits ? msg::LayoutsTried : msg::LayoutsThatFit, lang) + " " + names
+            + "\n";
+        if (m.factoryMarker)
+            out += "  " + say(msg::FactoryMarker, lang) + "\n";
+
+        std::vector<const MenuReading *> readings;
+        for (const MenuReading &r : m.readings) {
+            if (std::find(shown.begin(), shown.end(), r.layout) != shown.end())
+                readings.push_back(&r);
+        }
+        if (!readings.empty()) {
+            std::vector<FieldValue> shared;
+            for (const FieldValue &v : readings.front()->fields) {
+                if (sharedByLayouts(v))
+                    shared.push_back(v);
+            }
+            appendFields(out, shared, readings.front()->fields, options, "  ");
+            for (const MenuReading *r : readings) {
+                out += "  [" + std::string(layoutName(r->layout)) + "]\n";
+                std::vector<FieldValue> own;
+                for (const FieldValue &v : r->fields) {
+                    if (!sharedByLayouts(v))
+                        own.push_back(v);
+                }
+                appendFields(out, own, r->fields, options, "    ");
+            }
+        }
+        const bool any = !m.findings.empty() || noneFits;
+        out += "  " + say(any ? msg::Findings : msg::NoFindings, lang) + "\n";
+        appendFindings(out, m.findings, lang, "");
+        if (noneFits) {
+            for (const MenuReading &r : m.readings)
+                appendFindings(
+                    out, r.findings, lang, "[" + std::string(layoutName(r.layout)) + "] ");
+        }
+    }
+
+    if (file.sealed) {
+        const SealedInspection &s = *file.sealed;
+        const std::string kind = s.trailerKind == SealedKind::Unknown
+            ? fileKindName(s.readAs, lang)
+            : kindName(s.trailerKind, lang);
+        out += ": " + kind + ", " + formatMessage(say(msg::Bytes, lang), {std::to_string(s.size)})
+            + "\n";
+        if (s.readAs == FileKind::Smtp) {
+            std::string names;
+            for (const SmtpLayout layout : s.smtpLayouts)
+                names += (names.empty() ? "" : ", ") + std::string(layoutName(layout));
+            if (!names.empty())
+                out += "  " + say(msg::LayoutsThatFit, lang) + " " + names + "\n";
+        }
+        appendFields(out, s.fields, s.fields, options, "  ");
+        out += "  " + say(s.findings.empty() ? msg::NoFindings : msg::Findings, lang) + "\n";
+        appendFindings(out, s.findings, lang, "");
+    }
+    return out;
+}
+
+std::string jsonReport(const std::vector<FileInspection> &files, const ReportOptions &options)
+{
+    int status = 0;
+    std::string out = "{\"files\": [";
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        out += (i ? ",\n  " : "\n  ") + jsonFile(files[i], options);
+        status = std::max(status, files[i].status());
+    }
+    return out + "\n], \"status\": " + std::to_string(status) + "}\n";
+}
+
+std::string formatMessage(std::string_view pattern, std::initializer_list<std::string> args)
+{
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1'
+            && pattern[i + 1] <= '9') {
+            const std::size_t index = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (index < args.size()) {
+                out += *(args.begin() + index);
+                ++i;
+                continue;
+            }
+        }
+        out += pattern[i];
+    }
+    return out;
+}
+
+} // namespace marrowby::inspect

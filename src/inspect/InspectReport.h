@@ -1,0 +1,80 @@
+// Reading the files of a card folder, and saying what they hold in words: in
+// the user's language where the text tables have the names, in the messages'
+// Chinese or English otherwise, and as JSON for scripts.
+#pragma once
+
+#include "inspect/CardInspector.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace marrowby::inspect {
+
+// One file looked at: read and inspected, or the reason it could not be read.
+struct FileInspection {
+    std::filesystem::path path;
+    FileKind kind = FileKind::Menu;
+    std::string error;        // not empty when the file could not be read
+    bool noCardFiles = false; // a folder without menu.dat, setup.dat or smtp.dat
+    std::optional<MenuInspection> menu;
+    std::optional<SealedInspection> sealed;
+
+    // 0 nothing to report, 1 findings, 2 unreadable.
+    int status() const;
+};
+
+// A model from the model list (1..19) fixes the camera and SMTP layouts;
+// without one every layout is tried.
+struct InspectOptions {
+    std::optional<int> model;
+};
+
+// Biggest file read whole; a larger one is surely not a card file, and only
+// its beginning is looked at.
+inline constexpr std::uintmax_t kMaxFileRead = 64 * 1024;
+
+// A file, or a folder whose menu.dat, setup.dat and smtp.dat are read (names
+// in any letter case). A folder without any of them gives one unreadable entry.
+std::vector<FileInspection> inspectPath(
+    const std::filesystem::path &path, const InspectOptions &options);
+
+// Inspects bytes as the given kind of file.
+FileInspection inspectBytes(std::filesystem::path path, FileKind kind,
+    std::span<const std::uint8_t> bytes, const InspectOptions &options);
+
+std::optional<MenuLayout> menuLayoutOfModel(int modelIndex);
+std::optional<SmtpLayout> smtpLayoutOfModel(int modelIndex);
+
+std::string_view layoutName(MenuLayout layout);
+std::string_view layoutName(SmtpLayout layout);
+// Identifiers for scripts.
+std::string_view fieldKey(Field field);
+std::string_view findingKey(FindingCode code);
+bool isPassword(Field field);
+
+struct ReportOptions {
+    int language = 2; // LanguageIndex
+    bool showPasswords = false;
+};
+
+// The name of a field in the user's language.
+std::string fieldName(Field field, int language);
+// A value in words; `siblings` are the other values of the same record set
+// (an operator is named through its country).
+std::string fieldValueText(
+    const FieldValue &value, std::span<const FieldValue> siblings, const ReportOptions &options);
+std::string findingText(const Finding &finding, int language);
+
+// Human-readable report of one file, lines indented by two spaces under a heading.
+std::string textReport(const FileInspection &file, const ReportOptions &options);
+// One JSON document for all files, with the overall status.
+std::string jsonReport(const std::vector<FileInspection> &files, const ReportOptions &options);
+
+// %1..%9 replaced by the arguments in order.
+std::string formatMessage(std::string_view pattern, std::initializer_list<std::string> args);
+
+} // namespace marrowby::inspect

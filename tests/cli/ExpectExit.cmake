@@ -1,0 +1,13 @@
+# Runs a command and checks its exit status and, optionally, its output:
+#   cmake -DCMD=prog|arg|... -DEXPECT=N [-DMATCH=regex] [-DNOMATCH=regex] -P ExpectExit.cmake
+string(REPLACE "|" ";" CMD "${CMD}")
+execute_process(COMMAND ${CMD} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status STREQUAL EXPECT)
+  message(FATAL_ERROR "exit status ${status}, expected ${EXPECT}\n${out}${err}")
+endif()
+if(DEFINED MATCH AND NOT out MATCHES "${MATCH}")
+  message(FATAL_ERROR "output does not match '${MATCH}':\n${out}")
+endif()
+if(DEFINED NOMATCH AND out MATCHES "${NOMATCH}")
+  message(FATAL_ERROR "output matches '${NOMATCH}':\n${out}")
+endif()

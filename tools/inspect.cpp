@@ -1,0 +1,124 @@
+// Reads the camera files on a card and explains them:
+//     marrowby-inspect [options] PATH...
+// PATH is a file or a card folder (where menu.dat, setup.dat and smtp.dat are
+// read). The tool only reads; it never writes to the card.
+// Exit status: 0 all files good, 1 findings, 2 a file or folder unreadable
+// (or a usage error).
+#include "i18n/TextTables.h"
+#include "inspect/InspectReport.h"
+#include "shell/ModelCatalogue.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace marrowby;
+
+int usage(std::string_view problem = {})
+{
+    if (!problem.empty())
+        std::cerr << "marrowby-inspect: " << problem << '\n';
+    std::cerr << "usage: marrowby-inspect [--model N] [--language N] [--json] [--show-passwords] "
+                 "PATH...\n"
+                 "  PATH              a file, or a card folder holding menu.dat, setup.dat, "
+                 "smtp.dat\n"
+                 "  --model N         camera model, 1.."
+              << kModelCount
+              << " as in the program's model list\n"
+                 "                    (without it every layout is tried)\n"
+                 "  --language N      1 Chinese, 2 English, ... 15 Russian\n"
+                 "  --json            one JSON document for scripts\n"
+                 "  --show-passwords  show passwords instead of hiding them\n"
+                 "exit status: 0 all good, 1 findings, 2 unreadable\n";
+    return 2;
+}
+
+std::optional<int> wholeNumber(std::string_view text)
+{
+    if (text.empty() || text.size() > 3)
+        return std::nullopt;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// Chinese when the environment's locale is Chinese, English otherwise.
+int languageFromEnvironment()
+{
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char *value = std::getenv(name);
+        if (value && *value)
+            return std::string_view(value).starts_with("zh") ? i18n::kChineseLanguage
+                                                             : i18n::kEnglishLanguage;
+    }
+    return i18n::kEnglishLanguage;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    inspect::InspectOptions options;
+    inspect::ReportOptions report;
+    report.language = languageFromEnvironment();
+    bool json = false;
+    std::vector<std::string> paths;
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--json") {
+            json = true;
+        } else if (arg == "--show-passwords") {
+            report.showPasswords = true;
+        } else if (arg == "--model" || arg == "--language") {
+            if (i + 1 >= argc)
+                return usage(std::string(arg) + " needs a number");
+            const auto n = wholeNumber(argv[++i]);
+            if (arg == "--model") {
+                if (!n || *n < 1 || *n > kModelCount)
+                    return usage("--model takes 1.." + std::to_string(kModelCount));
+                options.model = *n;
+            } else {
+                if (!n || !i18n::isValidLanguage(*n))
+                    return usage("--language takes 1.." + std::to_string(i18n::kLanguageCount));
+                report.language = *n;
+            }
+        } else if (arg == "--help" || arg == "-h") {
+            usage();
+            return 0;
+        } else if (arg.starts_with("--")) {
+            return usage("unknown option " + std::string(arg));
+        } else {
+            paths.emplace_back(arg);
+        }
+    }
+    if (paths.empty())
+        return usage("no PATH given");
+
+    std::vector<inspect::FileInspection> files;
+    for (const std::string &path : paths) {
+        for (auto &file : inspect::inspectPath(path, options))
+            files.push_back(std::move(file));
+    }
+
+    int status = 0;
+    for (const auto &file : files)
+        status = std::max(status, file.status());
+
+    if (json) {
+        std::cout << inspect::jsonReport(files, report);
+    } else {
+        for (std::size_t i = 0; i < files.size(); ++i)
+            std::cout << (i ? "\n" : "") << inspect::textReport(files[i], report);
+    }
+    return status;
+}
