@@ -1,5 +1,8 @@
 // Generated list of every text table, in the order the tables are defined.
+#include "i18n/InspectTexts.h"
 #include "i18n/TextTables.h"
+
+#include <vector>
 
 namespace marrowby::i18n {
 
@@ -163,7 +166,14 @@ std::span<const CaptionObjectTable *const> allCaptionObjectTables()
 }
 std::span<const Message *const> allMessages()
 {
-    return kMessages;
+    // The forms' messages, then the card inspector's.
+    static const std::vector<const Message *> all = [] {
+        std::vector<const Message *> messages(std::begin(kMessages), std::end(kMessages));
+        const auto inspect = inspect::allInspectMessages();
+        messages.insert(messages.end(), inspect.begin(), inspect.end());
+        return messages;
+    }();
+    return all;
 }
 
 } // namespace marrowby::i18n

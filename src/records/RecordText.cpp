@@ -55,7 +55,8 @@ char32_t decodeUtf8(std::string_view text, std::size_t &pos)
 }
 
 #ifndef _WIN32
-// Code page 437, bytes 0x80..0xFF.
+// Code page 437, bytes 0x80..0xFF. Outside Windows there is no best-fit table:
+// every character not listed here becomes '?'.
 // clang-format off
 constexpr std::array<char16_t, 128> kCp437High = {
     0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7,

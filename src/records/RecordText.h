@@ -10,8 +10,11 @@ namespace marrowby {
 
 // Texts travel through the program as UTF-8. The cameras read record texts in
 // an 8-bit OEM code page: the machine's OEM code page on Windows, code page 437
-// elsewhere. A character the code page lacks becomes '?'. Conversion stops at an
-// embedded NUL, as it would for a NUL-terminated wide string.
+// elsewhere. On Windows the system converts: a character the code page lacks
+// becomes a close one where the system knows one (Ł becomes L) and '?' otherwise,
+// and a double-byte code page (936) takes two bytes for a Chinese character.
+// Elsewhere every character outside code page 437 becomes '?'. Conversion stops
+// at an embedded NUL, as it would for a NUL-terminated wide string.
 std::string toOemText(std::string_view utf8);
 
 // The other direction, for reading a record back: 8-bit OEM bytes to UTF-8.

@@ -1,5 +1,7 @@
 // The OEM conversion on Windows goes through the system so that the bytes match
-// the machine's own OEM code page.
+// the machine's own OEM code page. Without flags the conversion uses the code
+// page's best-fit table: a character the code page lacks becomes a close one
+// (Ł becomes L, ź becomes z) and only a character without one the default '?'.
 #ifdef _WIN32
 #include "records/RecordText.h"
 

@@ -7,9 +7,27 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#endif
+
 using namespace marrowby;
 
 namespace {
+
+// The code page record texts are converted to: the machine's OEM code page on
+// Windows, 437 elsewhere.
+unsigned oemCodePage()
+{
+#ifdef _WIN32
+    return GetOEMCP();
+#else
+    return 437;
+#endif
+}
 
 std::vector<std::uint8_t> bytesOf(std::string_view text)
 {
@@ -104,8 +122,26 @@ TEST(PutRecordText, SizesAroundTheRecordLimit)
 
 TEST(PutRecordText, ConvertsToTheOemCodePageAndMeasuresAfterConversion)
 {
+    const unsigned codePage = oemCodePage();
     ConfigRecord record;
-    // "Müller" and "é" exist in code page 437; Chinese does not and becomes '?'.
+    if (codePage == 936) {
+        // Chinese: two bytes a character, and the limit counts converted bytes.
+        std::string fits;
+        for (int i = 0; i < 29; ++i)
+            fits += "\xE4\xB8\xAD";
+        ASSERT_TRUE(PutRecordText(fits, record));
+        EXPECT_EQ(record[0], 0xD6);
+        EXPECT_EQ(record[57], 0xD0);
+        EXPECT_EQ(record[58], 0);
+        ConfigRecord refused;
+        EXPECT_FALSE(PutRecordText(fits + "\xE4\xB8\xAD", refused));
+        return;
+    }
+    if (codePage != 437 && codePage != 850)
+        GTEST_SKIP() << "no expectations for OEM code page " << codePage;
+
+    // "Müller" and "é" have the same places in code pages 437 and 850; Chinese has
+    // none and becomes '?'.
     ASSERT_TRUE(PutRecordText("M\xC3\xBCller \xC3\xA9 \xE4\xB8\xAD", record));
     const std::vector<std::uint8_t> expected
         = {'M', 0x81, 'l', 'l', 'e', 'r', ' ', 0x82, ' ', '?', 0};
@@ -119,6 +155,25 @@ TEST(PutRecordText, ConvertsToTheOemCodePageAndMeasuresAfterConversion)
     EXPECT_TRUE(PutRecordText(umlauts, fits));
     EXPECT_EQ(fits[58], 0x84);
     EXPECT_EQ(fits[59], 0);
+}
+
+// A letter the code page lacks but that has a close relative: Windows converts
+// "Ł" to "L", the table used elsewhere to '?'.
+TEST(PutRecordText, LetterOutsideTheCodePage)
+{
+    if (oemCodePage() != 437 && oemCodePage() != 850)
+        GTEST_SKIP() << "no expectations for OEM code page " << oemCodePage();
+#ifdef _WIN32
+    EXPECT_EQ(toOemText("\xC5\x81\xC3\xB3"
+                        "d\xC5\xBA"),
+        "L\xA2"
+        "dz");
+#else
+    EXPECT_EQ(toOemText("\xC5\x81\xC3\xB3"
+                        "d\xC5\xBA"),
+        "?\xA2"
+        "d?");
+#endif
 }
 
 TEST(RecordText, Utf16Length)
