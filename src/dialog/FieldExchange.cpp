@@ -9,7 +9,8 @@
 
 namespace marrowby {
 
-void FieldExchange::addNumber(QLineEdit *edit, int *value, int minimum, int maximum)
+void FieldExchange::addNumber(
+    QLineEdit *edit, int *value, int minimum, int maximum, RangeMessage report)
 {
     Field field;
     field.edit = edit;
@@ -17,6 +18,7 @@ void FieldExchange::addNumber(QLineEdit *edit, int *value, int minimum, int maxi
     field.minimum = minimum;
     field.maximum = maximum;
     field.ranged = true;
+    field.report = report;
     m_fields.append(field);
 }
 
@@ -106,6 +108,14 @@ bool FieldExchange::takeIn(const Field &field) const
             return false;
         }
         *field.number = value;
+        if (field.ranged && field.report == RangeMessage::Framework
+            && (value < field.minimum || value > field.maximum)) {
+            fail(field.edit,
+                withArguments(messageText(i18n::framework::IntegerBetween, m_language),
+                    {field.minimum, field.maximum}),
+                true);
+            return false;
+        }
         if (field.ranged && !RangeCheck(value, field.minimum, field.maximum, m_language)) {
             fail(field.edit, {}, false);
             return false;

@@ -21,9 +21,18 @@ public:
         : m_language(language)
     { }
 
+    // How an out-of-range number is reported: the notice-box range message of
+    // RangeCheck (the camera and MMS forms), or the dialog layer's own range
+    // message in its standard box (the SMTP forms' pictures per day).
+    enum class RangeMessage {
+        Notice,
+        Framework,
+    };
+
     // A numeric edit. With a range, an out-of-range number is stored and then
     // reported with the range message.
-    void addNumber(QLineEdit *edit, int *value, int minimum, int maximum);
+    void addNumber(QLineEdit *edit, int *value, int minimum, int maximum,
+        RangeMessage report = RangeMessage::Notice);
     void addNumber(QLineEdit *edit, int *value); // whole number, no range check
     // A text edit limited to `maxLength` UTF-16 units (0: no limit). Typing stops
     // at the limit, but a longer value (such as a chosen folder) is shown whole
@@ -49,6 +58,7 @@ private:
         int minimum = 0;
         int maximum = 0;
         bool ranged = false;
+        RangeMessage report = RangeMessage::Notice;
         int maxLength = 0;
     };
     bool takeIn(const Field &field) const;

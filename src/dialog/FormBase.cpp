@@ -110,6 +110,15 @@ bool FormBase::reportWrite(const WriteResult &result, const QString &success)
                 .arg(QString::fromStdString(result.path), QString::fromStdString(result.reason)));
         return false;
     }
+    if (!result.leftPlainFile.empty()) {
+        // Written, but a plain-text work file with the settings stays in the
+        // folder: say so instead of a bare success.
+        MessageBoxes::failure(text(i18n::files::PlainFileLeft)
+                                  .arg(QString::fromStdString(result.path),
+                                      QString::fromStdString(result.leftPlainFile),
+                                      QString::fromStdString(result.leftPlainFileReason)));
+        return true;
+    }
     NoticeBox(success);
     return true;
 }

@@ -82,7 +82,9 @@ protected:
     // Shows a refusal and moves the focus as it asks.
     void refuse(const Refusal &refusal);
     // Reports a write: the success text in the NoticeBox, or the file's name and
-    // the reason it could not be written. Returns whether the file was written.
+    // the reason it could not be written, or, when the file was written but a
+    // plain-text work file could not be removed, that file and the reason in
+    // place of the success text. Returns whether the file was written.
     bool reportWrite(const WriteResult &result, const QString &success);
 
 private:

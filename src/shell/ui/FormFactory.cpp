@@ -8,6 +8,8 @@
 #include "camera/ui/CMarrowbyK600Menu.h"
 #include "camera/ui/CMarrowbyK800Menu.h"
 #include "shell/ModelCatalogue.h"
+#include "smtp/ui/CMarrowbyK200Smtp.h"
+#include "smtp/ui/CMarrowbyK600Smtp.h"
 
 namespace marrowby {
 
@@ -31,8 +33,9 @@ bool formAvailable(FormButton button, int modelIndex)
         }
         return false;
     case FormButton::Mms:
-    case FormButton::Smtp:
         return false;
+    case FormButton::Smtp:
+        return true; // every model has one of the two SMTP forms
     }
     return false;
 }
@@ -58,8 +61,11 @@ QDialog *createForm(FormButton button, const FormContext &context)
             return new CMarrowbyK100Menu(context, cameraState());
         }
         break;
-    case FormButton::Mms:
     case FormButton::Smtp:
+        if (ModelCatalogue::smtpForm(context.modelIndex) == SmtpFormKind::K600)
+            return new CMarrowbyK600Smtp(context);
+        return new CMarrowbyK200Smtp(context);
+    case FormButton::Mms:
         break;
     }
     return nullptr;

@@ -1,0 +1,25 @@
+#include "smtp/ui/CMarrowbyK200Smtp.h"
+
+namespace marrowby {
+
+namespace {
+
+const SmtpFormPlacement k200Placement{
+    .modeFrame = 1094,
+    .picturesFrame = 1095,
+    .countryFrame = 1096,
+    .smsRemoteFrame = 1131,
+    .smsRemoteLabel = 1132,
+    .statusLabel = 0,
+    .gprsGroup = 1107,
+    .smsGroup = 1083,
+    .phoneLabel = 1114,
+};
+
+} // namespace
+
+CMarrowbyK200Smtp::CMarrowbyK200Smtp(const FormContext &context, QWidget *parent)
+    : SmtpFormEngine(k200SmtpForm, k200Placement, context, parent)
+{ }
+
+} // namespace marrowby

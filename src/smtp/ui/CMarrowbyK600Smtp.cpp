@@ -1,0 +1,25 @@
+#include "smtp/ui/CMarrowbyK600Smtp.h"
+
+namespace marrowby {
+
+namespace {
+
+const SmtpFormPlacement k600Placement{
+    .modeFrame = 1094,
+    .picturesFrame = 1095,
+    .countryFrame = 1096,
+    .smsRemoteFrame = 0,
+    .smsRemoteLabel = 1107,
+    .statusLabel = 1113,
+    .gprsGroup = 1146,
+    .smsGroup = 1147,
+    .phoneLabel = 1116,
+};
+
+} // namespace
+
+CMarrowbyK600Smtp::CMarrowbyK600Smtp(const FormContext &context, QWidget *parent)
+    : SmtpFormEngine(k600SmtpForm, k600Placement, context, parent)
+{ }
+
+} // namespace marrowby

@@ -1,0 +1,411 @@
+#include "smtp/ui/SmtpFormEngine.h"
+
+#include "dialog/FormColours.h"
+#include "dialog/UiServices.h"
+#include "mms/CountryOperatorLists.h"
+#include "shell/ModelCatalogue.h"
+#include "smtp/SmtpFormRules.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+#include <utility>
+
+namespace marrowby {
+
+namespace {
+
+// Labels with the same id on both forms.
+namespace LabelId {
+inline constexpr int Hour = 1085;
+inline constexpr int Mode = 1086;
+inline constexpr int PicturesPerDay = 1089;
+inline constexpr int Unlimited = 1090;
+inline constexpr int Country = 1091;
+inline constexpr int Operator = 1092;
+inline constexpr int Apn = 1097;
+inline constexpr int Account = 1098;
+inline constexpr int GprsPassword = 1099;
+inline constexpr int SmtpServer = 1100;
+inline constexpr int Port = 1101;
+inline constexpr int SenderPassword = 1102;
+inline constexpr int SenderEmail = 1103;
+inline constexpr int SenderGroup = 1104;
+inline constexpr int RecipientsGroup = 1105;
+inline constexpr int Email1 = 1106;
+} // namespace LabelId
+
+QStringList qtTexts(const std::vector<std::string_view> &texts)
+{
+    QStringList list;
+    for (std::string_view text : texts)
+        list << qtText(text);
+    return list;
+}
+
+// The member of the form's values an edit exchanges its text with; null for the
+// pictures per day and the folder, which are exchanged elsewhere.
+std::string *valueText(SmtpFormValues &v, SmtpField field)
+{
+    switch (field) {
+    case SmtpField::Apn:
+        return &v.apn;
+    case SmtpField::Account:
+        return &v.account;
+    case SmtpField::GprsPassword:
+        return &v.gprsPassword;
+    case SmtpField::SmtpServer:
+        return &v.smtpServer;
+    case SmtpField::Port:
+        return &v.port;
+    case SmtpField::SenderPassword:
+        return &v.senderPassword;
+    case SmtpField::SenderEmail:
+        return &v.senderEmail;
+    case SmtpField::Email1:
+        return &v.email1;
+    case SmtpField::Email2:
+        return &v.hiddenEmails[0];
+    case SmtpField::Email3:
+        return &v.hiddenEmails[1];
+    case SmtpField::Email4:
+        return &v.hiddenEmails[2];
+    case SmtpField::Email5:
+        return &v.hiddenEmails[3];
+    case SmtpField::PhoneNumber:
+        return &v.phoneNumber;
+    case SmtpField::PicturesPerDay:
+    case SmtpField::Folder:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+SmtpFormEngine::SmtpFormEngine(const SmtpFormVariant &variant, const SmtpFormPlacement &placement,
+    const FormContext &context, QWidget *parent)
+    : FormBase(context, parent)
+    , m_variant(variant)
+    , m_placement(placement)
+{
+    for (const SmtpEdit &e : m_variant.edits) {
+        if (valueText(m_values, e.field))
+            m_texts[e.field] = QString();
+    }
+    build();
+}
+
+QString SmtpFormEngine::caption(int id) const
+{
+    for (const SmtpCaption &c : m_variant.captions) {
+        if (c.id == id)
+            return c.table ? text(*c.table) : qtText(c.fixedText);
+    }
+    return {};
+}
+
+QLabel *SmtpFormEngine::label(int id)
+{
+    return makeLabel(id, caption(id));
+}
+
+QComboBox *SmtpFormEngine::makeSmtpList(int id, const QStringList &entries)
+{
+    QComboBox *combo = makeList(id, entries);
+    m_lists.insert(id, combo);
+    connect(
+        combo, &QComboBox::activated, this, [this, id](int index) { onListActivated(id, index); });
+    return combo;
+}
+
+QHBoxLayout *SmtpFormEngine::upperRow(QVBoxLayout *rows, int frameId)
+{
+    QGroupBox *frame = makeGroup(frameId, caption(frameId));
+    auto *row = new QHBoxLayout(frame);
+    row->setContentsMargins(8, 4, 8, 4);
+    rows->addWidget(frame);
+    return row;
+}
+
+QWidget *SmtpFormEngine::makeUpperRows()
+{
+    const int language = context().languageIndex;
+    const SmtpChoiceLists start = smtpStartLists(language);
+    auto *rows = new QWidget(this);
+    auto *layout = new QVBoxLayout(rows);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    QHBoxLayout *mode = upperRow(layout, m_placement.modeFrame);
+    mode->addWidget(label(LabelId::Mode));
+    mode->addWidget(makeSmtpList(SmtpId::ModeList, texts(i18n::smtp::ModeOptions)));
+    if (m_variant.hasStatusList()) {
+        mode->addSpacing(16);
+        mode->addWidget(label(m_placement.statusLabel));
+        mode->addWidget(makeSmtpList(m_variant.statusListId, texts(i18n::smtp::StatusOptions)));
+    }
+    mode->addStretch(1);
+
+    QHBoxLayout *pictures = upperRow(layout, m_placement.picturesFrame);
+    QLineEdit *picturesEdit = makeNumberEdit(SmtpId::PicturesPerDay);
+    picturesEdit->setMaximumWidth(48);
+    m_edits.insert(SmtpId::PicturesPerDay, picturesEdit);
+    connect(picturesEdit, &QLineEdit::textEdited, this, &SmtpFormEngine::onPicturesPerDayEdited);
+    pictures->addWidget(label(LabelId::PicturesPerDay));
+    pictures->addWidget(picturesEdit);
+    pictures->addWidget(label(LabelId::Unlimited));
+    pictures->addStretch(1);
+
+    QHBoxLayout *country = upperRow(layout, m_placement.countryFrame);
+    country->addWidget(label(LabelId::Country));
+    country->addWidget(makeSmtpList(SmtpId::CountryList, qtTexts(start.countries)));
+    country->addSpacing(16);
+    country->addWidget(label(LabelId::Operator));
+    country->addWidget(makeSmtpList(SmtpId::OperatorList, qtTexts(start.operators)), 1);
+
+    QHBoxLayout *sms = upperRow(layout, m_placement.smsRemoteFrame);
+    sms->addWidget(label(m_placement.smsRemoteLabel));
+    sms->addWidget(makeSmtpList(m_variant.smsListId, qtTexts(smsRemoteControlEntries(language))));
+    sms->addWidget(label(LabelId::Hour));
+    sms->addStretch(1);
+    return rows;
+}
+
+QGroupBox *SmtpFormEngine::rowGroup(
+    int groupId, std::initializer_list<std::pair<int, int>> rows, QGridLayout **gridOut)
+{
+    QGroupBox *group = makeGroup(groupId, caption(groupId));
+    auto *grid = new QGridLayout(group);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnMinimumWidth(0, 110);
+    int row = 0;
+    for (const auto &[labelId, editId] : rows) {
+        grid->addWidget(label(labelId), row, 0);
+        grid->addWidget(m_edits.value(editId), row, 1);
+        ++row;
+    }
+    if (gridOut)
+        *gridOut = grid;
+    return group;
+}
+
+QWidget *SmtpFormEngine::makeRecipientsGroup()
+{
+    QGridLayout *grid = nullptr;
+    QGroupBox *group
+        = rowGroup(LabelId::RecipientsGroup, {{LabelId::Email1, SmtpId::Email1}}, &grid);
+    // The K600 form's Email 2 to Email 5 rows exist but are never shown; a
+    // hidden row takes no room, so no gap remains where they were.
+    int row = 1;
+    auto hiddenEdit = m_variant.edits.begin();
+    for (const SmtpCaption &c : m_variant.captions) {
+        if (c.visible)
+            continue;
+        while (hiddenEdit != m_variant.edits.end() && hiddenEdit->visible)
+            ++hiddenEdit;
+        QLabel *hiddenLabel = label(c.id);
+        grid->addWidget(hiddenLabel, row, 0);
+        hiddenLabel->hide();
+        if (hiddenEdit != m_variant.edits.end()) {
+            QLineEdit *e = m_edits.value(hiddenEdit->id);
+            grid->addWidget(e, row, 1);
+            e->hide();
+            ++hiddenEdit;
+        }
+        ++row;
+    }
+    return group;
+}
+
+QWidget *SmtpFormEngine::makeButtons()
+{
+    QPushButton *generateButton = makeButton(SmtpId::Generate, caption(SmtpId::Generate));
+    QPushButton *exitButton = makeButton(SmtpId::Exit, caption(SmtpId::Exit));
+    connect(generateButton, &QPushButton::clicked, this, &SmtpFormEngine::generate);
+    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    return makeButtonRow({generateButton, exitButton});
+}
+
+void SmtpFormEngine::build()
+{
+    setObjectName(QString::number(m_variant.dialogId));
+    setWindowTitle(qtText(ModelCatalogue::formTitle(context().modelIndex)));
+
+    // The text edits, made first so each group can place its own; the folder
+    // edit comes with the folder row.
+    for (const SmtpEdit &e : m_variant.edits) {
+        if (!valueText(m_values, e.field))
+            continue;
+        QLineEdit *edit = makeEdit(e.id, e.maxLength);
+        if (e.masked)
+            edit->setEchoMode(QLineEdit::Password);
+        m_edits.insert(e.id, edit);
+        connect(edit, &QLineEdit::textEdited, this, &SmtpFormEngine::onTextEdited);
+    }
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(makeUpperRows());
+    layout->addWidget(rowGroup(m_placement.gprsGroup,
+        {{LabelId::Apn, SmtpId::Apn}, {LabelId::Account, SmtpId::Account},
+            {LabelId::GprsPassword, SmtpId::GprsPassword}}));
+    layout->addWidget(rowGroup(LabelId::SenderGroup,
+        {{LabelId::SmtpServer, SmtpId::SmtpServer}, {LabelId::Port, SmtpId::Port},
+            {LabelId::SenderEmail, SmtpId::SenderEmail},
+            {LabelId::SenderPassword, SmtpId::SenderPassword}}));
+    layout->addWidget(makeRecipientsGroup());
+    layout->addWidget(
+        rowGroup(m_placement.smsGroup, {{m_placement.phoneLabel, m_variant.phoneId}}));
+    layout->addWidget(makeFolderRow(SmtpId::Select, SmtpId::Folder, 0)); // no length limit
+    layout->addWidget(makeButtons());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    if (auto *folder = control<QLineEdit>(this, SmtpId::Folder)) {
+        m_edits.insert(SmtpId::Folder, folder);
+        folder->setMinimumWidth(260);
+        connect(folder, &QLineEdit::textEdited, this, &SmtpFormEngine::onTextEdited);
+    }
+
+    if (m_variant.hasStatusList())
+        m_lists.value(m_variant.statusListId)->setCurrentIndex(m_values.smtpStatus);
+    m_lists.value(m_variant.smsListId)->setCurrentIndex(m_values.smsRemoteControl);
+
+    bindEdits();
+    finishBuilding();
+    applyMode();
+    showAllFields();
+}
+
+void SmtpFormEngine::bindEdits()
+{
+    for (const SmtpEdit &e : m_variant.edits) {
+        if (e.field == SmtpField::Folder)
+            addFolderField();
+        else if (e.field == SmtpField::PicturesPerDay)
+            exchange().addNumber(m_edits.value(e.id), &m_values.picturesPerDay,
+                kPicturesPerDayMinimum, kPicturesPerDayMaximum,
+                FieldExchange::RangeMessage::Framework);
+        else
+            exchange().addText(m_edits.value(e.id), &m_texts[e.field], e.maxLength);
+    }
+}
+
+void SmtpFormEngine::pullTexts()
+{
+    for (const auto &[field, shown] : m_texts)
+        *valueText(m_values, field) = shown.toStdString();
+}
+
+void SmtpFormEngine::pushTexts()
+{
+    for (auto &[field, shown] : m_texts)
+        shown = QString::fromStdString(*valueText(m_values, field));
+}
+
+bool SmtpFormEngine::takeInAll()
+{
+    const bool ok = takeIn();
+    pullTexts();
+    return ok;
+}
+
+void SmtpFormEngine::showAllFields()
+{
+    pushTexts();
+    showAll();
+}
+
+void SmtpFormEngine::fillChoiceLists(
+    const std::vector<std::string_view> &countries, const std::vector<std::string_view> &operators)
+{
+    QComboBox *countryList = m_lists.value(SmtpId::CountryList);
+    countryList->clear();
+    countryList->addItems(qtTexts(countries));
+    countryList->setCurrentIndex(m_values.country);
+    QComboBox *operatorList = m_lists.value(SmtpId::OperatorList);
+    operatorList->clear();
+    operatorList->addItems(qtTexts(operators));
+    operatorList->setCurrentIndex(m_values.operatorIndex);
+}
+
+void SmtpFormEngine::applyMode()
+{
+    const bool editable = gprsTextsEditable(m_values.mode);
+    for (int id : {SmtpId::Apn, SmtpId::Account, SmtpId::GprsPassword})
+        setEditReadOnly(m_edits.value(id), !editable);
+}
+
+void SmtpFormEngine::onTextEdited()
+{
+    takeInAll();
+}
+
+void SmtpFormEngine::onPicturesPerDayEdited()
+{
+    takeInAll();
+    const int corrected = correctPicturesPerDay(m_values.picturesPerDay);
+    // Only a corrected value is shown again, so the other edits keep what the
+    // user typed even when an earlier field failed its take-in.
+    if (corrected != m_values.picturesPerDay) {
+        m_values.picturesPerDay = corrected;
+        showAllFields();
+    }
+}
+
+void SmtpFormEngine::onListActivated(int id, int index)
+{
+    if (id == SmtpId::ModeList) {
+        takeInAll();
+        // Re-picking the current mode changes nothing.
+        if (!changeSmtpMode(m_values, index))
+            return;
+        const SmtpChoiceLists lists = smtpModeLists(index, context().languageIndex);
+        fillChoiceLists(lists.countries, lists.operators);
+        applyMode();
+        showAllFields();
+    } else if (id == SmtpId::CountryList) {
+        if (const auto operators = changeSmtpCountry(m_values, index)) {
+            QComboBox *operatorList = m_lists.value(SmtpId::OperatorList);
+            operatorList->clear();
+            operatorList->addItems(qtTexts(*operators));
+            operatorList->setCurrentIndex(m_values.operatorIndex);
+        }
+    } else if (id == SmtpId::OperatorList) {
+        changeSmtpOperator(m_values, index);
+    } else if (id == m_variant.statusListId) {
+        m_values.smtpStatus = index;
+    } else if (id == m_variant.smsListId) {
+        m_values.smsRemoteControl = index;
+    }
+}
+
+void SmtpFormEngine::writeGenerated()
+{
+    // The form layer has just taken every edit in.
+    pullTexts();
+    const SmtpGenerateResult result
+        = generateSmtp(m_variant, m_values, folderPath(), context().cameraLanguage);
+    // The preset texts that Generate loaded (or cleared again) are the form's
+    // values now; the edits do not show them.
+    pushTexts();
+    if (result.failure) {
+        refuse({text(*result.failure->message),
+            m_edits.value(m_variant.fieldId(result.failure->field))});
+        return;
+    }
+    if (result.write)
+        reportWrite(*result.write, text(i18n::smtp::FileGenerated));
+}
+
+void SmtpFormEngine::acceptCommand()
+{
+    if (takeInAll())
+        accept();
+}
+
+} // namespace marrowby

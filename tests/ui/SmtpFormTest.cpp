@@ -1,0 +1,539 @@
+#include "UiTestSupport.h"
+
+#include "../core/TempFolder.h"
+
+#include "mms/OperatorTables.h"
+#include "records/FileOps.h"
+#include "records/RecordFraming.h"
+#include "shell/ModelCatalogue.h"
+#include "shell/ui/CSetupDlg.h"
+#include "shell/ui/WindowLoop.h"
+#include "smtp/SmtpFormRules.h"
+#include "smtp/SmtpRecordFile.h"
+#include "smtp/ui/CMarrowbyK200Smtp.h"
+#include "smtp/ui/CMarrowbyK600Smtp.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+
+using namespace marrowby;
+using namespace marrowby::test;
+
+namespace {
+
+using Kind = MessageBoxes::Kind;
+
+constexpr int kK600Model = 4;
+constexpr int kK200Model = 3; // Marrowby K200MG
+
+class SmtpForm : public UiTest {
+protected:
+    std::unique_ptr<SmtpFormEngine> open(int model, int language = 2)
+    {
+        setModel(model);
+        appState().LanguageIndex = language;
+        std::unique_ptr<QDialog> made(createForm(FormButton::Smtp, context()));
+        auto *form = qobject_cast<SmtpFormEngine *>(made.get());
+        EXPECT_NE(form, nullptr) << "model " << model;
+        if (!form)
+            return nullptr;
+        made.release();
+        FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
+        button(form, SmtpId::Select)->click();
+        return std::unique_ptr<SmtpFormEngine>(form);
+    }
+
+    static QPushButton *button(const SmtpFormEngine *form, int id)
+    {
+        return find<QPushButton>(form, id);
+    }
+    static QLineEdit *edit(const SmtpFormEngine *form, int id) { return find<QLineEdit>(form, id); }
+    static QComboBox *list(const SmtpFormEngine *form, int id) { return find<QComboBox>(form, id); }
+
+    // Types a mailbox that passes every check, and returns the same texts as
+    // the writer should receive them.
+    static SmtpSettings fillMailbox(SmtpFormEngine *form)
+    {
+        type(edit(form, SmtpId::SmtpServer), "smtp.example.com");
+        type(edit(form, SmtpId::Port), "25");
+        type(edit(form, SmtpId::SenderEmail), "camera@example.com");
+        type(edit(form, SmtpId::SenderPassword), "secret");
+        type(edit(form, SmtpId::Email1), "me@example.org");
+        SmtpSettings s;
+        s.smtpServer = "smtp.example.com";
+        s.port = "25";
+        s.senderEmail = "camera@example.com";
+        s.senderPassword = "secret";
+        s.recipientEmail = "me@example.org";
+        return s;
+    }
+
+    static void generate(SmtpFormEngine *form) { button(form, SmtpId::Generate)->click(); }
+
+    std::vector<std::uint8_t> written() const { return readFile(folder.path() / "smtp.dat"); }
+    bool nothingWritten() const { return folder.entries().empty(); }
+
+    // The sealed bytes the core writes for these settings.
+    static std::vector<std::uint8_t> coreFile(const SmtpSettings &settings, SmtpLayout layout)
+    {
+        return SealedFile::seal(buildSmtpRecords(settings, layout), TrailerAddend::Smtp);
+    }
+
+    // Byte i (0..59) of the settings record as it was before sealing.
+    static int settingsByte(const std::vector<std::uint8_t> &file, std::size_t i)
+    {
+        if (file.size() < 60)
+            return -1;
+        return i < 50 ? RecordUnscramble(file[i]) : file[i];
+    }
+
+    static QList<MessageBoxes::Shown> boxes() { return MessageBoxes::takeRecorded(); }
+
+    static void expectNotice(const QString &text)
+    {
+        const auto shown = boxes();
+        ASSERT_EQ(shown.size(), 1) << text.toStdString();
+        EXPECT_EQ(shown[0].kind, Kind::Notice);
+        EXPECT_EQ(shown[0].text, text);
+    }
+
+    TempFolder folder;
+};
+
+QStringList qtTexts(const std::vector<std::string_view> &texts)
+{
+    QStringList list;
+    for (std::string_view text : texts)
+        list << qtText(text);
+    return list;
+}
+
+const QString kGenerated = QStringLiteral("SMTP configuration file has been generated");
+
+} // namespace
+
+TEST_F(SmtpForm, EachModelOpensItsFormWithTheFormsControls)
+{
+    for (int model = 0; model <= 19; ++model) {
+        const bool k600 = ModelCatalogue::smtpForm(model) == SmtpFormKind::K600;
+        auto form = open(model);
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(qobject_cast<CMarrowbyK600Smtp *>(form.get()) != nullptr, k600) << model;
+        EXPECT_EQ(form->objectName(), k600 ? "143" : "147");
+        EXPECT_EQ(form->windowTitle(), qtText(ModelCatalogue::formTitle(model)));
+
+        // Status list on the K600 form only; the SMS list at "Off".
+        EXPECT_EQ(form->findChild<QComboBox *>("1114") != nullptr, k600) << model;
+        const int smsList = k600 ? 1115 : 1135;
+        EXPECT_EQ(list(form.get(), smsList)->count(), 26);
+        EXPECT_EQ(list(form.get(), smsList)->currentText(), "Off");
+        if (k600) {
+            EXPECT_EQ(list(form.get(), 1114)->currentText(), "VGA");
+        }
+
+        EXPECT_TRUE(edit(form.get(), SmtpId::Apn)->isReadOnly());
+        EXPECT_EQ(edit(form.get(), SmtpId::SenderPassword)->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(edit(form.get(), SmtpId::PicturesPerDay)->text(), "0");
+        EXPECT_NE(form->findChild<QLineEdit *>(k600 ? "1117" : "1113"), nullptr);
+    }
+}
+
+TEST_F(SmtpForm, TypingStopsAtEachFormsLimits)
+{
+    const QString long50 = QString(45, 'a') + "@b.cd";
+    for (const auto &[model, emailLimit] : {std::pair{kK600Model, 40}, std::pair{kK200Model, 32}}) {
+        auto form = open(model);
+        for (int id : {SmtpId::SenderEmail, SmtpId::Email1}) {
+            type(edit(form.get(), id), long50);
+            EXPECT_EQ(edit(form.get(), id)->text().size(), emailLimit) << model << " " << id;
+        }
+        type(edit(form.get(), SmtpId::Port), "123456789012");
+        EXPECT_EQ(edit(form.get(), SmtpId::Port)->text(), "1234567890");
+        const int phone = model == kK600Model ? 1117 : 1113;
+        type(edit(form.get(), phone), QString(35, '1'));
+        EXPECT_EQ(edit(form.get(), phone)->text().size(), 30);
+        // The folder takes any length: the SMTP forms set no limit of their own.
+        type(edit(form.get(), SmtpId::Folder), QString(120, 'f'));
+        EXPECT_EQ(edit(form.get(), SmtpId::Folder)->text().size(), 120);
+        EXPECT_TRUE(boxes().isEmpty());
+    }
+}
+
+TEST_F(SmtpForm, K600HidesEmail2To5WithoutLeavingAGap)
+{
+    auto k600 = open(kK600Model);
+    auto k200 = open(kK200Model);
+    k600->show();
+    k200->show();
+    for (int id : {1013, 1014, 1015, 1016})
+        EXPECT_FALSE(edit(k600.get(), id)->isVisible()) << id;
+    for (int id : {1108, 1109, 1110, 1118})
+        EXPECT_FALSE(find<QLabel>(k600.get(), id)->isVisible()) << id;
+    EXPECT_TRUE(edit(k600.get(), SmtpId::Email1)->isVisible());
+    // Both forms show one recipient row, in a group of the same height.
+    EXPECT_EQ(
+        find<QGroupBox>(k600.get(), 1105)->height(), find<QGroupBox>(k200.get(), 1105)->height());
+    // The K200 form has no such rows at all.
+    for (int id : {1013, 1014, 1015, 1016})
+        EXPECT_EQ(k200->findChild<QLineEdit *>(QString::number(id)), nullptr) << id;
+}
+
+TEST_F(SmtpForm, ModeSwitchEmptiesExactlyTheEightTexts)
+{
+    for (int model : {kK600Model, kK200Model}) {
+        auto form = open(model);
+        SmtpFormEngine *f = form.get();
+        const int phone = f->variant().phoneId;
+        pick(list(f, SmtpId::ModeList), kSmtpManualMode);
+        EXPECT_FALSE(edit(f, SmtpId::Apn)->isReadOnly());
+        EXPECT_EQ(entries(list(f, SmtpId::CountryList)), QStringList{"Other"});
+        EXPECT_EQ(entries(list(f, SmtpId::OperatorList)), QStringList{"Other"});
+
+        fillMailbox(f);
+        type(edit(f, SmtpId::Apn), "internet");
+        type(edit(f, SmtpId::Account), "user");
+        type(edit(f, SmtpId::GprsPassword), "pw");
+        type(edit(f, phone), "5550123");
+        type(edit(f, SmtpId::PicturesPerDay), "7");
+
+        // Re-picking the current mode changes nothing.
+        pick(list(f, SmtpId::ModeList), kSmtpManualMode);
+        EXPECT_EQ(edit(f, SmtpId::SmtpServer)->text(), "smtp.example.com") << model;
+
+        pick(list(f, SmtpId::ModeList), kSmtpAutoMode);
+        for (int id : {SmtpId::Apn, SmtpId::Account, SmtpId::GprsPassword, SmtpId::SmtpServer,
+                 SmtpId::Port, SmtpId::SenderEmail, SmtpId::SenderPassword, SmtpId::Email1})
+            EXPECT_EQ(edit(f, id)->text(), "") << model << " " << id;
+        EXPECT_EQ(edit(f, phone)->text(), "5550123");
+        EXPECT_EQ(edit(f, SmtpId::PicturesPerDay)->text(), "7");
+        EXPECT_EQ(edit(f, SmtpId::Folder)->text(), QString::fromStdString(folder.str()));
+        EXPECT_TRUE(edit(f, SmtpId::Apn)->isReadOnly());
+        EXPECT_EQ(list(f, SmtpId::CountryList)->count(), 43);
+        EXPECT_EQ(list(f, SmtpId::CountryList)->currentIndex(), 0);
+        EXPECT_EQ(list(f, SmtpId::OperatorList)->currentIndex(), 0);
+        EXPECT_TRUE(boxes().isEmpty());
+    }
+}
+
+TEST_F(SmtpForm, CountryAndOperatorListsActOnlyOnARealChange)
+{
+    auto form = open(kK600Model, 1); // Chinese UI
+    SmtpFormEngine *f = form.get();
+    QComboBox *countries = list(f, SmtpId::CountryList);
+    QComboBox *operators = list(f, SmtpId::OperatorList);
+    EXPECT_EQ(countries->count(), 43);
+    EXPECT_EQ(entries(operators), (QStringList{"中国移动", "中国联通"}));
+
+    pick(operators, 1);
+    pick(countries, 0); // the same country again
+    EXPECT_EQ(operators->currentIndex(), 1);
+    EXPECT_EQ(f->values().operatorIndex, 1);
+
+    pick(countries, 1);
+    EXPECT_EQ(entries(operators), qtTexts(gprsOperatorNames(1)));
+    EXPECT_EQ(operators->currentIndex(), 0);
+    pick(countries, 0);
+    EXPECT_EQ(entries(operators), qtTexts(gprsOperatorNames(0))) << "table names now";
+}
+
+TEST_F(SmtpForm, PicturesPerDayAboveTheRangeShowsTheFrameworkMessageAndBecomesZero)
+{
+    auto form = open(kK200Model);
+    QLineEdit *pictures = edit(form.get(), SmtpId::PicturesPerDay);
+    type(pictures, "150");
+    const auto shown = boxes();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Kind::Framework);
+    EXPECT_EQ(shown[0].text, qtText(picturesPerDayRangeText(2)));
+    EXPECT_EQ(pictures->text(), "0");
+    EXPECT_EQ(form->values().picturesPerDay, 0);
+
+    type(pictures, "99");
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(form->values().picturesPerDay, 99);
+}
+
+// Successful Generates, each compared byte for byte with the core's file for
+// the settings the user entered.
+TEST_F(SmtpForm, GenerateWritesTheCoresFileInEachLayoutAndMode)
+{
+    struct Case {
+        int model;
+        SmtpLayout layout;
+        bool manual;
+        // Settings record bytes 1, 2, 6, 7, 8 and 55 before sealing.
+        std::array<int, 6> bytes;
+    };
+    const Case cases[] = {
+        {kK600Model, SmtpLayout::K600, false, {0, 10, 1, 6, 1, 1}},
+        {kK200Model, SmtpLayout::K200, false, {0, 10, 1, 1, 6, 1}},
+        {kK600Model, SmtpLayout::K600, true, {0, 0x80, 1, 6, 1, 0}},
+        {kK200Model, SmtpLayout::K200, true, {0, 0x80, 1, 1, 6, 0}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(
+            ::testing::Message() << "model " << c.model << (c.manual ? " Manual" : " Auto"));
+        auto form = open(c.model);
+        SmtpFormEngine *f = form.get();
+        if (c.manual)
+            pick(list(f, SmtpId::ModeList), kSmtpManualMode);
+        else
+            pick(list(f, SmtpId::CountryList), 10); // the eleventh country
+        SmtpSettings expected = fillMailbox(f);
+        if (c.manual) {
+            type(edit(f, SmtpId::Apn), "internet");
+            expected.apn = "internet";
+        }
+        pick(list(f, f->variant().smsListId), 6);
+        type(edit(f, f->variant().phoneId), "5550123");
+        type(edit(f, SmtpId::PicturesPerDay), "37");
+
+        expected.autoMode = !c.manual;
+        expected.countryIndex = c.manual ? 0 : 10;
+        expected.operatorIndex = 0;
+        expected.picturesPerDay = 37;
+        expected.cameraLanguage = 2;
+        expected.smtpStatus = c.layout == SmtpLayout::K600 ? 1 : 0;
+        expected.smsInterval = 6;
+        expected.phoneNumber = "5550123";
+        if (!c.manual)
+            loadGprsPreset(expected);
+
+        generate(f);
+        expectNotice(kGenerated);
+        const auto file = written();
+        ASSERT_EQ(file.size(), 720u);
+        EXPECT_EQ(file, coreFile(expected, c.layout));
+        const std::array<int, 6> bytes
+            = {settingsByte(file, 1), settingsByte(file, 2), settingsByte(file, 6),
+                settingsByte(file, 7), settingsByte(file, 8), settingsByte(file, 55)};
+        EXPECT_EQ(bytes, c.bytes);
+        EXPECT_EQ(settingsByte(file, 3), 3);
+        EXPECT_EQ(settingsByte(file, 4), 7);
+        EXPECT_EQ(folder.entries(), std::vector<std::string>{"smtp.dat"});
+
+        // Auto mode: the preset went to the file only; the form holds and shows
+        // empty GPRS texts again.
+        if (!c.manual) {
+            EXPECT_EQ(f->values().apn, "");
+            EXPECT_EQ(edit(f, SmtpId::Apn)->text(), "");
+        } else {
+            EXPECT_EQ(f->values().apn, "internet");
+        }
+        std::filesystem::remove(folder.path() / "smtp.dat");
+    }
+}
+
+TEST_F(SmtpForm, ChecksRefuseGenerateOnEachForm)
+{
+    struct Case {
+        int model;
+        bool manual;
+        int clearId;   // edit emptied or retyped after the mailbox is filled
+        QString typed; // what it gets
+        int smsHours;  // SMS remote control; 25 "Off"
+        QString phone;
+        QString message; // empty: Generate writes
+    };
+    const Case cases[] = {
+        // An empty APN only matters in Manual mode; Auto takes the preset.
+        {kK600Model, true, SmtpId::Apn, "", 25, "", "GPRS APN"},
+        {kK200Model, false, SmtpId::Apn, "", 25, "", ""},
+        // A port needs two characters.
+        {kK600Model, false, SmtpId::Port, "8", 25, "", "Port"},
+        {kK200Model, false, SmtpId::Port, "8", 25, "", "Port"},
+        // An empty Email 01: each form's own message.
+        {kK600Model, false, SmtpId::Email1, "", 25, "", "Please Input Email01"},
+        {kK200Model, false, SmtpId::Email1, "", 25, "", "Please Input Email"},
+        {kK200Model, false, SmtpId::Email1, "me@example", 25, "", "Email Error(.)"},
+        // Phone numbers: 1 to 4 characters are refused by the K600 form even with
+        // SMS remote control "Off"; both need 5 when it is on.
+        {kK600Model, false, 0, "", 25, "123", "Phone No. Error"},
+        {kK200Model, false, 0, "", 25, "123", ""},
+        {kK600Model, false, 0, "", 25, "", ""},
+        {kK200Model, false, 0, "", 6, "1234", "Phone No. Error"},
+        {kK600Model, false, 0, "", 6, "12345", ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::Message()
+            << "model " << c.model << " edit " << c.clearId << " phone " << c.phone.toStdString()
+            << " sms " << c.smsHours);
+        auto form = open(c.model);
+        SmtpFormEngine *f = form.get();
+        if (c.manual)
+            pick(list(f, SmtpId::ModeList), kSmtpManualMode);
+        SmtpSettings expected = fillMailbox(f);
+        if (c.clearId)
+            type(edit(f, c.clearId), c.typed);
+        pick(list(f, f->variant().smsListId), c.smsHours);
+        type(edit(f, f->variant().phoneId), c.phone);
+        boxes();
+
+        generate(f);
+        if (c.message.isEmpty()) {
+            expectNotice(kGenerated);
+            const bool k600 = c.model == kK600Model;
+            expected.smtpStatus = k600 ? 1 : 0;
+            expected.smsInterval = c.smsHours;
+            expected.phoneNumber = c.phone.toStdString();
+            loadGprsPreset(expected);
+            EXPECT_EQ(written(), coreFile(expected, k600 ? SmtpLayout::K600 : SmtpLayout::K200));
+            std::filesystem::remove(folder.path() / "smtp.dat");
+        } else {
+            expectNotice(c.message);
+            EXPECT_TRUE(nothingWritten());
+            const int focus = c.clearId ? c.clearId : f->variant().phoneId;
+            EXPECT_EQ(f->focusWidget(), edit(f, focus));
+        }
+    }
+}
+
+TEST_F(SmtpForm, HiddenRowsNeverReachTheFile)
+{
+    auto form = open(kK600Model);
+    SmtpFormEngine *f = form.get();
+    SmtpSettings expected = fillMailbox(f);
+    for (int id : {1013, 1014, 1015, 1016})
+        QTest::keyClicks(edit(f, id), "other@example.net");
+    EXPECT_EQ(f->values().hiddenEmails[3], "other@example.net") << "taken in, as the form does";
+
+    generate(f);
+    expectNotice(kGenerated);
+    expected.smtpStatus = 1;
+    loadGprsPreset(expected);
+    EXPECT_EQ(written(), coreFile(expected, SmtpLayout::K600));
+}
+
+TEST_F(SmtpForm, AFailedWriteIsReportedNotAnnouncedAsSuccess)
+{
+    auto form = open(kK200Model);
+    fillMailbox(form.get());
+    FolderChooser::setNextAnswer(QString::fromStdString((folder.path() / "missing").string()));
+    button(form.get(), SmtpId::Select)->click();
+    generate(form.get());
+    const auto shown = boxes();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Kind::Failure);
+    EXPECT_TRUE(nothingWritten());
+}
+
+// The system's file operations, except that a work file mms.dat cannot be removed.
+class KeepsWorkFile : public FileOps {
+public:
+    std::error_code createNew(const std::string &path, Handle &handle) override
+    {
+        return system.createNew(path, handle);
+    }
+    std::error_code write(Handle handle, const std::uint8_t *bytes, std::size_t count) override
+    {
+        return system.write(handle, bytes, count);
+    }
+    std::error_code flush(Handle handle) override { return system.flush(handle); }
+    std::error_code close(Handle handle) override { return system.close(handle); }
+    std::error_code replace(const std::string &from, const std::string &to) override
+    {
+        return system.replace(from, to);
+    }
+    std::error_code remove(const std::string &path) override
+    {
+        if (std::filesystem::path(path).filename() == "mms.dat")
+            return std::make_error_code(std::errc::permission_denied);
+        return system.remove(path);
+    }
+    std::error_code isFolder(const std::string &path, bool &folder) override
+    {
+        return system.isFolder(path, folder);
+    }
+    std::error_code flushFolder(const std::string &folder) override
+    {
+        return system.flushFolder(folder);
+    }
+
+private:
+    FileOps &system = systemFileOps();
+};
+
+TEST_F(SmtpForm, AStaleWorkFileIsReportedInsteadOfASuccess)
+{
+    auto form = open(kK600Model);
+    fillMailbox(form.get());
+    writeFile(folder.path() / "mms.dat", "left by an earlier run");
+    KeepsWorkFile ops;
+    const ScopedFileOps installed(ops);
+    generate(form.get());
+
+    const auto shown = boxes();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Kind::Failure);
+    EXPECT_TRUE(shown[0].text.contains("mms.dat")) << shown[0].text.toStdString();
+    EXPECT_TRUE(shown[0].text.contains("smtp.dat")) << shown[0].text.toStdString();
+    EXPECT_NE(shown[0].text, kGenerated);
+    EXPECT_EQ(written().size(), 720u);
+}
+
+// Enter on an SMTP form ends the program; Escape and Exit take the way back.
+TEST_F(SmtpForm, EnterEndsTheProgramEscapeAndExitGoBack)
+{
+    enum class Leave {
+        Enter,
+        Escape,
+        Exit
+    };
+    for (const auto &[model, leave] :
+        {std::pair{kK600Model, Leave::Enter}, std::pair{kK200Model, Leave::Enter},
+            std::pair{kK600Model, Leave::Escape}, std::pair{kK200Model, Leave::Exit}}) {
+        SCOPED_TRACE(::testing::Message() << "model " << model << " leave " << int(leave));
+        setModel(model);
+        WindowLoop loop;
+        QSignalSpy finished(&loop, &WindowLoop::finished);
+        loop.start();
+        QDialog *main = loop.currentWindow();
+        ASSERT_NE(main, nullptr);
+        find<QPushButton>(main, 1002)->click();
+        auto *form = qobject_cast<SmtpFormEngine *>(loop.currentWindow());
+        ASSERT_NE(form, nullptr);
+        QLineEdit *server = edit(form, SmtpId::SmtpServer);
+        QTest::keyClicks(server, "smtp.example.com");
+
+        switch (leave) {
+        case Leave::Enter:
+            QTest::keyClick(server, Qt::Key_Return);
+            EXPECT_EQ(finished.count(), 1);
+            EXPECT_EQ(loop.currentWindow(), nullptr) << "no main window again";
+            break;
+        case Leave::Escape:
+            QTest::keyClick(server, Qt::Key_Escape);
+            [[fallthrough]];
+        case Leave::Exit:
+            if (leave == Leave::Exit)
+                button(form, SmtpId::Exit)->click();
+            EXPECT_EQ(finished.count(), 0);
+            EXPECT_NE(qobject_cast<CSetupDlg *>(loop.currentWindow()), nullptr);
+            loop.currentWindow()->reject();
+            EXPECT_EQ(finished.count(), 1);
+            break;
+        }
+        EXPECT_TRUE(boxes().isEmpty());
+    }
+}
+
+TEST_F(SmtpForm, EnterStaysWhenTheTakeInFails)
+{
+    auto form = open(kK600Model);
+    QSignalSpy ended(form.get(), &QDialog::finished);
+    QLineEdit *pictures = edit(form.get(), SmtpId::PicturesPerDay);
+    type(pictures, "");
+    boxes(); // the message of the emptied field itself
+    QTest::keyClick(edit(form.get(), SmtpId::Port), Qt::Key_Return);
+    EXPECT_EQ(ended.count(), 0);
+    const auto shown = boxes();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Kind::Framework);
+}
