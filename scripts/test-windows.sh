@@ -73,11 +73,12 @@ if [ ! -f "$GTEST_PREFIX/lib/cmake/GTest/GTestConfig.cmake" ]; then
 fi
 echo "in $GTEST_PREFIX"
 
-say "Core, core tests and registry harness for Windows"
+say "Core, core tests, card inspector and registry harness for Windows"
 cmake -S "$ROOT" -B "$BUILD/marrowby" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARROWBY_BUILD_UI=OFF -DMARROWBY_BUILD_BENCH=OFF \
     -DGTest_DIR="$GTEST_PREFIX/lib/cmake/GTest" >/dev/null
-cmake --build "$BUILD/marrowby" -j "$(nproc)" --target core_tests registry_harness
+cmake --build "$BUILD/marrowby" -j "$(nproc)" --target core_tests registry_harness \
+    marrowby-inspect write_card_samples
 
 WINE="$(find_wine)"
 WINESERVER="$(find_wineserver)"
@@ -129,12 +130,34 @@ say "Core tests under wine"
 run core_tests.exe --gtest_brief=1 || fail "core tests under wine"
 
 # The record-text tests once more under other OEM code pages: 850 (German),
-# 936 (Chinese, two bytes a character) and 866 (Russian, no expectations: skipped).
+# 936 (Chinese, two bytes a character) and 866 (Russian, no expectations: skipped);
+# with them the system's error texts, which are then German, Chinese and Russian.
 for locale in de_DE.UTF-8 zh_CN.UTF-8 ru_RU.UTF-8; do
-    say "Record-text tests with the Windows locale of $locale"
-    run_with_locale "$locale" core_tests.exe --gtest_brief=1 --gtest_filter='PutRecordText.*:RecordText.*' \
-        || fail "record-text tests under $locale"
+    say "Record-text tests and error texts with the Windows locale of $locale"
+    run_with_locale "$locale" core_tests.exe --gtest_brief=1 \
+        --gtest_filter='PutRecordText.*:RecordText.*:WindowsFileErrors.*' \
+        || fail "record-text tests and error texts under $locale"
 done
+
+say "Card inspector on cards written by the Windows writers"
+CARDS="$WINEPREFIX/drive_c/cards"
+run ../tools/write_card_samples.exe 'C:\cards' || fail "write_card_samples"
+# A copy of the good card in a folder whose name no single code page spells.
+ODD_NAME="$CARDS/Karta Łódź 写真"
+cp -r "$CARDS/good" "$ODD_NAME"
+expect_inspect() {
+    local expected="$1" pattern="$2" status=0
+    shift 2
+    run ../tools/marrowby-inspect.exe "$@" >"$WINEPREFIX/inspect.txt" || status=$?
+    echo "marrowby-inspect $*: exit $status"
+    [ "$status" = "$expected" ] || { cat "$WINEPREFIX/inspect.txt"; fail "expected exit $expected"; }
+    grep -q -- "$pattern" "$WINEPREFIX/inspect.txt" \
+        || { cat "$WINEPREFIX/inspect.txt"; fail "no \"$pattern\" in the report"; }
+}
+expect_inspect 0 'smtp.dat' 'C:\cards\good'
+expect_inspect 1 'checksum' 'C:\cards\bad-crc'
+expect_inspect 2 'C:\\cards\\empty' 'C:\cards\empty'
+expect_inspect 0 'Karta Łódź 写真' --json 'C:\cards\Karta Łódź 写真'
 
 say "Registry harness against wine's registry"
 MACHINE_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\Marrowby.exe'

@@ -9,11 +9,24 @@
 #include "shell/ModelCatalogue.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+#endif
 
 namespace {
 
@@ -63,15 +76,66 @@ int languageFromEnvironment()
     return i18n::kEnglishLanguage;
 }
 
+#ifdef _WIN32
+
+// The arguments as the user typed them. Windows hands main() the ANSI code
+// page's bytes, where a folder name outside that code page is already lost.
+std::vector<std::wstring> wideArguments()
+{
+    std::vector<std::wstring> arguments;
+    int count = 0;
+    if (wchar_t **list = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        arguments.assign(list, list + count);
+        LocalFree(list);
+    }
+    return arguments;
+}
+
+// The reports are UTF-8; a console shows them as such while the tool runs.
+class Utf8Console {
+public:
+    Utf8Console()
+        : previous_(GetConsoleOutputCP())
+    {
+        if (previous_ != 0)
+            SetConsoleOutputCP(CP_UTF8);
+    }
+    ~Utf8Console()
+    {
+        if (previous_ != 0)
+            SetConsoleOutputCP(previous_);
+    }
+    Utf8Console(const Utf8Console &) = delete;
+    Utf8Console &operator=(const Utf8Console &) = delete;
+
+private:
+    UINT previous_;
+};
+
+#endif
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+#ifdef _WIN32
+    const std::vector<std::wstring> wide = wideArguments();
+    const Utf8Console console;
+#endif
+    // The path argument at `i`, as the file system names it.
+    auto pathArgument = [&](int i) {
+#ifdef _WIN32
+        if (wide.size() == static_cast<std::size_t>(argc))
+            return std::filesystem::path(wide[static_cast<std::size_t>(i)]);
+#endif
+        return std::filesystem::path(argv[i]);
+    };
+
     inspect::InspectOptions options;
     inspect::ReportOptions report;
     report.language = languageFromEnvironment();
     bool json = false;
-    std::vector<std::string> paths;
+    std::vector<std::filesystem::path> paths;
 
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -98,14 +162,14 @@ int main(int argc, char **argv)
         } else if (arg.starts_with("--")) {
             return usage("unknown option " + std::string(arg));
         } else {
-            paths.emplace_back(arg);
+            paths.push_back(pathArgument(i));
         }
     }
     if (paths.empty())
         return usage("no PATH given");
 
     std::vector<inspect::FileInspection> files;
-    for (const std::string &path : paths) {
+    for (const std::filesystem::path &path : paths) {
         for (auto &file : inspect::inspectPath(path, options))
             files.push_back(std::move(file));
     }

@@ -39,6 +39,12 @@ void FieldExchange::addText(QLineEdit *edit, QString *value, int maxLength)
     m_fields.append(field);
 }
 
+void FieldExchange::addText(QLineEdit *edit, QString *value, int maxLength, TextCheck check)
+{
+    addText(edit, value, maxLength);
+    m_fields.last().check = std::move(check);
+}
+
 void FieldExchange::addDisplay(QLineEdit *edit, const QString *value)
 {
     Field field;
@@ -129,6 +135,13 @@ bool FieldExchange::takeIn(const Field &field) const
             return false;
         }
         *field.text = text;
+        if (field.check) {
+            if (const QString message = field.check(text); !message.isEmpty()) {
+                MessageBoxes::notice(message);
+                fail(field.edit, {}, false);
+                return false;
+            }
+        }
     }
     return true;
 }

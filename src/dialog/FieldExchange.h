@@ -38,6 +38,12 @@ public:
     // at the limit, but a longer value (such as a chosen folder) is shown whole
     // and refused when it is taken in, never cut.
     void addText(QLineEdit *edit, QString *value, int maxLength);
+    // A field's own check of a text once it is stored: a message (empty when the
+    // text passes). A failure is reported like a failed RangeCheck: the notice
+    // box, the focus with the text selected, the end of the pass, and the field
+    // keeps the text it was given.
+    using TextCheck = std::function<QString(const QString &text)>;
+    void addText(QLineEdit *edit, QString *value, int maxLength, TextCheck check);
     // A text shown by the form but never taken in (such as a read-only clock).
     void addDisplay(QLineEdit *edit, const QString *value);
 
@@ -60,6 +66,7 @@ private:
         bool ranged = false;
         RangeMessage report = RangeMessage::Notice;
         int maxLength = 0;
+        TextCheck check;
     };
     bool takeIn(const Field &field) const;
     static void fail(QLineEdit *edit, const QString &message, bool frameworkBox);

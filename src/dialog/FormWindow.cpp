@@ -52,10 +52,30 @@ QLabel *captionAt(QLayout *layout, int index)
     return item && isCaption(item->widget()) ? static_cast<QLabel *>(item->widget()) : nullptr;
 }
 
+// Whether the caption at `index` of a grid has a control right beside it, which
+// it names (a row caption such as "URL", not a column head such as "Hour").
+bool namesControlBeside(QGridLayout *grid, int index)
+{
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    for (int i = 0; i < grid->count(); ++i) {
+        int r = 0, c = 0, rs = 0, cs = 0;
+        grid->getItemPosition(i, &r, &c, &rs, &cs);
+        QWidget *widget = grid->itemAt(i)->widget();
+        if (c == column + columnSpan && r <= row && row < r + rs && widget
+            && !qobject_cast<QLabel *>(widget))
+            return true;
+    }
+    return false;
+}
+
 // The captions that name the item at `index` of a layout, in reading order.
-// In a grid: the row's leading caption, the nearest caption to the left in the
-// same row, and the column head just above. In a row of controls: the nearest
-// caption before it; in a column: a caption just above it.
+// In a grid: the caption of the block of rows it stands in (one spanning more
+// than its row, as "Timer" beside its Start and Stop rows), the nearest caption
+// to the left in its row, and the head of its column (the nearest caption
+// above, over the controls of the rows between, that names no control beside
+// it). In a row of controls: the nearest caption before it; in a column: a
+// caption just above it.
 QList<QLabel *> captionsAt(QLayout *layout, int index)
 {
     QList<QLabel *> found;
@@ -63,35 +83,34 @@ QList<QLabel *> captionsAt(QLayout *layout, int index)
         int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
         grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
         QLabel *nearest = nullptr;
-        QLabel *leading = nullptr;
+        QLabel *block = nullptr;
         int nearestColumn = -1;
-        int leadingColumn = column;
+        int blockColumn = column;
         QLabel *head = nullptr;
         int headRow = -1;
         for (int i = 0; i < grid->count(); ++i) {
             int r = 0, c = 0, rs = 0, cs = 0;
             grid->getItemPosition(i, &r, &c, &rs, &cs);
             QLabel *label = captionAt(grid, i);
-            const bool inRow = r <= row && row < r + rs;
-            if (label && inRow && c + cs <= column) {
+            if (!label)
+                continue;
+            if (r <= row && row < r + rs && c + cs <= column) {
                 if (c > nearestColumn) {
                     nearest = label;
                     nearestColumn = c;
                 }
-                if (c < leadingColumn) {
-                    leading = label;
-                    leadingColumn = c;
+                if (rs > rowSpan && c < blockColumn) {
+                    block = label;
+                    blockColumn = c;
                 }
             }
-            const bool inColumn = c <= column && column < c + cs;
-            if (inColumn && r + rs <= row && r + rs - 1 > headRow) {
-                // Only the nearest item above counts, and only when it is a caption.
+            if (c <= column && column < c + cs && r + rs <= row && r + rs - 1 > headRow) {
                 headRow = r + rs - 1;
-                head = label;
+                head = namesControlBeside(grid, i) ? nullptr : label;
             }
         }
-        if (leading && leading != nearest)
-            found << leading;
+        if (block && block != nearest)
+            found << block;
         if (nearest)
             found << nearest;
         if (head)
@@ -288,15 +307,18 @@ void FormWindow::nameRemainingControls()
         if (QList<QLabel *> captions = nearestCaptions(widget, this); !captions.isEmpty())
             found.append({widget, captions});
     }
-    // Controls that the same captions would name alike are numbered in order
-    // (the four serial-number characters: "Serial No. 1" to "Serial No. 4").
-    QHash<QList<QLabel *>, int> alike;
+    // Controls of one kind that the same captions would name alike are numbered
+    // in order (four character lists after "Serial No.": "Serial No. 1" to
+    // "Serial No. 4"); an edit and the list beside it keep the caption they share.
+    using Key = QPair<QList<QLabel *>, const QMetaObject *>;
+    const auto key = [](const Found &f) { return Key(f.captions, f.control->metaObject()); };
+    QHash<Key, int> alike;
     for (const Found &f : std::as_const(found))
-        ++alike[f.captions];
-    QHash<QList<QLabel *>, int> numbered;
+        ++alike[key(f)];
+    QHash<Key, int> numbered;
     for (const Found &f : std::as_const(found)) {
         const QString number
-            = alike.value(f.captions) > 1 ? QString::number(++numbered[f.captions]) : QString();
+            = alike.value(key(f)) > 1 ? QString::number(++numbered[key(f)]) : QString();
         nameControl(f.control, f.captions, number);
     }
 }

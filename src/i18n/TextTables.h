@@ -127,6 +127,8 @@ extern const CaptionTable Port;      // 1049
 extern const CaptionTable Email;     // 1051
 // 1054 and 1055; on the K600 MMS form, ModelIndex 17, also 1050 and 1051.
 extern const CaptionTable PhoneOrEmail;
+// The connection-type list's name for screen readers (it has no caption on screen).
+extern const CaptionTable ConnectionType;
 
 extern const OptionTable ModeOptions; // list 1041: Auto, Manual
 // List 1042 on the K600 MMS form and on ModelIndex 5 and 6 of the standard
@@ -257,6 +259,9 @@ extern const Message
 extern const Message FactoryFileGenerated;
 // Default: K600, K800 (no leading space).
 extern const Message FactoryFileGeneratedNoSpace;
+// Generate with a typed clock (K500, K100) that is not a real date and time;
+// %1 the expected form of the text.
+extern const Message ClockTextInvalid;
 } // namespace camera
 
 // ---------------------------------------------------------------------------

@@ -28,6 +28,40 @@ std::wstring widePath(const std::string &utf8)
     return std::wstring(utf16.begin(), utf16.end());
 }
 
+// Windows error codes with their texts as UTF-8, in the user's Windows language.
+// The library's own system category hands out the ANSI code page's bytes (and a
+// trailing line end), which the program would show as garbage.
+class WindowsCategory final : public std::error_category {
+public:
+    const char *name() const noexcept override { return "windows"; }
+
+    std::string message(int code) const override
+    {
+        wchar_t *buffer = nullptr;
+        const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER
+                | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
+        std::u16string text(reinterpret_cast<const char16_t *>(buffer), buffer ? length : 0);
+        LocalFree(buffer);
+        // The texts end in a full stop and a line end; the program's messages add
+        // their own punctuation.
+        while (!text.empty()
+            && (text.back() == u'\r' || text.back() == u'\n' || text.back() == u' '
+                || text.back() == u'.' || text.back() == u'\u3002'))
+            text.pop_back();
+        if (text.empty())
+            return "Windows error " + std::to_string(code);
+        return utf16ToUtf8(text);
+    }
+
+    // Compares like the library's system category: ERROR_ACCESS_DENIED equals
+    // std::errc::permission_denied, and so on.
+    std::error_condition default_error_condition(int code) const noexcept override
+    {
+        return std::system_category().default_error_condition(code);
+    }
+};
+
 // The errors the writers tell apart become portable codes; the others keep the
 // system's own code and text.
 std::error_code lastError()
@@ -41,7 +75,7 @@ std::error_code lastError()
     case ERROR_PATH_NOT_FOUND:
         return std::make_error_code(std::errc::no_such_file_or_directory);
     default:
-        return std::error_code(static_cast<int>(error), std::system_category());
+        return windowsError(error);
     }
 }
 
@@ -227,6 +261,14 @@ public:
 FileOps *installedOps = nullptr;
 
 } // namespace
+
+#ifdef _WIN32
+std::error_code windowsError(unsigned long code)
+{
+    static const WindowsCategory category;
+    return std::error_code(static_cast<int>(code), category);
+}
+#endif
 
 FileOps &systemFileOps()
 {

@@ -44,6 +44,11 @@ FileOps &systemFileOps();
 // The operations the writers use: the system's, unless a test installed others.
 FileOps &fileOps();
 
+#ifdef _WIN32
+// A Windows error code (GetLastError) whose message is the system's text in UTF-8.
+std::error_code windowsError(unsigned long code);
+#endif
+
 // Installs `ops` for the writers while the object lives (tests).
 class ScopedFileOps {
 public:

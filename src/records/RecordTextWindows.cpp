@@ -18,11 +18,17 @@ std::string toOemText(std::string_view utf8)
         return {};
     const auto *source = reinterpret_cast<const wchar_t *>(wide.c_str());
     const int length = static_cast<int>(wide.size());
-    const int needed = WideCharToMultiByte(CP_OEMCP, 0, source, length, nullptr, 0, "?", nullptr);
+    // A machine set to "Unicode UTF-8 for worldwide language support" has UTF-8 as
+    // its OEM code page, and the conversion then refuses any default character:
+    // with "?" every text would come out empty. UTF-8 spells every character.
+    const UINT codePage = GetOEMCP();
+    const char *fallback = codePage == CP_UTF8 || codePage == CP_UTF7 ? nullptr : "?";
+    const int needed
+        = WideCharToMultiByte(codePage, 0, source, length, nullptr, 0, fallback, nullptr);
     if (needed <= 0)
-        return {};
+        return std::string(wide.size(), '?');
     std::string out(static_cast<std::size_t>(needed), '\0');
-    WideCharToMultiByte(CP_OEMCP, 0, source, length, out.data(), needed, "?", nullptr);
+    WideCharToMultiByte(codePage, 0, source, length, out.data(), needed, fallback, nullptr);
     return out;
 }
 

@@ -1,7 +1,7 @@
 #include "smtp/SmtpFormRules.h"
 
+#include "mms/CountryOperatorLists.h"
 #include "mms/OperatorPresets.h"
-#include "mms/OperatorTables.h"
 #include "records/RecordText.h"
 
 #include <array>
@@ -83,23 +83,25 @@ bool gprsTextsEditable(int mode)
 
 SmtpChoiceLists smtpStartLists(int languageIndex)
 {
-    return {gprsCountryNames(languageIndex), gprsOperatorNames(0, languageIndex)};
+    return {countryListEntries(OperatorFamily::Gprs, true, languageIndex),
+        operatorListEntries(OperatorFamily::Gprs, true, 0, languageIndex)};
 }
 
 SmtpChoiceLists smtpModeLists(int mode, int languageIndex)
 {
-    if (mode == kSmtpManualMode)
-        return {{otherLabel(languageIndex)}, {otherLabel(languageIndex)}};
-    return {gprsCountryNames(languageIndex), gprsOperatorNames(0)};
+    const bool autoMode = mode != kSmtpManualMode;
+    return {countryListEntries(OperatorFamily::Gprs, autoMode, languageIndex),
+        operatorListEntries(OperatorFamily::Gprs, autoMode, 0, languageIndex, true)};
 }
 
 std::optional<std::vector<std::string_view>> changeSmtpCountry(SmtpFormValues &values, int position)
 {
-    if (!values.autoMode() || position == values.country)
+    OperatorChoice choice{values.country, values.operatorIndex};
+    if (!chooseCountry(choice, values.autoMode(), position))
         return std::nullopt;
-    values.country = position;
-    values.operatorIndex = 0;
-    return gprsOperatorNames(position);
+    values.country = choice.country;
+    values.operatorIndex = choice.op;
+    return operatorListEntries(OperatorFamily::Gprs, true, position, i18n::kEnglishLanguage, true);
 }
 
 bool changeSmtpOperator(SmtpFormValues &values, int position)

@@ -8,6 +8,7 @@
 #include "records/FileOps.h"
 #include "records/RecordFile.h"
 #include "records/RecordFraming.h"
+#include "records/RecordText.h"
 #include "smtp/SmtpRecordFile.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,15 @@
 #include <map>
 #include <set>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,7 +51,7 @@ namespace {
 class FaultyFileOps final : public FileOps {
 public:
     FaultyFileOps() = default;
-    FaultyFileOps(std::size_t failAt, int error)
+    FaultyFileOps(std::size_t failAt, std::error_code error)
         : failAt_(failAt)
         , error_(error)
     { }
@@ -109,12 +118,12 @@ private:
     {
         log.push_back(std::move(entry));
         if (log.size() - 1 == failAt_)
-            return std::error_code(error_, std::generic_category());
+            return error_;
         return {};
     }
 
     std::size_t failAt_ = static_cast<std::size_t>(-1);
-    int error_ = 0;
+    std::error_code error_;
     std::map<Handle, std::string> names_;
 };
 
@@ -181,6 +190,21 @@ std::string reasonOf(int error)
     return std::error_code(error, std::generic_category()).message();
 }
 
+// The errors a card gives: an I/O error (a card pulled), a full card, no right
+// to write, a write-protected card; as the system reports them.
+std::vector<std::error_code> cardErrors()
+{
+#ifdef _WIN32
+    return {windowsError(ERROR_GEN_FAILURE), windowsError(ERROR_DISK_FULL),
+        windowsError(ERROR_ACCESS_DENIED), windowsError(ERROR_WRITE_PROTECT)};
+#else
+    std::vector<std::error_code> errors;
+    for (const int error : {EIO, ENOSPC, EACCES, EROFS})
+        errors.emplace_back(error, std::generic_category());
+    return errors;
+#endif
+}
+
 #ifndef _WIN32
 
 // Runs a write that must not block. A writer stuck on a FIFO fails the test; the
@@ -218,7 +242,7 @@ WriteResult withoutHanging(
 // Every operation of a write fails in turn, with each of the errors a card gives.
 TEST(RecordFileFaults, EveryFailedOperationIsReportedAndLeavesOldOrNewBytes)
 {
-    const int errors[] = {EIO, ENOSPC, EACCES, EROFS};
+    const std::vector<std::error_code> errors = cardErrors();
     for (const Writer &writer : writers()) {
         for (const bool earlier : {false, true}) {
             SCOPED_TRACE(
@@ -242,8 +266,8 @@ TEST(RecordFileFaults, EveryFailedOperationIsReportedAndLeavesOldOrNewBytes)
             ASSERT_GE(recorder.log.size(), 6u);
 
             for (std::size_t step = 0; step < recorder.log.size(); ++step) {
-                for (const int error : errors) {
-                    SCOPED_TRACE(recorder.log[step] + " fails with " + reasonOf(error));
+                for (const std::error_code &error : errors) {
+                    SCOPED_TRACE(recorder.log[step] + " fails with " + error.message());
                     TempFolder folder;
                     prepare(folder);
                     const fs::path target = folder.path() / writer.fileName;
@@ -266,10 +290,10 @@ TEST(RecordFileFaults, EveryFailedOperationIsReportedAndLeavesOldOrNewBytes)
                     if (result) {
                         ASSERT_TRUE(hasTarget);
                         EXPECT_EQ(readFile(target), writer.expected);
-                        EXPECT_EQ(result.leftPlainFileReason, reasonOf(error));
+                        EXPECT_EQ(result.leftPlainFileReason, error.message());
                         EXPECT_EQ(result.leftPlainFile, (folder.path() / "mms.dat").string());
                     } else {
-                        EXPECT_EQ(result.reason, reasonOf(error));
+                        EXPECT_EQ(result.reason, error.message());
                         EXPECT_TRUE(hasTarget || !earlier);
                         if (hasTarget) {
                             const Bytes now = readFile(target);
@@ -329,7 +353,8 @@ TEST(RecordFileFaults, AStaleWorkFileThatCannotBeRemovedIsReported)
 
         TempFolder again;
         writeFile(again.path() / "mms.dat", kPlainText);
-        FaultyFileOps faulty(static_cast<std::size_t>(removal - recorder.log.begin()), EACCES);
+        FaultyFileOps faulty(static_cast<std::size_t>(removal - recorder.log.begin()),
+            std::make_error_code(std::errc::permission_denied));
         WriteResult result;
         {
             ScopedFileOps scoped(faulty);
@@ -402,12 +427,14 @@ TEST(RecordFileFaults, FailuresNameTheFileAskedFor)
     }
 }
 
-#ifndef _WIN32
-
 // A FIFO or a link where the writer puts its files: no hang, nothing written or
 // created outside the folder, and the folder ends with the new file alone.
 TEST(RecordFileFaults, FifosAndLinksInTheWay)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "FIFOs and symbolic links are made with POSIX calls; Windows file "
+                    "systems on cards have neither";
+#else
     enum class Kind {
         Fifo,
         Link,
@@ -459,6 +486,73 @@ TEST(RecordFileFaults, FifosAndLinksInTheWay)
             else
                 EXPECT_FALSE(fs::exists(outsideFile));
         }
+    }
+#endif
+}
+
+#ifdef _WIN32
+
+namespace {
+
+// Whether a message box can show `text`: UTF-8 that survives a round trip, on
+// one line.
+bool showable(const std::string &text)
+{
+    return !text.empty() && utf16ToUtf8(utf8ToUtf16(text)) == text
+        && text.find_first_of("\r\n") == std::string::npos;
+}
+
+bool sharingRefused(const std::string &reason)
+{
+    return reason == windowsError(ERROR_SHARING_VIOLATION).message()
+        || reason == windowsError(ERROR_ACCESS_DENIED).message();
+}
+
+// Opens `path` as another program holding the file does: sharing nothing.
+HANDLE holdOpen(const fs::path &path)
+{
+    return CreateFileW(
+        path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+} // namespace
+
+// A real failure of the Windows calls: another program holds the file open. The
+// failure is reported in the system's own words as UTF-8, whatever the Windows
+// language; the earlier bytes stay and no temporary file is left.
+TEST(WindowsFileErrors, AFileHeldOpenIsReportedInTheSystemsWords)
+{
+    for (const Writer &writer : writers()) {
+        SCOPED_TRACE(writer.name);
+        TempFolder folder;
+        const fs::path target = folder.path() / writer.fileName;
+        writeFile(target, kEarlier);
+        const HANDLE held = holdOpen(target);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        const WriteResult result = writer.write(folder.str());
+        CloseHandle(held);
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.path, target.string());
+        EXPECT_TRUE(sharingRefused(result.reason)) << result.reason;
+        EXPECT_TRUE(showable(result.reason)) << result.reason;
+        EXPECT_EQ(readFile(target), bytesOf(kEarlier));
+        EXPECT_EQ(folder.entries(), std::vector<std::string>{writer.fileName});
+
+        if (!writer.sealed)
+            continue;
+        // A stale mms.dat held open: the new file is written, the old one reported.
+        TempFolder stale;
+        const fs::path plain = stale.path() / "mms.dat";
+        writeFile(plain, kPlainText);
+        const HANDLE heldPlain = holdOpen(plain);
+        ASSERT_NE(heldPlain, INVALID_HANDLE_VALUE);
+        const WriteResult left = writer.write(stale.str());
+        CloseHandle(heldPlain);
+        EXPECT_TRUE(left.ok) << left.reason;
+        EXPECT_EQ(left.leftPlainFile, plain.string());
+        EXPECT_TRUE(sharingRefused(left.leftPlainFileReason)) << left.leftPlainFileReason;
+        EXPECT_TRUE(showable(left.leftPlainFileReason)) << left.leftPlainFileReason;
+        EXPECT_EQ(readFile(stale.path() / writer.fileName), writer.expected);
     }
 }
 

@@ -217,35 +217,52 @@ TEST_F(Desktop, EveryWindowNamesEveryControlForScreenReaders)
 
 TEST_F(Desktop, ControlsWithoutALabelOfTheirOwnAreNamedByTheirCaptions)
 {
+    constexpr FormButton camera = FormButton::Camera;
+    constexpr FormButton mms = FormButton::Mms;
     struct Case {
         int language;
+        int model;
+        FormButton button;
         int id;
         const char *name;
     };
+    // The standard camera form names its controls itself; the K500 coordinate
+    // and the MMS form are named from their layouts by the window base.
     // clang-format off
     const Case cases[] = {
-        {2, 1017, "Timer Start Hour"},
-        {2, 1024, "Timer Stop Minute"},
-        {2, 1045, "Timer2 Start Minute"},
-        {2, 1040, "Time Lapse Second"},
-        {2, 1034, "Serial No. 1"},
-        {2, 1037, "Serial No. 4"},
-        {2, 1064, "Folder"},
-        {2, 1030, "Set Clock"},
-        {2, 1013, "Mode"},
-        {2, 1002, "Video Length"},
-        {3, 1017, "Zeitschaltuhr Start Stunde"},
-        {3, 1064, "Ordner"},
-        {1, 1064, "输出目录"},
+        {2,  1, camera, 1017, "Timer Start Hour"},
+        {2,  1, camera, 1024, "Timer Stop Minute"},
+        {2,  1, camera, 1045, "Timer2 Start Minute"},
+        {2,  1, camera, 1040, "Time Lapse Second"},
+        {2,  1, camera, 1034, "Serial No. 1"},
+        {2,  1, camera, 1037, "Serial No. 4"},
+        {2,  1, camera, 1064, "Folder"},
+        {2,  1, camera, 1030, "Set Clock"},
+        {2,  1, camera, 1013, "Mode"},
+        {2,  1, camera, 1002, "Video Length"},
+        {3,  1, camera, 1017, "Zeitschaltuhr Start Stunde"},
+        {3,  1, camera, 1064, "Ordner"},
+        {1,  1, camera, 1064, "输出目录"},
+        {2, 11, camera, 1055, "Longitude Dir."},
+        {2, 11, camera, 1051, "Latitude Degree"},
+        {2, 11, camera, 1053, "Latitude Second"},
+        {2,  1, mms,    1042, "MMS Status"},
+        {2,  1, mms,    1046, "Operator"},
+        {2,  1, mms,    1056, "Connection Type"},
+        {2,  1, mms,    1003, "APN"},
+        {2,  1, mms,    1006, "Phone No"},
+        {2,  1, mms,    1060, "Phone No"},
     };
     // clang-format on
     for (const Case &c : cases) {
         appState().LanguageIndex = c.language;
-        CMarrowbyCameraMenu form(context());
-        form.show();
-        QWidget *control = form.findChild<QWidget *>(QString::number(c.id));
+        appState().ModelIndex = c.model;
+        std::unique_ptr<QDialog> form(createForm(c.button, context()));
+        ASSERT_NE(form, nullptr) << c.model;
+        form->show();
+        QWidget *control = form->findChild<QWidget *>(QString::number(c.id));
         ASSERT_NE(control, nullptr) << c.id;
-        EXPECT_EQ(spokenName(control), QString::fromUtf8(c.name)) << c.id;
+        EXPECT_EQ(spokenName(control), QString::fromUtf8(c.name)) << c.model << " " << c.id;
     }
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "mms/ui/MmsFormEngine.h"
+
+namespace marrowby {
+
+// The MMS settings form of the older camera families (K200M, K200MG, K300MG, K400MG, K410MG and the
+// fallback).
+class CMarrowbyMMS : public MmsFormEngine {
+    Q_OBJECT
+public:
+    explicit CMarrowbyMMS(const FormContext &context, QWidget *parent = nullptr);
+};
+
+} // namespace marrowby
