@@ -198,7 +198,7 @@ QWidget *CameraFormEngine::makeTimeLapseGroup()
     grid->addWidget(caption, 0, 0, 2, 1);
     QComboBox *onOff = listFor(m_description.timeLapseListId, &i18n::camera::OnOffOptions);
     nameControl(onOff, {caption});
-    grid->addWidget(onOff, 0, 1, 2, 1);
+    grid->addWidget(onOff, 0, 1, 2, 1, Qt::AlignLeft); // as narrow as the timers' lists
     const std::array<const i18n::CaptionTable *, 3> columns
         = {&i18n::camera::Hour, &i18n::camera::Minute, &i18n::camera::Second};
     for (std::size_t i = 0; i < 3; ++i) {
