@@ -31,13 +31,18 @@ QString fromPath(const std::filesystem::path &path)
 QStringList findingsOf(const inspect::FileInspection &file, int language)
 {
     QStringList out;
-    auto add = [&](const std::vector<inspect::Finding> &findings, const QString &prefix = {}) {
-        for (const inspect::Finding &f : findings)
-            out << prefix + qtText(inspect::findingText(f, language));
+    auto add = [&](const std::vector<inspect::Finding> &findings, const QString &prefix = {},
+                   bool skipNoLayoutFits = false) {
+        for (const inspect::Finding &f : findings) {
+            if (!(skipNoLayoutFits && f.code == inspect::FindingCode::NoLayoutFits))
+                out << prefix + qtText(inspect::findingText(f, language));
+        }
     };
     if (file.menu) {
         const inspect::MenuInspection &m = *file.menu;
-        add(m.findings);
+        // Read in the form's one layout, what it found says more than that no
+        // layout fits.
+        add(m.findings, {}, m.readings.size() == 1 && !m.readings.front().findings.empty());
         // When no layout fits, what each one tried found; named by its layout
         // when more than one was tried (a form without a model).
         if (!m.factoryMarker && m.fittingLayouts().empty()) {

@@ -207,6 +207,17 @@ TEST_F(CheckCard, ADamagedFileIsReportedWithItsFinding)
         << lines[2].toStdString();
     EXPECT_FALSE(lines.filter(QStringLiteral("SETUP.DAT：")).isEmpty())
         << "a file of zeros is not a setup.dat";
+
+    // A value out of its range: named with the checksum it breaks, and nothing
+    // vaguer beside them.
+    bytes[1] = 9; // image size
+    writeFile(folder.path() / "menu.dat", std::string(bytes.begin(), bytes.end()));
+    const QStringList menuLines
+        = checkCard(form.get()).text.split(QLatin1Char('\n')).filter(QStringLiteral("menu.dat："));
+    ASSERT_EQ(menuLines.size(), 2) << menuLines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(menuLines[0].contains(QStringLiteral("校验和错误")));
+    EXPECT_TRUE(menuLines[1].endsWith(QStringLiteral("：值 9 不在 0 到 3 之间")))
+        << menuLines[1].toStdString();
 }
 
 // A folder without card files, or none at all, says so instead of "all is well".
