@@ -95,7 +95,7 @@ int scanClock(std::string_view text, std::array<std::int32_t, 6> &values)
 
 } // namespace
 
-void parseClockText(std::string_view text, int dateFormatIndex, CameraClock &clock)
+int parseClockText(std::string_view text, int dateFormatIndex, CameraClock &clock)
 {
     std::int32_t *order[6];
     switch (dateFormatIndex) {
@@ -123,6 +123,7 @@ void parseClockText(std::string_view text, int dateFormatIndex, CameraClock &clo
     const int assigned = scanClock(text, values);
     for (int i = 0; i < assigned; ++i)
         *order[i] = values[static_cast<std::size_t>(i)];
+    return assigned;
 }
 
 } // namespace marrowby

@@ -84,6 +84,7 @@ std::int32_t correctFetchedYear(std::int32_t year);
 // Parses a clock text "%d/%d/%d %d:%d:%d" into the clock. The date order follows
 // the Date Format list: 1 month/day/year, 2 day/month/year, otherwise
 // year/month/day. Values the text does not supply keep their previous contents.
-void parseClockText(std::string_view text, int dateFormatIndex, CameraClock &clock);
+// Returns how many values the text supplied (0..6).
+int parseClockText(std::string_view text, int dateFormatIndex, CameraClock &clock);
 
 } // namespace marrowby

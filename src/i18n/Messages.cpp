@@ -42,6 +42,12 @@ const Message FactoryFileGeneratedNoSpace{"camera.FactoryFileGeneratedNoSpace",
     "相机菜单出厂设置文件已经生成",
     "Camera menu factory settings file has been generated"};
 
+// A typed clock that is not a real date and time; %1 the expected form of the
+// text, such as "MM/DD/YYYY hh:mm:ss"
+const Message ClockTextInvalid{"camera.ClockTextInvalid",
+    "设置的时间无效，请按 %1 的格式输入日期和时间。",
+    "The clock is not a valid date and time. Please type it as %1."};
+
 }  // namespace camera
 
 namespace mms {

@@ -113,6 +113,7 @@ const Message *const kMessages[] = {
     &camera::MenuFileGeneratedShort,
     &camera::FactoryFileGenerated,
     &camera::FactoryFileGeneratedNoSpace,
+    &camera::ClockTextInvalid,
     &mms::FileGenerated,
     &mms::InternationalPhone,
     &mms::PhoneDigitLimit,

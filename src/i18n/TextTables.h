@@ -255,6 +255,9 @@ extern const Message
 extern const Message FactoryFileGenerated;
 // Default: K600, K800 (no leading space).
 extern const Message FactoryFileGeneratedNoSpace;
+// Generate with a typed clock (K500, K100) that is not a real date and time;
+// %1 the expected form of the text.
+extern const Message ClockTextInvalid;
 } // namespace camera
 
 // ---------------------------------------------------------------------------

@@ -1,13 +1,17 @@
 #include "UiTestSupport.h"
 
 #include "camera/ui/CMarrowbyCameraMenu.h"
+#include "shell/ModelCatalogue.h"
 #include "shell/ui/CSetupDlg.h"
+#include "shell/ui/FormFactory.h"
 #include "shell/ui/WindowLoop.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
 
 using namespace marrowby;
 using namespace marrowby::test;
@@ -131,16 +135,23 @@ TEST_F(MainWindow, WayBackThroughTheStandardCameraForm)
     EXPECT_EQ(loop.currentWindow(), nullptr);
 }
 
-TEST_F(MainWindow, FormsNotInThisBuildLeaveTheMainWindowOpen)
+TEST_F(MainWindow, EveryUsableButtonOfEveryModelOpensAForm)
 {
-    setModel(13); // Marrowby K500MG: the K500 camera form
-    WindowLoop loop;
-    loop.start();
-    auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());
-    ASSERT_NE(main, nullptr);
-    find<QPushButton>(main, 1000)->click();
-    EXPECT_EQ(loop.currentWindow(), main);
-    EXPECT_FALSE(main->requestedForm().has_value());
+    for (int model = 0; model <= kModelCount; ++model) {
+        setModel(model);
+        CSetupDlg window;
+        const bool usable[]
+            = {true, ModelCatalogue::mmsUsable(model), ModelCatalogue::smtpUsable(model)};
+        for (int button = 0; button < 3; ++button) {
+            auto *press = find<QPushButton>(&window, 1000 + button);
+            EXPECT_EQ(press->isEnabled(), usable[button]) << model << " " << button;
+            if (!usable[button])
+                continue;
+            const FormButton kind[] = {FormButton::Camera, FormButton::Mms, FormButton::Smtp};
+            std::unique_ptr<QDialog> form(createForm(kind[button], formContext(appState())));
+            EXPECT_NE(form, nullptr) << model << " " << button;
+        }
+    }
 }
 
 TEST_F(MainWindow, EnterOrEscapeOnTheMainWindowEndsTheProgram)

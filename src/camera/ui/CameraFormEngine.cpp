@@ -27,16 +27,22 @@ CameraFormEngine::CameraFormEngine(CameraFormDescription description, const Form
         m_numbers[field.id] = field.initial;
         m_numberFields.insert(field.id, field);
     }
-    // The clock of the moment the form is made, year first whatever the Date
-    // Format list will show.
+    // The clock of the moment the form is made, in the order the description
+    // names (year first on most forms, whatever the Date Format list will show).
     readClock();
-    m_clockText = formatClock(0);
+    m_clockText = formatClock(m_description.clockOrder);
 }
 
 int CameraFormEngine::number(int editId) const
 {
     const auto it = m_numbers.find(editId);
     return it == m_numbers.end() ? 0 : it->second;
+}
+
+QString CameraFormEngine::editText(int editId) const
+{
+    const QLineEdit *edit = m_edits.value(editId);
+    return edit ? edit->text() : QString();
 }
 
 int CameraFormEngine::selection(int listId) const
@@ -50,8 +56,10 @@ QLabel *CameraFormEngine::labelFor(int id, const CaptionSource &caption)
     QString shown;
     if (const auto *table = std::get_if<const i18n::CaptionTable *>(&caption))
         shown = *table ? text(**table) : QString();
-    else if (const auto *object = std::get<const i18n::CaptionObjectTable *>(caption))
-        shown = text(*object);
+    else if (const auto *object = std::get_if<const i18n::CaptionObjectTable *>(&caption))
+        shown = *object ? text(**object) : QString();
+    else if (const OptionEntry entry = std::get<OptionEntry>(caption); entry.table)
+        shown = texts(*entry.table).value(entry.entry);
     return makeLabel(id, shown);
 }
 
@@ -83,11 +91,20 @@ QWidget *CameraFormEngine::makeCell(const CameraFormDescription::Cell &cell)
     layout->addWidget(labelFor(cell.labelId, cell.caption), 1);
     if (cell.listId)
         layout->addWidget(listFor(cell.listId, cell.options));
-    if (cell.editId)
-        layout->addWidget(numberEdit(cell.editId));
+    if (cell.editId) {
+        const auto text = std::find_if(m_description.texts.cbegin(), m_description.texts.cend(),
+            [&cell](const auto &field) { return field.id == cell.editId; });
+        layout->addWidget(
+            text != m_description.texts.cend() ? textEdit(*text) : numberEdit(cell.editId));
+    }
     if (cell.suffixLabelId)
         layout->addWidget(labelFor(cell.suffixLabelId, cell.suffixCaption));
     frame->setVisible(cell.visible);
+    if (!cell.enabled) {
+        // Shown as it stands, but neither its caption nor its list can be used.
+        for (QWidget *child : frame->findChildren<QWidget *>())
+            child->setEnabled(false);
+    }
     return frame;
 }
 
@@ -98,7 +115,7 @@ QWidget *CameraFormEngine::makeClockGroup()
     layout->addWidget(labelFor(1018, &i18n::camera::SetClock));
     QLineEdit *clock = makeEdit(CameraId::ClockText);
     clock->setAlignment(Qt::AlignCenter);
-    setEditReadOnly(clock, true);
+    setEditReadOnly(clock, !m_description.clockEditable);
     m_edits.insert(CameraId::ClockText, clock);
     layout->addWidget(clock, 1);
     QPushButton *getTimeButton = makeButton(CameraId::GetTime, text(i18n::camera::GetTime));
@@ -201,9 +218,12 @@ void CameraFormEngine::build()
     auto *cells = new QGridLayout;
     int index = 0;
     for (const CameraFormDescription::Cell &cell : m_description.cells) {
+        if (cell.placement != CellPlacement::Grid)
+            continue;
         cells->addWidget(makeCell(cell), index / 2, index % 2);
         ++index;
     }
+    placeColumns(cells, (index + 1) / 2);
     layout->addLayout(cells);
     layout->addWidget(makeClockGroup());
     for (const CameraFormDescription::TimerGroup &timer : m_description.timers)
@@ -217,6 +237,10 @@ void CameraFormEngine::build()
     for (const CameraFormDescription::Cell &cell : m_description.cells) {
         if (QComboBox *combo = m_lists.value(cell.listId))
             combo->setCurrentIndex(cell.initial);
+    }
+    for (const CameraFormDescription::RowGroup &group : m_description.rowGroups) {
+        for (const CameraFormDescription::RowGroup::Row &row : group.rows)
+            m_lists.value(row.listId)->setCurrentIndex(row.initial);
     }
     for (int id : m_description.serialCharacterIds)
         m_lists.value(id)->setCurrentIndex(0);
@@ -254,9 +278,15 @@ void CameraFormEngine::onNumberEdited(int id)
 {
     const int unit = selection(CameraId::IntervalUnit);
     takeIn();
+    applyCorrection(id, m_numberFields.value(id), unit);
+}
+
+void CameraFormEngine::applyCorrection(int id, const CameraFormDescription::Number &field, int unit)
+{
     int &value = m_numbers[id];
     const int before = value;
-    switch (m_numberFields.value(id).correction) {
+    bool linkedChanged = false;
+    switch (field.correction) {
     case Correction::VideoLength:
         if (value > 60 || value == 0)
             value = 10;
@@ -275,12 +305,34 @@ void CameraFormEngine::onNumberEdited(int id)
         else if (unit == 0 && value > 60)
             value = 1;
         break;
+    case Correction::Degrees:
+        if (value > field.maximum)
+            value = field.maximum;
+        else if (value < 0)
+            value = 0;
+        if (value == field.maximum) {
+            for (int linked : field.linked) {
+                linkedChanged = linkedChanged || m_numbers[linked] != 0;
+                m_numbers[linked] = 0;
+            }
+        }
+        break;
+    case Correction::ArcMinuteSecond: {
+        const int degreesId = field.linked.value(0);
+        if (number(degreesId) == m_numberFields.value(degreesId).maximum) {
+            if (value > 0)
+                value = 0;
+        } else if (value > 59) {
+            value = 59;
+        }
+        break;
+    }
     case Correction::None:
         break;
     }
     // Only a corrected value is shown again: an edit the user left empty keeps
     // its empty text (and keeps failing every take-in) until a number is typed.
-    if (value != before)
+    if (value != before || linkedChanged)
         showAll();
 }
 
@@ -300,9 +352,11 @@ void CameraFormEngine::onListActivated(int id)
         }
         return;
     }
-    const bool switches = std::any_of(m_description.switches.begin(), m_description.switches.end(),
-        [id](const auto &sw) { return sw.listId == id; });
-    if (switches) {
+    const auto sw = std::find_if(m_description.switches.cbegin(), m_description.switches.cend(),
+        [id](const auto &candidate) { return candidate.listId == id; });
+    if (sw != m_description.switches.cend() && !sw->takesIn) {
+        applySwitches();
+    } else if (sw != m_description.switches.cend()) {
         takeIn();
         applySwitches();
         showAll();
@@ -365,6 +419,22 @@ bool CameraFormEngine::writeRecord(const ConfigRecord &record, const i18n::Messa
     return reportWrite(writeMenuFile(folderPath(), record), text(success));
 }
 
+ClockTextReading CameraFormEngine::typedClock() const
+{
+    // What the text leaves out keeps the last clock read.
+    return readClockText(editText(CameraId::ClockText).toStdString(),
+        selection(CameraId::DateFormat), m_state.clock);
+}
+
+std::optional<FormBase::Refusal> CameraFormEngine::validate()
+{
+    if (!m_description.clockEditable || typedClock().verdict == ClockTextVerdict::Possible)
+        return std::nullopt;
+    const QString pattern = qtText(clockTextPattern(selection(CameraId::DateFormat)));
+    return Refusal{
+        text(i18n::camera::ClockTextInvalid).arg(pattern), m_edits.value(CameraId::ClockText)};
+}
+
 void CameraFormEngine::collectCommonFields(CameraSettings &s) const
 {
     s.CameraMode = selection(1013);
@@ -393,6 +463,8 @@ void CameraFormEngine::collectCommonFields(CameraSettings &s) const
 
 void CameraFormEngine::writeGenerated()
 {
+    if (m_description.clockEditable)
+        m_state.clock = typedClock().clock; // validate() has checked it
     MenuExtras extras;
     extras.dateFormat = selection(CameraId::DateFormat);
     collect(m_state.settings, extras);
@@ -419,6 +491,12 @@ void CameraFormEngine::writeFactorySettings()
         if (QComboBox *combo = m_lists.value(cell.listId); combo && !cell.keepOnDefault)
             combo->setCurrentIndex(cell.factory);
     }
+    for (const CameraFormDescription::RowGroup &group : m_description.rowGroups) {
+        for (const CameraFormDescription::RowGroup::Row &row : group.rows)
+            m_lists.value(row.listId)->setCurrentIndex(row.factory);
+    }
+    for (const CameraFormDescription::Text &field : m_description.texts)
+        m_edits.value(field.id)->setText(field.factory);
     for (const CameraFormDescription::TimerGroup &timer : m_description.timers)
         m_lists.value(timer.listId)->setCurrentIndex(0);
     m_lists.value(m_description.serialListId)->setCurrentIndex(0);
@@ -450,6 +528,64 @@ void CameraFormEngine::writeFactorySettings()
         record = buildFactoryMarkerRecord();
     }
     writeRecord(record, *m_description.factoryMessage);
+}
+
+QLineEdit *CameraFormEngine::textEdit(const CameraFormDescription::Text &field)
+{
+    QLineEdit *edit = field.digitsOnly ? makeNumberEdit(field.id) : makeEdit(field.id);
+    if (field.maxLength > 0)
+        edit->setMaxLength(field.maxLength);
+    edit->setText(field.initial);
+    edit->setMaximumWidth(64);
+    m_edits.insert(field.id, edit);
+    return edit;
+}
+
+QWidget *CameraFormEngine::makeRowGroup(const CameraFormDescription::RowGroup &group)
+{
+    QGroupBox *box = makeGroup();
+    auto *grid = new QGridLayout(box);
+    grid->addWidget(labelFor(group.labelId, group.caption), 0, 0);
+    for (qsizetype i = 0; i < group.heads.size(); ++i) {
+        QLabel *head = labelFor(group.headIds.value(i), group.heads[i]);
+        head->setAlignment(Qt::AlignCenter);
+        grid->addWidget(head, 0, 1 + static_cast<int>(i));
+    }
+    int line = 1;
+    for (const CameraFormDescription::RowGroup::Row &row : group.rows) {
+        grid->addWidget(labelFor(row.labelId, row.caption), line, 0);
+        grid->addWidget(listFor(row.listId, row.options), line, 1);
+        int column = 2;
+        for (int id : row.editIds)
+            grid->addWidget(numberEdit(id), line, column++);
+        ++line;
+    }
+    return box;
+}
+
+void CameraFormEngine::placeColumns(QGridLayout *cells, int firstRow)
+{
+    // The left column continues the block's left column; the row groups and the
+    // right column's cells stand beside it, under the block's right column.
+    int row = firstRow;
+    for (const CameraFormDescription::Cell &cell : m_description.cells) {
+        if (cell.placement == CellPlacement::LeftColumn)
+            cells->addWidget(makeCell(cell), row++, 0);
+    }
+    auto *right = new QVBoxLayout;
+    right->setContentsMargins(0, 0, 0, 0);
+    for (const CameraFormDescription::RowGroup &group : m_description.rowGroups)
+        right->addWidget(makeRowGroup(group));
+    for (const CameraFormDescription::Cell &cell : m_description.cells) {
+        if (cell.placement == CellPlacement::RightColumn)
+            right->addWidget(makeCell(cell));
+    }
+    if (right->isEmpty()) {
+        delete right;
+        return;
+    }
+    right->addStretch(1);
+    cells->addLayout(right, firstRow, 1, std::max(row - firstRow, 1), 1);
 }
 
 } // namespace marrowby

@@ -2,6 +2,7 @@
 
 #include "camera/CameraRecord.h"
 #include "camera/CameraSettings.h"
+#include "camera/ClockText.h"
 #include "dialog/FormBase.h"
 #include "i18n/TextTables.h"
 
@@ -40,7 +41,14 @@ inline constexpr int ClockTextField = -1;
 inline constexpr int FolderField = -2;
 } // namespace CameraId
 
-using CaptionSource = std::variant<const i18n::CaptionTable *, const i18n::CaptionObjectTable *>;
+// One entry of an option table used as a caption (the K500's short column heads).
+struct OptionEntry {
+    const i18n::OptionTable *table = nullptr;
+    int entry = 0;
+};
+
+using CaptionSource
+    = std::variant<const i18n::CaptionTable *, const i18n::CaptionObjectTable *, OptionEntry>;
 using OptionSource = std::variant<const i18n::OptionTable *, QStringList>;
 
 // What a numeric edit does with a value after a take-in.
@@ -50,6 +58,20 @@ enum class Correction {
     Hour,         // above 23 becomes 0
     MinuteSecond, // above 59 becomes 0
     Interval,     // the interval rules with the unit list
+    // Degrees of a geographic coordinate (longitude 0..180, latitude 0..90), linked
+    // to its minutes and seconds: above the bound the degrees become the bound; at
+    // the bound the minutes and seconds become 0.
+    Degrees,
+    // Minutes or seconds of a coordinate, linked to its degrees: at the degrees'
+    // bound any value becomes 0, otherwise a value above 59 becomes 59.
+    ArcMinuteSecond,
+};
+
+// Where a cell stands on the form.
+enum class CellPlacement {
+    Grid,        // the two-column block at the top, two cells per row
+    LeftColumn,  // one below the other under the block
+    RightColumn, // beside the left column, below the row groups
 };
 
 // A camera form described as data: which cells, edits and groups it has, the
@@ -64,11 +86,13 @@ struct CameraFormDescription {
         OptionSource options{};
         int initial = 0;
         int factory = 0;
-        int editId = 0;        // an edit after the list (or alone when listId is 0)
+        int editId = 0;        // a number or text edit after the list (or alone)
         int suffixLabelId = 0; // a unit label after the edit
         CaptionSource suffixCaption{};
         bool visible = true;
         bool keepOnDefault = false; // Default leaves the list's selection as it is
+        CellPlacement placement = CellPlacement::Grid;
+        bool enabled = true; // false: shown, but label and list cannot be used
     };
     struct Number {
         int id = 0;
@@ -78,6 +102,17 @@ struct CameraFormDescription {
         int factory = 0;
         Correction correction = Correction::None;
         bool keepOnDefault = false; // Default leaves the value as it is
+        // Degrees: its minutes and seconds edits; minutes or seconds: its degrees edit.
+        QList<int> linked{};
+    };
+    // A text edit that is never taken in: the form reads its text straight from
+    // the control when it builds a record (the K100 wireless password).
+    struct Text {
+        int id = 0;
+        int maxLength = 0;
+        bool digitsOnly = false;
+        QString initial;
+        QString factory;
     };
     // A list that makes edits read-only or lists disabled while it stands on `offIndex`.
     struct Switch {
@@ -85,6 +120,26 @@ struct CameraFormDescription {
         int offIndex = 0;
         QList<int> edits;
         QList<int> lists;
+        bool takesIn = true; // false: a change only switches, nothing is taken in or shown
+    };
+    // A framed group of edit rows under column heads: a caption in the corner,
+    // heads above the list column and each edit column, and per row a label, a
+    // list and edits (the K500 coordinate).
+    struct RowGroup {
+        int labelId = 0;
+        CaptionSource caption{};
+        QList<int> headIds; // above the list, then above each edit
+        QList<CaptionSource> heads;
+        struct Row {
+            int labelId = 0;
+            CaptionSource caption{};
+            int listId = 0;
+            OptionSource options{};
+            int initial = 0;
+            int factory = 0;
+            QList<int> editIds;
+        };
+        QList<Row> rows;
     };
     // A timer group: caption, on/off list, Start/Stop labels, Hour/Minute column
     // labels and the four edits (start hour, start minute, stop hour, stop minute).
@@ -99,8 +154,10 @@ struct CameraFormDescription {
     };
 
     MenuLayout layout = MenuLayout::Standard;
-    QList<Cell> cells; // option cells, two per row, in reading order
+    QList<Cell> cells;         // option cells in reading order, each in its placement
+    QList<RowGroup> rowGroups; // at the top of the right column, beside the left column
     QList<Number> numbers;
+    QList<Text> texts;
     QList<int> takeInOrder; // edit ids, with the clock text and folder markers
     QList<TimerGroup> timers;
     QList<Switch> switches;
@@ -114,6 +171,13 @@ struct CameraFormDescription {
     int timeLapseListId = 0;
     std::array<int, 3> timeLapseColumnLabelIds{};
     std::array<int, 3> timeLapseEditIds{};
+
+    // The clock text: read-only, or typed by the user and read at Generate in
+    // the Date Format's order (a text that is not a real date and time refuses
+    // Generate). `clockOrder` is the Date Format order of the text when the form
+    // is made.
+    bool clockEditable = false;
+    int clockOrder = 0;
 
     const i18n::Message *generatedMessage = nullptr;
     const i18n::Message *factoryMessage = nullptr;
@@ -139,6 +203,8 @@ public:
     // The value of a numeric edit, or of a list's selection.
     int number(int editId) const;
     int selection(int listId) const;
+    // The text a text edit shows (such edits are never taken in).
+    QString editText(int editId) const;
     QString clockText() const { return m_clockText; }
 
     QComboBox *list(int id) const { return m_lists.value(id); }
@@ -166,12 +232,21 @@ protected:
     // serial number).
     void collectCommonFields(CameraSettings &settings) const;
 
+    // A typed clock that is not a real date and time refuses Generate.
+    std::optional<Refusal> validate() override;
     void writeGenerated() override;
     RecordContext recordContext() const;
 
 private:
     QWidget *makeCell(const CameraFormDescription::Cell &cell);
     QLineEdit *numberEdit(int id);
+    QLineEdit *textEdit(const CameraFormDescription::Text &field);
+    QWidget *makeRowGroup(const CameraFormDescription::RowGroup &group);
+    // Places the cells of the two columns below the grid's rows.
+    void placeColumns(QGridLayout *cells, int firstRow);
+    void applyCorrection(int id, const CameraFormDescription::Number &field, int unit);
+    // The clock the clock edit's text gives in the Date Format's order.
+    ClockTextReading typedClock() const;
     QLabel *labelFor(int id, const CaptionSource &caption);
     QComboBox *listFor(int id, const OptionSource &options);
     QWidget *makeClockGroup();

@@ -2,7 +2,9 @@
 
 #include "app/AppState.h"
 #include "camera/ui/CMarrowbyCameraMenu.h"
+#include "camera/ui/CMarrowbyK100Menu.h"
 #include "camera/ui/CMarrowbyK400Menu.h"
+#include "camera/ui/CMarrowbyK500Menu.h"
 #include "camera/ui/CMarrowbyK600Menu.h"
 #include "camera/ui/CMarrowbyK800Menu.h"
 #include "mms/ui/CMarrowbyK600MMS.h"
@@ -25,12 +27,11 @@ bool formAvailable(FormButton button, int modelIndex)
         switch (ModelCatalogue::cameraForm(modelIndex)) {
         case CameraFormKind::Standard:
         case CameraFormKind::K600:
+        case CameraFormKind::K500:
         case CameraFormKind::K400:
         case CameraFormKind::K800:
-            return true;
-        case CameraFormKind::K500:
         case CameraFormKind::K100:
-            return false;
+            return true;
         }
         return false;
     case FormButton::Mms:
@@ -52,13 +53,14 @@ QDialog *createForm(FormButton button, const FormContext &context)
             return new CMarrowbyCameraMenu(context, cameraState());
         case CameraFormKind::K600:
             return new CMarrowbyK600Menu(context, cameraState());
+        case CameraFormKind::K500:
+            return new CMarrowbyK500Menu(context, cameraState());
         case CameraFormKind::K400:
             return new CMarrowbyK400Menu(context, cameraState());
         case CameraFormKind::K800:
             return new CMarrowbyK800Menu(context, cameraState());
-        case CameraFormKind::K500:
         case CameraFormKind::K100:
-            break;
+            return new CMarrowbyK100Menu(context, cameraState());
         }
         break;
     case FormButton::Mms:

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "camera/ui/CameraFormEngine.h"
+
+namespace marrowby {
+
+// The camera menu form of the K100: a typed clock and a four-digit wireless
+// password with its on/off switch; no side sensor, SD cycling or beep.
+class CMarrowbyK100Menu : public CameraFormEngine {
+    Q_OBJECT
+public:
+    explicit CMarrowbyK100Menu(
+        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
+
+    // The form's description; exposed for tests.
+    static CameraFormDescription description();
+
+protected:
+    void collect(CameraSettings &settings, MenuExtras &extras) const override;
+};
+
+} // namespace marrowby

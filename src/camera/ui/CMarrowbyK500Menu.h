@@ -1,0 +1,22 @@
+#pragma once
+
+#include "camera/ui/CameraFormEngine.h"
+
+namespace marrowby {
+
+// The camera menu form of the K500 family (K500A, K500WA, K500MG and
+// K410MG-1080P): a typed clock, a geographic coordinate and SD-card cycling.
+class CMarrowbyK500Menu : public CameraFormEngine {
+    Q_OBJECT
+public:
+    explicit CMarrowbyK500Menu(
+        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
+
+    // The description for a model and UI language; exposed for tests.
+    static CameraFormDescription description(int modelIndex, int languageIndex);
+
+protected:
+    void collect(CameraSettings &settings, MenuExtras &extras) const override;
+};
+
+} // namespace marrowby
