@@ -51,9 +51,12 @@ protected:
         find<QPushButton>(form, button == FormButton::Smtp ? SmtpId::Select : 1057)->click();
     }
 
-    static void generate(QDialog *form, FormButton button)
+    // Generate, or another button that writes the form's file (Default).
+    static void generate(QDialog *form, FormButton button, int buttonId = 0)
     {
-        find<QPushButton>(form, button == FormButton::Smtp ? SmtpId::Generate : 1)->click();
+        if (!buttonId)
+            buttonId = button == FormButton::Smtp ? SmtpId::Generate : 1;
+        find<QPushButton>(form, buttonId)->click();
         const auto shown = MessageBoxes::takeRecorded();
         ASSERT_EQ(shown.size(), 1);
         ASSERT_EQ(shown[0].kind, Kind::Notice) << shown[0].text.toStdString();
@@ -148,7 +151,8 @@ TEST_F(CheckCard, EveryFormsContextMenuOffersIt)
     }
 }
 
-// What each form writes reads back without findings.
+// What each form writes reads back without findings: every camera family's
+// settings and factory files, both MMS and both SMTP forms.
 TEST_F(CheckCard, WhatEachFormWritesIsAllGood)
 {
     struct Case {
@@ -156,26 +160,41 @@ TEST_F(CheckCard, WhatEachFormWritesIsAllGood)
         int model;
         QList<std::pair<int, QString>> typed; // edit id, text
         const char *file;
+        int writeButton = 0; // Generate unless given
     };
     const QList<std::pair<int, QString>> mailbox = {{SmtpId::SmtpServer, "smtp.example.com"},
         {SmtpId::Port, "25"}, {SmtpId::SenderEmail, "camera@example.com"},
         {SmtpId::SenderPassword, "secret"}, {SmtpId::Email1, "me@example.org"}};
+    constexpr int kDefault = 1062;
     const Case cases[] = {
         {FormButton::Camera, kStandardCamera, {}, "menu.dat"},
+        {FormButton::Camera, kStandardCamera, {}, "menu.dat", kDefault},
+        {FormButton::Camera, 2, {}, "menu.dat"}, // K600
+        {FormButton::Camera, 2, {}, "menu.dat", kDefault},
+        {FormButton::Camera, 6, {}, "menu.dat"}, // K400
+        {FormButton::Camera, 6, {}, "menu.dat", kDefault},
+        {FormButton::Camera, 8, {}, "menu.dat"}, // K800
+        {FormButton::Camera, 8, {}, "menu.dat", kDefault},
+        {FormButton::Camera, 11, {}, "menu.dat"}, // K500
+        {FormButton::Camera, 11, {}, "menu.dat", kDefault},
+        {FormButton::Camera, 14, {}, "menu.dat"}, // K100
+        {FormButton::Camera, 14, {}, "menu.dat", kDefault},
         {FormButton::Mms, kStandardCamera, {{1006, "1234567"}}, "setup.dat"}, // phone 1
+        {FormButton::Mms, kK600Model, {{1006, "1234567"}}, "setup.dat"},
         {FormButton::Smtp, kK600Model, mailbox, "smtp.dat"},
         {FormButton::Smtp, kK200Model, mailbox, "smtp.dat"},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.file + std::string(" of model ") + std::to_string(c.model));
+        SCOPED_TRACE(c.file + std::string(" of model ") + std::to_string(c.model)
+            + (c.writeButton ? " (Default)" : ""));
         for (const std::string &name : folder.entries())
             std::filesystem::remove(folder.path() / name);
         auto form = open(c.button, c.model);
         for (const auto &[id, text] : c.typed)
             type(find<QLineEdit>(form.get(), id), text);
-        generate(form.get(), c.button);
+        generate(form.get(), c.button, c.writeButton);
         const auto shown = checkCard(form.get());
-        EXPECT_EQ(shown.kind, Kind::Notice);
+        EXPECT_EQ(shown.kind, Kind::Notice) << shown.text.toStdString();
         EXPECT_EQ(shown.text,
             QStringLiteral("All is well: the card files in %1 read back without findings.\n\n"
                            "%2: No findings")
@@ -218,6 +237,21 @@ TEST_F(CheckCard, ADamagedFileIsReportedWithItsFinding)
     EXPECT_TRUE(menuLines[0].contains(QStringLiteral("校验和错误")));
     EXPECT_TRUE(menuLines[1].endsWith(QStringLiteral("：值 9 不在 0 到 3 之间")))
         << menuLines[1].toStdString();
+}
+
+// menu.dat is read for the form's camera family: a standard camera's file is
+// not right for a K600 camera.
+TEST_F(CheckCard, MenuDatIsReadForTheFormsModel)
+{
+    auto standard = open(FormButton::Camera, kStandardCamera);
+    generate(standard.get(), FormButton::Camera);
+    EXPECT_EQ(checkCard(standard.get()).kind, Kind::Notice);
+
+    auto k600 = open(FormButton::Camera, 2);
+    const auto shown = checkCard(k600.get());
+    EXPECT_EQ(shown.kind, Kind::Failure);
+    EXPECT_FALSE(shown.text.split(QLatin1Char('\n')).filter(QStringLiteral("menu.dat: ")).isEmpty())
+        << shown.text.toStdString();
 }
 
 // A folder without card files, or none at all, says so instead of "all is well".
