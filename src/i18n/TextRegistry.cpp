@@ -81,6 +81,7 @@ const CaptionTable *const kCaptionTables[] = {
     &camera::Latitude,
     &camera::South,
     &camera::North,
+    &inspect::CheckCard,
 };
 
 const OptionTable *const kOptionTables[] = {
