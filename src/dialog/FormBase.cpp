@@ -1,5 +1,6 @@
 #include "dialog/FormBase.h"
 
+#include "dialog/CardCheck.h"
 #include "dialog/UiServices.h"
 #include "records/RecordFile.h"
 
@@ -14,7 +15,11 @@ FormBase::FormBase(const FormContext &context, QWidget *parent)
     , m_context(context)
     , m_exchange(context.languageIndex)
     , m_folder(defaultOutputFolder())
-{ }
+{
+    // The context menu with Check card, on the folder as the folder edit shows it.
+    new CardCheck(
+        this, m_context, [this] { return m_folderEdit ? m_folderEdit->text() : m_folder; });
+}
 
 QString FormBase::text(const i18n::CaptionTable &table) const
 {

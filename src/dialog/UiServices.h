@@ -39,7 +39,7 @@ public:
     enum class Kind {
         Notice,    // the notice box: caption "Marrowby", the application icon, one OK button
         Framework, // the dialog layer's data-exchange messages
-        Failure,   // a file that could not be written
+        Failure,   // a file that could not be written; a card check that found something
     };
     struct Shown {
         Kind kind;

@@ -92,6 +92,39 @@ const Message NoCardFiles{"inspect.NoCardFiles",
     "文件夹 %1 中没有 menu.dat、setup.dat 或 smtp.dat",
     "The folder %1 holds no menu.dat, setup.dat or smtp.dat"};
 
+// "Check card"
+const CaptionTable CheckCard{"inspect.CheckCard", {
+    /*  1 Chinese    */ "检查存储卡",
+    /*  2 English    */ "Check card",
+    /*  3 Deutsch    */ "Karte prüfen",
+    /*  4 Suomi      */ "Tarkista kortti",
+    /*  5 Italiano   */ "Controlla scheda",
+    /*  6 Francais   */ "Vérifier la carte",
+    /*  7 Magyar     */ "Kártya ellenőrzése",
+    /*  8 Slovenian  */ "Preveri kartico",
+    /*  9 Cesky      */ "Zkontrolovat kartu",
+    /* 10 Japanese   */ "カードを確認",
+    /* 11 Lithuanian */ "Patikrinti kortelę",
+    /* 12 Polish     */ "Sprawdź kartę",
+    /* 13 Turkiye    */ "Kartı denetle",
+    /* 14 Ukraine    */ "Перевірити картку",
+    /* 15 Russian    */ "Проверить карту",
+}};
+
+const Message CardGood{"inspect.CardGood",
+    "一切正常：%1 中的配置文件读取无误。",
+    "All is well: the card files in %1 read back without findings."};
+const Message CardFaulty{"inspect.CardFaulty",
+    "%1 中的配置文件有问题：",
+    "The card files in %1 have findings:"};
+const Message FileResult{"inspect.FileResult", "%1：%2", "%1: %2"};
+const Message NoSuchFolder{"inspect.NoSuchFolder",
+    "文件夹 %1 不存在",
+    "There is no folder %1"};
+const Message NotAFolder{"inspect.NotAFolder",
+    "%1 不是文件夹",
+    "%1 is not a folder"};
+
 namespace {
 
 const Message *const kMessages[] = {
@@ -102,6 +135,7 @@ const Message *const kMessages[] = {
     &BadTrailer, &KindMismatch, &InternationalMismatch, &TrailerNotZero, &OutOfRange,
     &UnexpectedByte, &TextLength, &TextNotTerminated, &TextTooLong, &ModeMismatch,
     &UserNameMismatch, &NoLayoutFits, &MarkerNotForLayout, &Unreadable, &NoCardFiles,
+    &CardGood, &CardFaulty, &FileResult, &NoSuchFolder, &NotAFolder,
 };
 
 } // namespace

@@ -61,6 +61,14 @@ extern const Message MarkerNotForLayout;
 extern const Message Unreadable;  // %1 path, %2 reason
 extern const Message NoCardFiles; // %1 folder
 
+// The forms' Check card command: its menu entry, and the report it shows.
+extern const CaptionTable CheckCard;
+extern const Message CardGood;     // %1 folder; followed by the files checked
+extern const Message CardFaulty;   // %1 folder; followed by the files and their findings
+extern const Message FileResult;   // %1 file name, %2 what was found
+extern const Message NoSuchFolder; // %1 folder
+extern const Message NotAFolder;   // %1 the path typed as the folder
+
 // Every inspector message, for the text sheet and checks over all texts.
 std::span<const Message *const> allInspectMessages();
 

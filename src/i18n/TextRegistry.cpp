@@ -83,6 +83,7 @@ const CaptionTable *const kCaptionTables[] = {
     &camera::Latitude,
     &camera::South,
     &camera::North,
+    &inspect::CheckCard,
 };
 
 const OptionTable *const kOptionTables[] = {
