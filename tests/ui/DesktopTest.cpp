@@ -361,12 +361,13 @@ TEST_F(Desktop, WindowsFitTheirContentAndKeepTheirShape)
     });
 }
 
-TEST_F(Desktop, ShiftF10OpensTheMainWindowsMenu)
+// The entries of the context menu that Shift+F10 opens with the focus on a list
+// (which has no menu of its own), or nothing when no menu opens.
+QStringList menuOnShiftF10(QWidget *window, int listId)
 {
-    CSetupDlg window;
-    window.show();
-    QApplication::setActiveWindow(&window);
-    find<QComboBox>(&window, 1080)->setFocus();
+    window->show();
+    QApplication::setActiveWindow(window);
+    find<QComboBox>(window, listId)->setFocus();
     QStringList entries;
     // The menu runs its own loop; look at it from inside, then close it.
     QTimer::singleShot(0, [&entries] {
@@ -377,5 +378,14 @@ TEST_F(Desktop, ShiftF10OpensTheMainWindowsMenu)
         }
     });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_EQ(entries, QStringList{"16"}) << "the About entry";
+    QApplication::processEvents(); // the timer has run when no menu opened
+    return entries;
+}
+
+TEST_F(Desktop, ShiftF10OnAListOpensTheWindowsMenu)
+{
+    CSetupDlg window;
+    EXPECT_EQ(menuOnShiftF10(&window, 1080), QStringList{"16"}) << "the About entry";
+    CMarrowbyCameraMenu form(context());
+    EXPECT_EQ(menuOnShiftF10(&form, 1013), QStringList{"CheckCard"});
 }
