@@ -6,8 +6,6 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QStringList>
 #include <QWidget>
@@ -149,19 +147,6 @@ bool CardCheck::eventFilter(QObject *watched, QEvent *event)
         auto *menuEvent = static_cast<QContextMenuEvent *>(event);
         menuEvent->accept();
         showMenu(menuEvent->globalPos());
-        return true;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier)
-            return false;
-        // Shift+F10 does what the Menu key does: the focused control's menu,
-        // or the form's when the control has none.
-        key->accept();
-        QWidget *target = m_form->focusWidget() ? m_form->focusWidget() : m_form;
-        const QPoint at = target->rect().center();
-        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
-        QCoreApplication::sendEvent(target, &menuEvent);
         return true;
     }
     return false;

@@ -27,8 +27,9 @@ struct CardReport {
 CardReport checkCardFolder(const QString &folder, int modelIndex, int language);
 
 // The context menu of a form, with its Check card command. It opens on a
-// right click, the Menu key and Shift+F10 anywhere on the form that has no
-// context menu of its own (an edit keeps its editing menu).
+// right click, the Menu key and Shift+F10 (which the window base turns into a
+// context menu request) anywhere on the form that has no context menu of its
+// own (an edit keeps its editing menu).
 class CardCheck : public QObject {
     Q_OBJECT
 public:

@@ -49,6 +49,7 @@ QWidget *FormBase::makeFolderRow(int selectId, int folderId, int maxLength)
     QPushButton *select = makeButton(selectId, text(i18n::shared::Select));
     connect(select, &QPushButton::clicked, this, &FormBase::chooseFolder);
     m_folderEdit = makeEdit(folderId, maxLength);
+    nameControl(m_folderEdit, text(i18n::shared::Folder));
     m_folderLimit = maxLength;
     layout->addWidget(select);
     layout->addWidget(m_folderEdit, 1);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QPointer>
 
 class QComboBox;
 class QFrame;
@@ -18,10 +20,27 @@ namespace marrowby {
 // or Return on a focused push button presses that button; anywhere else it runs
 // the window's accept command, which a form may override. Space presses a
 // focused button as usual.
+//
+// Shift+F10, like the Menu key, opens the context menu of the focused control
+// or, when it has none, of the window.
+//
+// A window is sized to its content and cannot be resized; it follows its
+// content when captions change (the main window after a language change).
+//
+// Screen readers: every control gets a name in the window's language. A list
+// or edit is tied to the label that names it (nameControl(), or, for a control
+// a form leaves unnamed, the nearest caption in its layout: the label before it,
+// with the row's leading caption and the column head above it in a grid). A
+// push button speaks its caption.
 class FormWindow : public QDialog {
     Q_OBJECT
 public:
     explicit FormWindow(QWidget *parent = nullptr);
+
+    // Call after changing captions: the controls' names follow the captions'
+    // texts and the window takes the size of its content at once. (Names are
+    // also set again when the window is shown or its language changes.)
+    void captionsChanged();
 
 protected:
     // Call at the end of building the controls.
@@ -29,6 +48,16 @@ protected:
     // Enter or Return anywhere but on a focused push button.
     virtual void acceptCommand();
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+    // Names `control` for screen readers by its captions, in reading order:
+    // one label becomes the control's buddy; several (a group caption, a row
+    // caption, a column head) are joined with spaces, `suffix` appended, into a
+    // hidden label tied to the control that follows the captions' texts.
+    void nameControl(QWidget *control, QList<QLabel *> captions, const QString &suffix = {});
+    // Names a control that has no caption on screen by a text of its own.
+    void nameControl(QWidget *control, const QString &name);
 
     // Every control of a window is made here, named by its id (objectName "1002");
     // id 0 makes an unnamed control (the ":" between time edits, plain frames).
@@ -43,6 +72,21 @@ protected:
     QPushButton *makeButton(int id, const QString &caption, bool isDefault = false);
     QGroupBox *makeGroup(int id = 0, const QString &title = {});
     QFrame *makeFrame(int id = 0);
+
+private:
+    void refreshControlNames();
+
+    struct ControlName {
+        QPointer<QWidget> control;
+        QList<QPointer<QLabel>> captions;
+        QString text; // suffix after the captions, or the whole name without captions
+        QPointer<QLabel> hidden;
+    };
+    void nameRemainingControls();
+    void applyName(ControlName &name);
+
+    QList<ControlName> m_names;
+    bool m_built = false;
 };
 
 // A control found by its id.

@@ -357,6 +357,26 @@ const CaptionTable PhoneOrEmail{"mms.PhoneOrEmail", {
     /* 15 Russian    */ "Тел./ E-mail",
 }};
 
+// The connection-type list (APN or CSD), which stands where a caption would be,
+// as a screen reader names it.
+const CaptionTable ConnectionType{"mms.ConnectionType", {
+    /*  1 Chinese    */ "连接方式",
+    /*  2 English    */ "Connection Type",
+    /*  3 Deutsch    */ "Verbindungsart",
+    /*  4 Suomi      */ "yhteystyyppi",
+    /*  5 Italiano   */ "Tipo di connessione",
+    /*  6 Francais   */ "Type de connexion",
+    /*  7 Magyar     */ "Kapcsolat típusa",
+    /*  8 Slovenian  */ "Vrsta povezave",
+    /*  9 Cesky      */ "Typ připojení",
+    /* 10 Japanese   */ "接続タイプ",
+    /* 11 Lithuanian */ "Ryšio tipas",
+    /* 12 Polish     */ "Typ połączenia",
+    /* 13 Turkiye    */ "bağlantı türü",
+    /* 14 Ukraine    */ "Тип з'єднання",
+    /* 15 Russian    */ "Тип подключения",
+}};
+
 // MMS Mode list 1041
 const OptionTable ModeOptions{"mms.ModeOptions", 2, {{
     /*  1 Chinese    */ {"自动", "手动"},

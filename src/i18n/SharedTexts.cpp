@@ -30,6 +30,25 @@ const CaptionTable Select{"shared.Select", {
     /* 15 Russian    */ "Выбрать",
 }};
 
+// The folder edit beside "Select", as a screen reader names it.
+const CaptionTable Folder{"shared.Folder", {
+    /*  1 Chinese    */ "输出目录",
+    /*  2 English    */ "Folder",
+    /*  3 Deutsch    */ "Ordner",
+    /*  4 Suomi      */ "kansio",
+    /*  5 Italiano   */ "Cartella",
+    /*  6 Francais   */ "Dossier",
+    /*  7 Magyar     */ "Mappa",
+    /*  8 Slovenian  */ "Mapa",
+    /*  9 Cesky      */ "Složka",
+    /* 10 Japanese   */ "フォルダー",
+    /* 11 Lithuanian */ "Aplankas",
+    /* 12 Polish     */ "Folder",
+    /* 13 Turkiye    */ "klasör",
+    /* 14 Ukraine    */ "Папка",
+    /* 15 Russian    */ "Папка",
+}};
+
 // "Generate"
 const CaptionTable Generate{"shared.Generate", {
     /*  1 Chinese    */ "生成配置文件",

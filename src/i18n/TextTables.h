@@ -87,6 +87,8 @@ namespace shared {
 extern const CaptionTable Select;   // folder button: 1057 (camera, MMS), 1111 (SMTP)
 extern const CaptionTable Generate; // generate button: 1 (camera, MMS), 1112 (SMTP)
 extern const CaptionTable Exit;     // exit button: 2
+// The folder edit's name for screen readers (it has no caption on screen).
+extern const CaptionTable Folder;
 
 // "Please enter an integer between %d and %d!" of the numeric range check
 // (minimum, maximum); camera forms and the MMS forms' pictures per day.
@@ -125,6 +127,8 @@ extern const CaptionTable Port;      // 1049
 extern const CaptionTable Email;     // 1051
 // 1054 and 1055; on the K600 MMS form, ModelIndex 17, also 1050 and 1051.
 extern const CaptionTable PhoneOrEmail;
+// The connection-type list's name for screen readers (it has no caption on screen).
+extern const CaptionTable ConnectionType;
 
 extern const OptionTable ModeOptions; // list 1041: Auto, Manual
 // List 1042 on the K600 MMS form and on ModelIndex 5 and 6 of the standard

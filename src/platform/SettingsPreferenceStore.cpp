@@ -82,6 +82,9 @@ std::optional<std::u16string> SettingsPreferenceStore::readText(std::string_view
 
 bool SettingsPreferenceStore::writeText(std::string_view name, std::u16string_view value)
 {
+    // A text ends at its first zero character: the zero padding the registry
+    // value carries means nothing in an INI file.
+    value = value.substr(0, value.find(u'\0'));
     return writeValue(name, QString::fromUtf16(value.data(), static_cast<qsizetype>(value.size())));
 }
 

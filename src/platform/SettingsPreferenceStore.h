@@ -7,7 +7,8 @@
 namespace marrowby {
 
 // The preference store outside Windows: an INI file in the user's configuration
-// folder holding the same four values as the registry key on Windows.
+// folder holding the same four values as the registry key on Windows. Texts are
+// stored as text: a text ends at its first zero character.
 class SettingsPreferenceStore : public PreferenceStore {
 public:
     // `filePath` empty: the default file in the user's configuration folder.

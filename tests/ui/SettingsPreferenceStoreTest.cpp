@@ -23,8 +23,17 @@ TEST(SettingsPreferenceStore, CreatesTheFileAndRoundTripsTheFourValues)
     EXPECT_EQ(store.readNumber("language"), 2u);
     EXPECT_EQ(store.readNumber("model"), 1u);
     EXPECT_EQ(store.readNumber("TvMode"), 0u);
-    EXPECT_EQ(store.readText("Company"), companyValue())
-        << "the padded value survives the INI file";
+    EXPECT_EQ(store.readText("Company"), u"Marrowby Electronics Co., Ltd")
+        << "stored as its text, without the registry's zero padding";
+    QFile ini(store.filePath());
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray content = ini.readAll();
+    EXPECT_TRUE(content.contains("Company=\"Marrowby Electronics Co., Ltd\"\n")) << content.data();
+    EXPECT_FALSE(content.contains("\\0")) << content.data();
+    ini.close();
+    // The next start finds the text and leaves it as it is.
+    startUp(store, 1031);
+    EXPECT_EQ(store.readText("Company"), u"Marrowby Electronics Co., Ltd");
 
     EXPECT_TRUE(store.writeNumber("model", 17));
     SettingsPreferenceStore again(store.filePath());

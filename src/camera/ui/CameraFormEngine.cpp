@@ -88,14 +88,20 @@ QWidget *CameraFormEngine::makeCell(const CameraFormDescription::Cell &cell)
     frame->setFrameShape(QFrame::StyledPanel);
     auto *layout = new QHBoxLayout(frame);
     layout->setContentsMargins(6, 3, 6, 3);
-    layout->addWidget(labelFor(cell.labelId, cell.caption), 1);
-    if (cell.listId)
-        layout->addWidget(listFor(cell.listId, cell.options));
+    QLabel *label = labelFor(cell.labelId, cell.caption);
+    layout->addWidget(label, 1);
+    if (cell.listId) {
+        QComboBox *combo = listFor(cell.listId, cell.options);
+        nameControl(combo, {label});
+        layout->addWidget(combo);
+    }
     if (cell.editId) {
         const auto text = std::find_if(m_description.texts.cbegin(), m_description.texts.cend(),
             [&cell](const auto &field) { return field.id == cell.editId; });
-        layout->addWidget(
-            text != m_description.texts.cend() ? textEdit(*text) : numberEdit(cell.editId));
+        QLineEdit *edit
+            = text != m_description.texts.cend() ? textEdit(*text) : numberEdit(cell.editId);
+        nameControl(edit, {label});
+        layout->addWidget(edit);
     }
     if (cell.suffixLabelId)
         layout->addWidget(labelFor(cell.suffixLabelId, cell.suffixCaption));
@@ -112,8 +118,10 @@ QWidget *CameraFormEngine::makeClockGroup()
 {
     QGroupBox *group = makeGroup();
     auto *layout = new QHBoxLayout(group);
-    layout->addWidget(labelFor(1018, &i18n::camera::SetClock));
+    QLabel *label = labelFor(1018, &i18n::camera::SetClock);
+    layout->addWidget(label);
     QLineEdit *clock = makeEdit(CameraId::ClockText);
+    nameControl(clock, {label});
     clock->setAlignment(Qt::AlignCenter);
     setEditReadOnly(clock, !m_description.clockEditable);
     m_edits.insert(CameraId::ClockText, clock);
@@ -128,24 +136,29 @@ QWidget *CameraFormEngine::makeTimerGroup(const CameraFormDescription::TimerGrou
 {
     QGroupBox *group = makeGroup();
     auto *grid = new QGridLayout(group);
-    grid->addWidget(labelFor(timer.labelId, timer.caption), 0, 0, 2, 1);
-    grid->addWidget(listFor(timer.listId, &i18n::camera::OffOnOptions), 0, 1, 2, 1);
+    QLabel *caption = labelFor(timer.labelId, timer.caption);
+    grid->addWidget(caption, 0, 0, 2, 1);
+    QComboBox *onOff = listFor(timer.listId, &i18n::camera::OffOnOptions);
+    nameControl(onOff, {caption});
+    grid->addWidget(onOff, 0, 1, 2, 1);
     // Start  [hour] : [minute]    Stop  [hour] : [minute]
     const std::array<const i18n::CaptionTable *, 2> columns
         = {&i18n::camera::Hour, &i18n::camera::Minute};
     for (int half = 0; half < 2; ++half) {
         const int column = 2 + half * 4;
-        grid->addWidget(labelFor(half == 0 ? timer.startLabelId : timer.stopLabelId,
-                            half == 0 ? &i18n::camera::Start : &i18n::camera::Stop),
-            1, column);
+        QLabel *startStop = labelFor(half == 0 ? timer.startLabelId : timer.stopLabelId,
+            half == 0 ? &i18n::camera::Start : &i18n::camera::Stop);
+        grid->addWidget(startStop, 1, column);
         for (int part = 0; part < 2; ++part) {
             const int index = half * 2 + part;
             QLabel *label = labelFor(timer.columnLabelIds[static_cast<std::size_t>(index)],
                 columns[static_cast<std::size_t>(part)]);
             label->setAlignment(Qt::AlignCenter);
             grid->addWidget(label, 0, column + 1 + part * 2);
-            grid->addWidget(numberEdit(timer.editIds[static_cast<std::size_t>(index)]), 1,
-                column + 1 + part * 2);
+            // Spoken as "Timer Start Hour".
+            QLineEdit *edit = numberEdit(timer.editIds[static_cast<std::size_t>(index)]);
+            nameControl(edit, {caption, startStop, label});
+            grid->addWidget(edit, 1, column + 1 + part * 2);
         }
         grid->addWidget(colon(), 1, column + 2);
     }
@@ -157,15 +170,23 @@ QWidget *CameraFormEngine::makeSerialGroup()
 {
     QGroupBox *group = makeGroup();
     auto *layout = new QHBoxLayout(group);
-    layout->addWidget(labelFor(m_description.serialLabelId, &i18n::camera::SerialNo));
-    layout->addWidget(listFor(m_description.serialListId, &i18n::camera::OffOnOptions));
+    QLabel *caption = labelFor(m_description.serialLabelId, &i18n::camera::SerialNo);
+    layout->addWidget(caption);
+    QComboBox *onOff = listFor(m_description.serialListId, &i18n::camera::OffOnOptions);
+    nameControl(onOff, {caption});
+    layout->addWidget(onOff);
     QStringList characters;
     for (char c = '0'; c <= '9'; ++c)
         characters << QString(QChar(c));
     for (char c = 'A'; c <= 'Z'; ++c)
         characters << QString(QChar(c));
-    for (int id : m_description.serialCharacterIds)
-        layout->addWidget(listFor(id, characters));
+    int position = 0;
+    for (int id : m_description.serialCharacterIds) {
+        // Spoken as "Serial No. 1" to "Serial No. 4".
+        QComboBox *character = listFor(id, characters);
+        nameControl(character, {caption}, QString::number(++position));
+        layout->addWidget(character);
+    }
     return group;
 }
 
@@ -173,9 +194,11 @@ QWidget *CameraFormEngine::makeTimeLapseGroup()
 {
     QGroupBox *group = makeGroup();
     auto *grid = new QGridLayout(group);
-    grid->addWidget(labelFor(m_description.timeLapseLabelId, &i18n::camera::TimeLapse), 0, 0, 2, 1);
-    grid->addWidget(
-        listFor(m_description.timeLapseListId, &i18n::camera::OnOffOptions), 0, 1, 2, 1);
+    QLabel *caption = labelFor(m_description.timeLapseLabelId, &i18n::camera::TimeLapse);
+    grid->addWidget(caption, 0, 0, 2, 1);
+    QComboBox *onOff = listFor(m_description.timeLapseListId, &i18n::camera::OnOffOptions);
+    nameControl(onOff, {caption});
+    grid->addWidget(onOff, 0, 1, 2, 1, Qt::AlignLeft); // as narrow as the timers' lists
     const std::array<const i18n::CaptionTable *, 3> columns
         = {&i18n::camera::Hour, &i18n::camera::Minute, &i18n::camera::Second};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -183,7 +206,9 @@ QWidget *CameraFormEngine::makeTimeLapseGroup()
         label->setAlignment(Qt::AlignCenter);
         const int column = 2 + static_cast<int>(i) * 2;
         grid->addWidget(label, 0, column);
-        grid->addWidget(numberEdit(m_description.timeLapseEditIds[i]), 1, column);
+        QLineEdit *edit = numberEdit(m_description.timeLapseEditIds[i]);
+        nameControl(edit, {caption, label}); // "Time Lapse Hour"
+        grid->addWidget(edit, 1, column);
         if (i < 2)
             grid->addWidget(colon(), 1, column + 1);
     }

@@ -133,6 +133,11 @@ QWidget *MmsFormEngine::makeSettingsGroup()
     m_edits[index(MmsEdit::Url)]->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     m_connectionType = list(MmsId::ConnectionType);
     addRow(m_connectionType, MmsEdit::Apn);
+    // No caption on screen for either: the list is named for screen readers, and
+    // the edit beside it by the list's entry ("APN" or "CSD").
+    nameControl(m_connectionType, text(i18n::mms::ConnectionType));
+    QLineEdit *apn = m_edits[index(MmsEdit::Apn)];
+    connect(m_connectionType, &QComboBox::currentTextChanged, apn, &QWidget::setAccessibleName);
     addRow(label(MmsId::GatewayLabel, i18n::mms::Gateway), MmsEdit::Gateway);
     addRow(label(MmsId::PortLabel, i18n::mms::Port), MmsEdit::Port);
 
@@ -237,6 +242,7 @@ void MmsFormEngine::fillLists()
     fill(m_country, mmsCountryEntries(values, language), values.choice.country);
     fillOperators();
     fill(m_connectionType, mmsConnectionTypeEntries(values), values.connectionType);
+    m_edits[index(MmsEdit::Apn)]->setAccessibleName(m_connectionType->currentText());
 }
 
 void MmsFormEngine::fillOperators()

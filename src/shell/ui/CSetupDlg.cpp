@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/LanguageChoice.h"
 #include "app/StartUp.h"
+#include "dialog/QtTranslations.h"
 #include "dialog/UiServices.h"
 #include "i18n/ShellTexts.h"
 #include "shell/ModelCatalogue.h"
@@ -47,6 +48,8 @@ CSetupDlg::CSetupDlg(QWidget *parent)
     choiceLayout->addWidget(m_modelLabel, 1, 0);
     choiceLayout->addWidget(m_models, 1, 1);
     choiceLayout->setColumnStretch(1, 1);
+    nameControl(m_languages, {m_languageLabel});
+    nameControl(m_models, {m_modelLabel});
 
     QGroupBox *buttons = makeGroup();
     m_camera = makeButton(1000, {});
@@ -133,8 +136,10 @@ void CSetupDlg::onLanguageActivated(int entry)
 {
     AppState &state = appState();
     chooseLanguageEntry(state, entry);
+    QtTranslations::use(state.LanguageIndex);
     fillLanguageList(entry);
     applyCaptions();
+    captionsChanged();
     storeLanguage(Preferences::store(), state);
 }
 
