@@ -1,8 +1,8 @@
 #include "dialog/CardCheck.h"
 
+#include "cardfiles/CardReport.h"
 #include "dialog/UiServices.h"
-#include "i18n/InspectTexts.h"
-#include "inspect/InspectReport.h"
+#include "i18n/CardTexts.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

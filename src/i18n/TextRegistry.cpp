@@ -1,5 +1,5 @@
 // Generated list of every text table, in the order the tables are defined.
-#include "i18n/InspectTexts.h"
+#include "i18n/CardTexts.h"
 #include "i18n/TextTables.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
-#include "inspect/InspectReport.h"
+#include "cardfiles/CardReport.h"
 
-#include "i18n/InspectTexts.h"
+#include "i18n/CardTexts.h"
 #include "i18n/TextTables.h"
 #include "mms/OperatorTables.h"
 #include "records/RecordFile.h"

@@ -1,4 +1,4 @@
-#include "inspect/CardInspector.h"
+#include "cardfiles/CardReader.h"
 
 #include "mms/MmsRecordFile.h"
 #include "mms/OperatorTables.h"

@@ -3,7 +3,7 @@
 // Chinese or English otherwise, and as JSON for scripts.
 #pragma once
 
-#include "inspect/CardInspector.h"
+#include "cardfiles/CardReader.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,6 +1,6 @@
 // libFuzzer target: the card inspector on arbitrary bytes, as every kind of
 // file and with every report. Built with -DMARROWBY_FUZZ=ON and clang.
-#include "inspect/InspectReport.h"
+#include "cardfiles/CardReport.h"
 
 #include <cstddef>
 #include <cstdint>

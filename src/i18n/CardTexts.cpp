@@ -1,6 +1,6 @@
 // Texts of the card inspector: Chinese first, then English. Placeholders are
 // positional (%1, %2, ...) and appear in the same order in both texts.
-#include "i18n/InspectTexts.h"
+#include "i18n/CardTexts.h"
 
 // Hand-aligned tables: one row per entry, kept as written.
 // clang-format off

@@ -4,8 +4,8 @@
 // read). The tool only reads; it never writes to the card.
 // Exit status: 0 all files good, 1 findings, 2 a file or folder unreadable
 // (or a usage error).
+#include "cardfiles/CardReport.h"
 #include "i18n/TextTables.h"
-#include "inspect/InspectReport.h"
 #include "shell/ModelCatalogue.h"
 
 #include <cstdlib>
