@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -131,11 +132,18 @@ void CardCheck::run()
 
 void CardCheck::showMenu(const QPoint &globalPos)
 {
-    QMenu menu(m_form);
-    QAction *check = menu.addAction(captionText(msg::CheckCard, m_context.languageIndex));
+    // The menu lives on the heap, owned by the form: should the form go away
+    // while the menu is open, it takes the menu along, and nothing here touches
+    // either afterwards.
+    const QPointer<CardCheck> self(this);
+    const QPointer<QMenu> menu(new QMenu(m_form));
+    QAction *check = menu->addAction(captionText(msg::CheckCard, m_context.languageIndex));
     check->setObjectName(QStringLiteral("CheckCard"));
-    connect(check, &QAction::triggered, this, &CardCheck::run);
-    menu.exec(globalPos);
+    const QAction *chosen = menu->exec(globalPos);
+    const bool checkChosen = menu && chosen == check;
+    delete menu.data();
+    if (self && checkChosen)
+        run();
 }
 
 bool CardCheck::eventFilter(QObject *watched, QEvent *event)

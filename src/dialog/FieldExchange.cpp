@@ -128,10 +128,7 @@ bool FieldExchange::takeIn(const Field &field) const
         }
     } else if (field.text) {
         if (field.maxLength > 0 && text.size() > field.maxLength) {
-            fail(field.edit,
-                withArguments(
-                    messageText(i18n::framework::TooManyCharacters, m_language), {field.maxLength}),
-                true);
+            fail(field.edit, tooManyCharacters(field.maxLength), true);
             return false;
         }
         *field.text = text;
@@ -144,6 +141,11 @@ bool FieldExchange::takeIn(const Field &field) const
         }
     }
     return true;
+}
+
+QString FieldExchange::tooManyCharacters(int maxLength) const
+{
+    return withArguments(messageText(i18n::framework::TooManyCharacters, m_language), {maxLength});
 }
 
 bool FieldExchange::takeIn()

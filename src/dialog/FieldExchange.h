@@ -55,6 +55,9 @@ public:
     // Writes every value back into its edit.
     void show();
 
+    // The dialog layer's message for a text over `maxLength` characters.
+    QString tooManyCharacters(int maxLength) const;
+
 private:
     struct Field {
         QLineEdit *edit = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace marrowby {
@@ -78,7 +79,16 @@ QWidget *FormBase::makeButtonRow(std::initializer_list<QPushButton *> buttons)
 
 void FormBase::chooseFolder()
 {
+    const QPointer<FormBase> self(this);
     const QString chosen = FolderChooser::choose();
+    if (!self)
+        return; // the form went away while the chooser was open
+    if (!chosen.isEmpty() && m_folderLimit > 0 && chosen.size() > m_folderLimit) {
+        // Refused now, so the form stays usable: shown in the edit, such a
+        // folder would fail every later take-in and pull the focus back to it.
+        MessageBoxes::framework(m_exchange.tooManyCharacters(m_folderLimit));
+        return;
+    }
     if (!chosen.isEmpty())
         m_folder = chosen;
     else if (!FolderChooser::lastWasCancelled())

@@ -35,7 +35,8 @@ public:
     // shows, or nothing is written: a failing edit shows its message and gets the
     // focus with its text selected.
     void generate();
-    // Select: BrowseFolder. The chosen folder is stored whole (never cut); a
+    // Select: BrowseFolder. A chosen folder longer than the form's limit is
+    // refused with the standard message and the folder row keeps its folder; a
     // cancelled chooser keeps the folder, an item without a path gives the default.
     void chooseFolder();
 
@@ -63,8 +64,7 @@ protected:
 
     // The folder row: the Select button and the folder edit. `maxLength` is the
     // longest folder the form accepts (0: no limit); typing stops there, and a
-    // longer chosen folder is shown whole and refused when the fields are taken in
-    // with the standard message.
+    // longer chosen folder is refused when it is chosen.
     QWidget *makeFolderRow(int selectId, int folderId, int maxLength);
     // Binds the folder edit into the exchange at this point of the take-in order.
     void addFolderField();

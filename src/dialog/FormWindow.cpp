@@ -205,6 +205,51 @@ QString spokenText(const QLabel *label)
     return text.simplified();
 }
 
+// The controls the keyboard reaches, in the reading order of the layouts
+// below `layout`: a box layout's items in turn, a grid's row by row and, within
+// a row, left to right; a frame's controls where the frame stands.
+void collectInReadingOrder(QLayout *layout, QList<QWidget *> &out)
+{
+    QList<int> order;
+    for (int i = 0; i < layout->count(); ++i)
+        order << i;
+    if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+        const auto position = [grid](int index) {
+            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+            grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+            return std::pair(row, column);
+        };
+        std::stable_sort(order.begin(), order.end(),
+            [&position](int a, int b) { return position(a) < position(b); });
+    } else if (auto *box = qobject_cast<QBoxLayout *>(layout); box
+               && (box->direction() == QBoxLayout::RightToLeft
+                   || box->direction() == QBoxLayout::BottomToTop)) {
+        std::reverse(order.begin(), order.end());
+    }
+    for (int i : order) {
+        QLayoutItem *item = layout->itemAt(i);
+        if (QLayout *inner = item->layout()) {
+            collectInReadingOrder(inner, out);
+        } else if (QWidget *widget = item->widget()) {
+            if (widget->focusPolicy() & Qt::TabFocus)
+                out << widget;
+            else if (widget->layout())
+                collectInReadingOrder(widget->layout(), out);
+        }
+    }
+}
+
+// Whether the user can change what a control holds (a list, an edit that
+// takes typing), as opposed to a button or a read-only text.
+bool takesInput(const QWidget *widget)
+{
+    if (!widget->isEnabled() || widget->isHidden())
+        return false;
+    if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+        return !edit->isReadOnly();
+    return qobject_cast<const QComboBox *>(widget) != nullptr;
+}
+
 } // namespace
 
 FormWindow::FormWindow(QWidget *parent)
@@ -223,6 +268,21 @@ void FormWindow::finishBuilding()
         layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_built = true;
     refreshControlNames();
+    orderTabsByLayout();
+}
+
+void FormWindow::orderTabsByLayout()
+{
+    if (!layout())
+        return;
+    QList<QWidget *> controls;
+    collectInReadingOrder(layout(), controls);
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        setTabOrder(controls[i - 1], controls[i]);
+    // The window opens on the first control that takes input.
+    const auto first = std::find_if(controls.cbegin(), controls.cend(), takesInput);
+    if (first != controls.cend())
+        (*first)->setFocus(Qt::OtherFocusReason);
 }
 
 void FormWindow::nameControl(QWidget *control, QList<QLabel *> captions, const QString &suffix)

@@ -21,6 +21,10 @@ namespace marrowby {
 // the window's accept command, which a form may override. Space presses a
 // focused button as usual.
 //
+// Tab goes through the controls in reading order: top to bottom, left to right,
+// a frame's controls where the frame stands. A window opens with the focus on
+// its first list or editable edit.
+//
 // Shift+F10, like the Menu key, opens the context menu of the focused control
 // or, when it has none, of the window.
 //
@@ -75,6 +79,9 @@ protected:
 
 private:
     void refreshControlNames();
+    // Tab follows the reading order of the layouts, top to bottom and left to
+    // right; the focus starts on the first control that takes input.
+    void orderTabsByLayout();
 
     struct ControlName {
         QPointer<QWidget> control;

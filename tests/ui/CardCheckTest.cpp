@@ -2,6 +2,8 @@
 
 #include "../core/TempFolder.h"
 
+#include "shell/ui/CSetupDlg.h"
+#include "shell/ui/WindowLoop.h"
 #include "smtp/SmtpFormVariant.h"
 
 #include <QAction>
@@ -10,6 +12,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -270,6 +273,56 @@ TEST_F(CheckCard, AFolderWithoutCardFilesSaysSo)
     EXPECT_EQ(shown.kind, Kind::Failure);
     EXPECT_EQ(shown.text,
         QStringLiteral("There is no folder %1").arg(QString::fromStdString(missing.string())));
+}
+
+// A form that goes away while its context menu is open (Escape reaches the
+// form, the window loop ends it) takes the menu along: nothing is freed twice,
+// and the main window comes back.
+TEST_F(CheckCard, AFormEndedWhileItsMenuIsOpenTakesTheMenuAlong)
+{
+    struct Case {
+        FormButton button;
+        int buttonId; // on the main window
+        int model;
+    };
+    const Case forms[] = {{FormButton::Smtp, 1002, kK600Model},
+        {FormButton::Smtp, 1002, kK200Model}, {FormButton::Camera, 1000, kStandardCamera}};
+    for (const Case &c : forms) {
+        SCOPED_TRACE(c.model);
+        setModel(c.model);
+        WindowLoop loop;
+        loop.start();
+        find<QPushButton>(loop.currentWindow(), c.buttonId)->click();
+        const QPointer<QDialog> form = loop.currentWindow();
+        ASSERT_NE(form, nullptr);
+
+        bool opened = false;
+        QTimer::singleShot(0, [&opened, form] {
+            opened = qobject_cast<QMenu *>(QApplication::activePopupWidget()) != nullptr;
+            if (form)
+                QTest::keyClick(form.data(), Qt::Key_Escape);
+            // The window loop's deleteLater, carried out while the menu is open.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_TRUE(form.isNull());
+        });
+        // Should the menu stay open after all, close it rather than hang.
+        QTimer::singleShot(2000, [] {
+            if (QWidget *popup = QApplication::activePopupWidget())
+                popup->close();
+        });
+        auto *exit = find<QPushButton>(form.data(), 2);
+        exit->setFocus();
+        QTest::keyClick(exit, Qt::Key_F10, Qt::ShiftModifier);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        EXPECT_TRUE(opened);
+        EXPECT_TRUE(form.isNull());
+        EXPECT_NE(qobject_cast<CSetupDlg *>(loop.currentWindow()), nullptr);
+        EXPECT_TRUE(MessageBoxes::takeRecorded().isEmpty());
+        if (loop.currentWindow())
+            loop.currentWindow()->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 } // namespace

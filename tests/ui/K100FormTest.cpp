@@ -162,7 +162,7 @@ TEST_F(K100Form, TypedClockFollowsTheDateFormat)
 
     // The same text read year first would give month 31: refused, nothing written.
     pick(find<QComboBox>(form.get(), 1044), 0);
-    EXPECT_EQ(clockText->text(), "2024/03/09 14:05:07");
+    EXPECT_EQ(clockText->text(), "2030/12/31 23:59:00") << "the clock, in the new order";
     type(clockText, "12/31/2030 23:59:00");
     click(form.get(), 1);
     EXPECT_EQ(boxes().value(0).text,
@@ -207,13 +207,15 @@ TEST_F(K100Form, DefaultResetsTheFormAndWritesTheMarker)
     EXPECT_TRUE(edit(1028)->isReadOnly());
     EXPECT_FALSE(list(1036)->isEnabled());
 
-    // The clock text stays as typed and is now read month first again.
+    // The typed clock (5 January, day first) keeps its value, shown month first
+    // now that Default has reset the Date Format.
+    EXPECT_EQ(edit(1030)->text(), "01/05/2025 03:04:05");
     click(form.get(), 1);
     boxes();
     CameraSettings expected = startingSettings();
     expected.ClockYear = 15;
-    expected.ClockMonth = 5;
-    expected.ClockDay = 1;
+    expected.ClockMonth = 1;
+    expected.ClockDay = 5;
     expected.ClockHour = 3;
     expected.ClockMinute = 4;
     expected.ClockSecond = 5;

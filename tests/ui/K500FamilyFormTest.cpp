@@ -219,13 +219,71 @@ TEST_F(K500FamilyForm, TypedClockInEachDateOrder)
         EXPECT_EQ(takeMenu(), coreRecord(MenuLayout::K500, expected, extras));
     }
 
-    // A change of the Date Format rewrites the clock from the computer's clock,
-    // in the new order: a typed time is lost.
+    // A change of the Date Format shows the typed clock again in the new order.
     auto form = open();
     auto *clockText = find<QLineEdit>(form.get(), 1030);
     type(clockText, "01/19/2021 08:30:00");
     pick(find<QComboBox>(form.get(), 1044), 2);
-    EXPECT_EQ(clockText->text(), "09/03/2024 14:05:07");
+    EXPECT_EQ(clockText->text(), "19/01/2021 08:30:00");
+}
+
+// Whenever the Date Format changes, Default's reset included, the typed clock
+// keeps its value and is shown again in the new order; Generate then writes
+// the date the user typed.
+TEST_F(K500FamilyForm, ADateFormatChangeKeepsTheTypedClock)
+{
+    constexpr int kDefault = -1;
+    struct Case {
+        int typedIn; // Date Format the clock is typed in
+        const char *typed;
+        int change;        // the Date Format picked next, or kDefault
+        const char *shown; // the clock text after the change
+    };
+    const Case cases[] = {
+        {2, "05/03/2027 10:00:00", kDefault, "03/05/2027 10:00:00"},
+        {0, "2027/03/05 10:00:00", kDefault, "03/05/2027 10:00:00"},
+        {1, "03/05/2027 10:00:00", kDefault, "03/05/2027 10:00:00"},
+        {1, "03/05/2027 10:00:00", 2, "05/03/2027 10:00:00"},
+        {2, "05/03/2027 10:00:00", 0, "2027/03/05 10:00:00"},
+        {0, "2027/03/05 10:00:00", 1, "03/05/2027 10:00:00"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.typed << " -> " << c.change);
+        auto form = open();
+        auto *clockText = find<QLineEdit>(form.get(), 1030);
+        pick(find<QComboBox>(form.get(), 1044), c.typedIn);
+        type(clockText, c.typed);
+        // The computer's clock moves on; the form's clock is what was typed.
+        Clock::setFixedTime(QDateTime(QDate(2025, 11, 12), QTime(1, 2, 3)));
+        if (c.change == kDefault) {
+            click(form.get(), 1062);
+            ASSERT_EQ(boxes().size(), 1);
+        } else {
+            pick(find<QComboBox>(form.get(), 1044), c.change);
+        }
+        EXPECT_EQ(clockText->text(), c.shown);
+
+        click(form.get(), 1);
+        const auto shown = boxes();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_EQ(shown[0].kind, MessageBoxes::Kind::Notice);
+        const auto menu = takeMenu();
+        EXPECT_EQ(menu[14], 17);
+        EXPECT_EQ(menu[15], 3) << "March";
+        EXPECT_EQ(menu[16], 5);
+        Clock::setFixedTime(QDateTime(QDate(2024, 3, 9), QTime(14, 5, 7)));
+    }
+
+    // Text that is no date stays as typed and is refused in the new order.
+    auto form = open();
+    auto *clockText = find<QLineEdit>(form.get(), 1030);
+    type(clockText, "soon");
+    pick(find<QComboBox>(form.get(), 1044), 0);
+    EXPECT_EQ(clockText->text(), "soon");
+    click(form.get(), 1);
+    EXPECT_EQ(boxes().value(0).text,
+        "The clock is not a valid date and time. Please type it as YYYY/MM/DD hh:mm:ss.");
+    EXPECT_FALSE(menuWritten());
 }
 
 TEST_F(K500FamilyForm, AnImpossibleClockIsRefusedAndNothingIsWritten)

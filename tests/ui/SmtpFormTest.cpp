@@ -13,6 +13,7 @@
 #include "smtp/ui/CMarrowbyK200Smtp.h"
 #include "smtp/ui/CMarrowbyK600Smtp.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -478,8 +479,9 @@ TEST_F(SmtpForm, AStaleWorkFileIsReportedInsteadOfASuccess)
     EXPECT_EQ(written().size(), 720u);
 }
 
-// Enter on an SMTP form ends the program; Escape and Exit take the way back.
-TEST_F(SmtpForm, EnterEndsTheProgramEscapeAndExitGoBack)
+// Enter on an SMTP form runs Generate and keeps the form (and everything typed
+// into it); Escape and Exit take the way back.
+TEST_F(SmtpForm, EnterGeneratesEscapeAndExitGoBack)
 {
     enum class Leave {
         Enter,
@@ -503,24 +505,87 @@ TEST_F(SmtpForm, EnterEndsTheProgramEscapeAndExitGoBack)
         QTest::keyClicks(server, "smtp.example.com");
 
         switch (leave) {
-        case Leave::Enter:
+        case Leave::Enter: {
             QTest::keyClick(server, Qt::Key_Return);
-            EXPECT_EQ(finished.count(), 1);
-            EXPECT_EQ(loop.currentWindow(), nullptr) << "no main window again";
-            break;
-        case Leave::Escape:
-            QTest::keyClick(server, Qt::Key_Escape);
-            [[fallthrough]];
-        case Leave::Exit:
-            if (leave == Leave::Exit)
-                button(form, SmtpId::Exit)->click();
+            // Generate's first check refuses the half-filled form; nothing ends.
+            const auto shown = boxes();
+            ASSERT_EQ(shown.size(), 1);
+            EXPECT_EQ(shown[0].kind, Kind::Notice);
             EXPECT_EQ(finished.count(), 0);
-            EXPECT_NE(qobject_cast<CSetupDlg *>(loop.currentWindow()), nullptr);
-            loop.currentWindow()->reject();
-            EXPECT_EQ(finished.count(), 1);
+            EXPECT_EQ(loop.currentWindow(), form);
+            EXPECT_EQ(server->text(), "smtp.example.com");
+            form->reject();
             break;
         }
+        case Leave::Escape:
+            QTest::keyClick(server, Qt::Key_Escape);
+            break;
+        case Leave::Exit:
+            button(form, SmtpId::Exit)->click();
+            break;
+        }
+        EXPECT_EQ(finished.count(), 0);
+        EXPECT_NE(qobject_cast<CSetupDlg *>(loop.currentWindow()), nullptr);
+        loop.currentWindow()->reject();
+        EXPECT_EQ(finished.count(), 1);
         EXPECT_TRUE(boxes().isEmpty());
+    }
+}
+
+// Enter in any edit or list of a filled form writes the same file as Generate.
+TEST_F(SmtpForm, EnterInAnyControlWritesTheFile)
+{
+    for (int model : {kK600Model, kK200Model}) {
+        SCOPED_TRACE(model);
+        auto form = open(model);
+        SmtpFormEngine *f = form.get();
+        fillMailbox(f);
+        button(f, SmtpId::Generate)->click();
+        expectNotice(kGenerated);
+        const std::vector<std::uint8_t> expected = written();
+        ASSERT_EQ(expected.size(), 720u);
+
+        for (QWidget *control : {static_cast<QWidget *>(edit(f, SmtpId::Email1)),
+                 static_cast<QWidget *>(edit(f, SmtpId::Port)),
+                 static_cast<QWidget *>(list(f, SmtpId::CountryList)),
+                 static_cast<QWidget *>(edit(f, SmtpId::Folder))}) {
+            SCOPED_TRACE(control->objectName().toStdString());
+            std::filesystem::remove(folder.path() / "smtp.dat");
+            QTest::keyClick(control, Qt::Key_Return);
+            expectNotice(kGenerated);
+            EXPECT_EQ(written(), expected);
+        }
+    }
+}
+
+// Tab follows the reading order, top to bottom and left to right, and the
+// form opens on its first list, not on the read-only APN.
+TEST_F(SmtpForm, TabFollowsTheReadingOrder)
+{
+    for (int model : {kK600Model, kK200Model}) {
+        SCOPED_TRACE(model);
+        auto form = open(model);
+        const SmtpFormVariant &v = form->variant();
+        QList<int> expected{SmtpId::ModeList};
+        if (v.hasStatusList())
+            expected << v.statusListId;
+        expected << SmtpId::PicturesPerDay << SmtpId::CountryList << SmtpId::OperatorList
+                 << v.smsListId << SmtpId::Apn << SmtpId::Account << SmtpId::GprsPassword
+                 << SmtpId::SmtpServer << SmtpId::Port << SmtpId::SenderEmail
+                 << SmtpId::SenderPassword << SmtpId::Email1 << v.phoneId << SmtpId::Select
+                 << SmtpId::Folder << SmtpId::Generate << SmtpId::Exit;
+
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        QList<int> visited;
+        for (qsizetype i = 0; i <= expected.size(); ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            visited << focus->objectName().toInt();
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        EXPECT_EQ(visited, expected + QList<int>{SmtpId::ModeList});
     }
 }
 

@@ -274,8 +274,12 @@ TEST_F(StandardCameraForm, DefaultWritesTheFactoryRecord)
 TEST_F(StandardCameraForm, GetTimeAndTheDateFormats)
 {
     auto form = open(1);
+    // A Date Format change shows the same clock in the new order; Get Time
+    // reads the computer's clock again.
     Clock::setFixedTime(QDateTime(QDate(2035, 1, 2), QTime(3, 4, 5)));
     pick(find<QComboBox>(form.get(), 1044), 2);
+    EXPECT_EQ(find<QLineEdit>(form.get(), 1030)->text(), "09/03/2024 14:05:07");
+    find<QPushButton>(form.get(), 1031)->click();
     EXPECT_EQ(find<QLineEdit>(form.get(), 1030)->text(), "02/01/2031 03:04:05");
     pick(find<QComboBox>(form.get(), 1044), 1);
     EXPECT_EQ(find<QLineEdit>(form.get(), 1030)->text(), "01/02/2031 03:04:05");
@@ -332,9 +336,11 @@ TEST_F(StandardCameraForm, FoldersMissingChosenAndCancelled)
     EXPECT_EQ(folderEdit->text(), defaultOutputFolder());
 }
 
-TEST_F(StandardCameraForm, AChosenFolderOverEightyCharactersIsRefusedNotCut)
+// A chosen folder over the form's 80 characters is refused when it is chosen,
+// never cut (cut to 80, <79 characters>/sub would name the parent): the folder
+// row keeps its folder and the form stays usable.
+TEST_F(StandardCameraForm, AChosenFolderOverEightyCharactersIsRefusedWhenChosen)
 {
-    // <folder of 79 characters>/sub: cutting it to 80 would name the parent.
     const std::string base = folder.str() + "/";
     ASSERT_LT(base.size(), 78u);
     const std::filesystem::path parent = base + std::string(79 - base.size(), 'p');
@@ -343,29 +349,35 @@ TEST_F(StandardCameraForm, AChosenFolderOverEightyCharactersIsRefusedNotCut)
     ASSERT_EQ(chosen.string().size(), 83u);
 
     auto form = open(1);
-    pick(find<QComboBox>(form.get(), 1013), 2);
     auto *folderEdit = find<QLineEdit>(form.get(), 1064);
+    ASSERT_EQ(folderEdit->text(), QString::fromStdString(folder.str()));
     FolderChooser::setNextAnswer(QString::fromStdString(chosen.string()));
     find<QPushButton>(form.get(), 1057)->click();
-    EXPECT_EQ(folderEdit->text(), QString::fromStdString(chosen.string()));
-
-    find<QPushButton>(form.get(), 1)->click();
-    find<QPushButton>(form.get(), 1062)->click();
     const auto shown = boxes();
-    ASSERT_EQ(shown.size(), 2);
-    for (const auto &box : shown) {
-        EXPECT_EQ(box.kind, Kind::Framework);
-        EXPECT_EQ(box.text, "Please enter no more than 80 characters.");
-    }
-    EXPECT_EQ(form->focusWidget(), folderEdit);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Kind::Framework);
+    EXPECT_EQ(shown[0].text, "Please enter no more than 80 characters.");
+    EXPECT_EQ(folderEdit->text(), QString::fromStdString(folder.str()));
+
+    // Typing and switching ask nothing, and Generate writes into the folder kept.
+    type(find<QLineEdit>(form.get(), 1002), "30");
+    pick(find<QComboBox>(form.get(), 1013), 2);
+    pick(find<QComboBox>(form.get(), 1025), 1);
+    EXPECT_TRUE(boxes().isEmpty());
+    find<QPushButton>(form.get(), 1)->click();
+    EXPECT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "menu.dat"));
     EXPECT_FALSE(std::filesystem::exists(parent / "menu.dat"));
     EXPECT_FALSE(std::filesystem::exists(chosen / "menu.dat"));
-    EXPECT_EQ(find<QComboBox>(form.get(), 1013)->currentIndex(), 2) << "Default changed nothing";
-    EXPECT_EQ(folderEdit->text(), QString::fromStdString(chosen.string()));
 
-    // Typing still stops at 80 characters.
-    FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
+    // A folder of exactly 80 characters is taken; typing still stops at 80.
+    const std::filesystem::path eighty = parent.string() + "q";
+    std::filesystem::create_directories(eighty);
+    ASSERT_EQ(eighty.string().size(), 80u);
+    FolderChooser::setNextAnswer(QString::fromStdString(eighty.string()));
     form->chooseFolder();
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(folderEdit->text(), QString::fromStdString(eighty.string()));
     type(folderEdit, QString(100, QChar('x')));
     EXPECT_EQ(folderEdit->text(), QString(80, QChar('x')));
 }

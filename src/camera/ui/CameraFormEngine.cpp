@@ -31,6 +31,7 @@ CameraFormEngine::CameraFormEngine(CameraFormDescription description, const Form
     // names (year first on most forms, whatever the Date Format list will show).
     readClock();
     m_clockText = formatClock(m_description.clockOrder);
+    m_clockTextOrder = m_description.clockOrder;
 }
 
 int CameraFormEngine::number(int editId) const
@@ -364,7 +365,7 @@ void CameraFormEngine::applyCorrection(int id, const CameraFormDescription::Numb
 void CameraFormEngine::onListActivated(int id)
 {
     if (id == CameraId::DateFormat) {
-        getTime();
+        showClockInOrder(selection(id));
         return;
     }
     if (id == CameraId::IntervalUnit) {
@@ -429,8 +430,29 @@ void CameraFormEngine::getTime()
 {
     const int dateFormat = selection(CameraId::DateFormat);
     readClock();
-    if (dateFormat >= 0)
+    if (dateFormat >= 0) {
         m_clockText = formatClock(dateFormat);
+        m_clockTextOrder = dateFormat;
+    }
+    showAll();
+}
+
+void CameraFormEngine::showClockInOrder(int dateFormat)
+{
+    if (dateFormat < 0 || dateFormat == m_clockTextOrder)
+        return;
+    if (m_description.clockEditable) {
+        // The clock as typed, read in the order it was typed in. A text that
+        // is no date is left as it is: Generate refuses it with its message.
+        const ClockTextReading typed = readClockText(
+            editText(CameraId::ClockText).toStdString(), m_clockTextOrder, m_state.clock);
+        m_clockTextOrder = dateFormat;
+        if (typed.verdict != ClockTextVerdict::Possible)
+            return;
+        m_state.clock = typed.clock;
+    }
+    m_clockTextOrder = dateFormat;
+    m_clockText = formatClock(dateFormat);
     showAll();
 }
 
@@ -540,8 +562,10 @@ void CameraFormEngine::writeFactorySettings()
     applySwitches();
     showAll();
 
-    if (QComboBox *dateFormat = m_lists.value(CameraId::DateFormat))
+    if (QComboBox *dateFormat = m_lists.value(CameraId::DateFormat)) {
         dateFormat->setCurrentIndex(kDefaultDateFormat);
+        showClockInOrder(kDefaultDateFormat);
+    }
     ConfigRecord record;
     if (m_description.factoryRecord == CameraFormDescription::FactoryRecord::ResetForm) {
         MenuExtras extras;

@@ -261,6 +261,10 @@ private:
     void applySwitches();
     void readClock();
     QString formatClock(int dateFormat) const;
+    // A change of the Date Format (Default's included): the clock keeps its
+    // value and its text is shown again in the new order. A typed clock is
+    // read in the order it was typed in.
+    void showClockInOrder(int dateFormat);
     bool writeRecord(const ConfigRecord &record, const i18n::Message &success);
 
     CameraFormDescription m_description;
@@ -270,6 +274,7 @@ private:
     std::map<int, int> m_numbers; // node-stable: the field exchange keeps pointers
     QHash<int, CameraFormDescription::Number> m_numberFields;
     QString m_clockText;
+    int m_clockTextOrder = 0; // the Date Format order m_clockText is in
 };
 
 } // namespace marrowby

@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -162,17 +163,25 @@ void CSetupDlg::openForm(FormButton button)
 void CSetupDlg::contextMenuEvent(QContextMenuEvent *event)
 {
     // The About entry that Windows keeps in the window menu.
-    QMenu menu(this);
-    QAction *about = menu.addAction(qtText(i18n::shelltexts::AboutMenuEntry));
+    // Menu and box live on the heap, owned by this window: should the window go
+    // away while one is open, it takes it along, and nothing here touches
+    // either afterwards.
+    const QPointer<CSetupDlg> self(this);
+    const QPointer<QMenu> menu(new QMenu(this));
+    QAction *about = menu->addAction(qtText(i18n::shelltexts::AboutMenuEntry));
     about->setObjectName(QStringLiteral("16"));
-    if (menu.exec(event->globalPos()) == about)
+    const QAction *chosen = menu->exec(event->globalPos());
+    const bool aboutChosen = menu && chosen == about;
+    delete menu.data();
+    if (self && aboutChosen)
         showAbout();
 }
 
 void CSetupDlg::showAbout()
 {
-    CAboutDlg about(this);
-    about.exec();
+    const QPointer<CAboutDlg> about(new CAboutDlg(this));
+    about->exec();
+    delete about.data();
 }
 
 } // namespace marrowby

@@ -402,10 +402,4 @@ void SmtpFormEngine::writeGenerated()
         reportWrite(*result.write, text(i18n::smtp::FileGenerated));
 }
 
-void SmtpFormEngine::acceptCommand()
-{
-    if (takeInAll())
-        accept();
-}
-
 } // namespace marrowby

@@ -37,8 +37,7 @@ struct SmtpFormPlacement {
 
 // The one SMTP form engine: builds a form from its variant and runs what both
 // SMTP forms share. The mode, country and operator lists, pictures per day and
-// Generate follow the SMTP form rules; Enter takes the edits in and ends the
-// form with the accept result, which ends the program (no way back).
+// Generate follow the SMTP form rules; Enter runs Generate, as on every form.
 class SmtpFormEngine : public FormBase {
     Q_OBJECT
 public:
@@ -54,9 +53,6 @@ protected:
         const FormContext &context, QWidget *parent = nullptr);
 
     void writeGenerated() override;
-    // Enter: take every edit in and, when that passes, end the form without
-    // the way back.
-    void acceptCommand() override;
 
 private:
     void build();
