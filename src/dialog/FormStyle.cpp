@@ -15,6 +15,9 @@ namespace {
 constexpr int kButtonPaddingX = 8;
 constexpr int kButtonPaddingY = 2;
 
+// The space above and below a layout's rows, and between them.
+constexpr int kLayoutVerticalGap = 4;
+
 void drawFocusRing(QPainter *painter, const QRect &rect)
 {
     painter->save();
@@ -75,6 +78,21 @@ void FormStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     if ((control == CC_ComboBox || control == CC_SpinBox) && hasFocus(option))
         drawFocusRing(painter, option->rect);
+}
+
+int FormStyle::pixelMetric(
+    PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    switch (metric) {
+    case PM_LayoutTopMargin:
+    case PM_LayoutBottomMargin:
+    case PM_LayoutVerticalSpacing:
+        // Tight rows: the tallest forms have a dozen framed blocks one above
+        // the other, and must fit a laptop screen in a CJK desktop font too.
+        return kLayoutVerticalGap;
+    default:
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
 }
 
 QSize FormStyle::sizeFromContents(

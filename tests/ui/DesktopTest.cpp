@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLayout>
 #include <QLibraryInfo>
@@ -21,6 +22,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <iostream>
 #include <memory>
 #include <string>
 
@@ -359,6 +361,60 @@ TEST_F(Desktop, WindowsFitTheirContentAndKeepTheirShape)
         EXPECT_EQ(form->size(), shown) << which;
         EXPECT_EQ(form->minimumSize(), form->maximumSize()) << which;
     });
+}
+
+// Every window, in every language, fits a 1366x768 laptop screen once a title
+// bar and a desktop panel have taken their share: at most 700 pixels high. A
+// Chinese or Japanese desktop shows every text in its CJK font, whose lines are
+// taller: those languages are measured in it too where it is installed.
+TEST_F(Desktop, EveryWindowFitsALaptopScreenInEveryLanguage)
+{
+    constexpr int kMaxHeight = 700;
+    constexpr int kMaxWidth = 1300;
+    int tallest = 0;
+    std::string tallestWhich;
+    const auto measure = [&](QWidget *window, const std::string &which) {
+        QApplication::processEvents();
+        const QSize size = window->size();
+        EXPECT_LE(size.height(), kMaxHeight) << which;
+        EXPECT_LE(size.width(), kMaxWidth) << which;
+        if (size.height() > tallest) {
+            tallest = size.height();
+            tallestWhich = which;
+        }
+    };
+    const auto measureEverything = [&](const std::string &font) {
+        for (int entry = 0; entry < 15; ++entry) {
+            CSetupDlg window;
+            pick(find<QComboBox>(&window, 1080), entry);
+            window.show();
+            measure(&window, "main window, language entry " + std::to_string(entry) + font);
+            CAboutDlg about(&window);
+            about.show();
+            measure(&about, "About box, language entry " + std::to_string(entry) + font);
+        }
+        for (int language = 1; language <= 15; ++language) {
+            forEveryForm(language, [&](QDialog *form, const std::string &which) {
+                measure(form, which + ", language " + std::to_string(language) + font);
+            });
+        }
+    };
+    measureEverything({});
+
+    const QFont standard = QApplication::font();
+    for (const QString &family :
+        {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans CJK JP")}) {
+        if (!QFontDatabase::families().contains(family)) {
+            std::cout << family.toStdString() << " is not installed: not measured in it\n";
+            continue;
+        }
+        QFont cjk = standard;
+        cjk.setFamilies({family});
+        QApplication::setFont(cjk);
+        measureEverything(", in " + family.toStdString());
+        QApplication::setFont(standard);
+    }
+    std::cout << "tallest window: " << tallest << " px (" << tallestWhich << ")\n";
 }
 
 // The entries of the context menu that Shift+F10 opens with the focus on a list
