@@ -109,13 +109,10 @@ const CaptionObjectTable *const kCaptionObjectTables[] = {
 };
 
 const Message *const kMessages[] = {
-    &shared::OutOfRange,
-    &shared::WriteFailed,
     &camera::MenuFileGenerated,
     &camera::MenuFileGeneratedShort,
     &camera::FactoryFileGenerated,
     &camera::FactoryFileGeneratedNoSpace,
-    &camera::ClockTextInvalid,
     &mms::FileGenerated,
     &mms::InternationalPhone,
     &mms::PhoneDigitLimit,
@@ -147,10 +144,17 @@ const Message *const kMessages[] = {
     &smtp::Email01ErrorAt,
     &smtp::Email01ErrorDot,
     &smtp::PhoneError,
+};
+
+const TranslatedMessage *const kTranslatedMessages[] = {
+    &shared::OutOfRange,
+    &shared::WriteFailed,
+    &camera::ClockTextInvalid,
     &framework::EnterInteger,
     &framework::TooManyCharacters,
     &framework::IntegerBetween,
     &files::PlainFileLeft,
+    &files::PathTooLong,
 };
 
 } // namespace
@@ -177,6 +181,10 @@ std::span<const Message *const> allMessages()
         return messages;
     }();
     return all;
+}
+std::span<const TranslatedMessage *const> allTranslatedMessages()
+{
+    return kTranslatedMessages;
 }
 
 } // namespace marrowby::i18n
