@@ -173,18 +173,19 @@ std::span<const CaptionObjectTable *const> allCaptionObjectTables()
 }
 std::span<const Message *const> allMessages()
 {
-    // The forms' messages, then the card inspector's.
-    static const std::vector<const Message *> all = [] {
-        std::vector<const Message *> messages(std::begin(kMessages), std::end(kMessages));
+    return kMessages;
+}
+std::span<const TranslatedMessage *const> allTranslatedMessages()
+{
+    // The program's own messages, then the card inspector's.
+    static const std::vector<const TranslatedMessage *> all = [] {
+        std::vector<const TranslatedMessage *> messages(
+            std::begin(kTranslatedMessages), std::end(kTranslatedMessages));
         const auto inspect = inspect::allInspectMessages();
         messages.insert(messages.end(), inspect.begin(), inspect.end());
         return messages;
     }();
     return all;
-}
-std::span<const TranslatedMessage *const> allTranslatedMessages()
-{
-    return kTranslatedMessages;
 }
 
 } // namespace marrowby::i18n

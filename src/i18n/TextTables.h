@@ -55,8 +55,8 @@ struct Message {
 };
 
 // A message in every language: text[LanguageIndex - 1]. The program's own
-// messages (the dialog layer's, the range check's, the file writers'
-// reports) are of this kind.
+// messages are of this kind: the card check's report, the dialog layer's and
+// the range check's messages, the file writers' reports.
 struct TranslatedMessage {
     std::string_view key;
     std::array<std::string_view, kLanguageCount> text;
