@@ -22,7 +22,7 @@ namespace {
 // Field descriptions
 
 using NamePart = std::variant<std::monostate, const i18n::CaptionTable *,
-    const i18n::CaptionObjectTable *, const i18n::Message *, std::string_view>;
+    const i18n::CaptionObjectTable *, const i18n::TranslatedMessage *, std::string_view>;
 
 enum class Shown {
     Number,
@@ -168,7 +168,7 @@ std::string namePart(const NamePart &part, int language)
         {
             return std::string(i18n::caption(*t, language));
         }
-        std::string operator()(const i18n::Message *m) const
+        std::string operator()(const i18n::TranslatedMessage *m) const
         {
             return std::string(i18n::message(*m, language));
         }
@@ -196,7 +196,7 @@ std::string option(const i18n::OptionTable &table, int index, int language)
     return std::to_string(index);
 }
 
-std::string say(const i18n::Message &m, int language)
+std::string say(const i18n::TranslatedMessage &m, int language)
 {
     return std::string(i18n::message(m, language));
 }
@@ -273,17 +273,43 @@ std::string hex16(long long value)
 // ---------------------------------------------------------------------------
 // Reading files
 
-std::vector<std::uint8_t> readHead(const std::filesystem::path &path, std::string &error)
+// The words of one of the inspector's own reasons; nullptr for the system's.
+const i18n::TranslatedMessage *failureMessage(ReadFailure failure)
+{
+    switch (failure) {
+    case ReadFailure::System:
+        break;
+    case ReadFailure::NoSuchFile:
+        return &msg::NoSuchFile;
+    case ReadFailure::NotAFile:
+        return &msg::NotAFile;
+    case ReadFailure::CannotOpen:
+        return &msg::CannotOpen;
+    case ReadFailure::ReadError:
+        return &msg::ReadError;
+    }
+    return nullptr;
+}
+
+// Marks `file` as unreadable for one of the inspector's own reasons, in
+// English for scripts.
+void fail(FileInspection &file, ReadFailure failure)
+{
+    file.failure = failure;
+    file.error = say(*failureMessage(failure), i18n::kEnglishLanguage);
+}
+
+std::vector<std::uint8_t> readHead(const std::filesystem::path &path, FileInspection &failed)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = "cannot open";
+        fail(failed, ReadFailure::CannotOpen);
         return {};
     }
     std::vector<std::uint8_t> bytes(kMaxFileRead);
     in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) {
-        error = "read error";
+        fail(failed, ReadFailure::ReadError);
         return {};
     }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
@@ -295,13 +321,20 @@ FileInspection inspectFile(const std::filesystem::path &path, const InspectOptio
     std::error_code ec;
     FileInspection failed;
     failed.path = path;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        failed.error = ec
-            ? ec.message()
-            : (std::filesystem::exists(path, ec) ? "not a regular file" : "no such file");
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        fail(failed, ReadFailure::NoSuchFile);
         return failed;
     }
-    std::vector<std::uint8_t> bytes = readHead(path, failed.error);
+    if (ec) {
+        failed.error = ec.message();
+        return failed;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        fail(failed, ReadFailure::NotAFile);
+        return failed;
+    }
+    std::vector<std::uint8_t> bytes = readHead(path, failed);
     if (!failed.error.empty())
         return failed;
 
@@ -722,7 +755,7 @@ std::string fieldValueText(
 
 std::string findingText(const Finding &f, int language)
 {
-    const auto text = [language](const i18n::Message &m) { return say(m, language); };
+    const auto text = [language](const i18n::TranslatedMessage &m) { return say(m, language); };
     const auto num = [](long long v) { return std::to_string(v); };
     const std::string field = f.field ? fieldName(*f.field, language) : std::string();
     switch (f.code) {
@@ -768,15 +801,27 @@ std::string findingText(const Finding &f, int language)
     return {};
 }
 
+std::string failureText(const FileInspection &file, int language)
+{
+    const i18n::TranslatedMessage *words = failureMessage(file.failure);
+    return words ? say(*words, language) : file.error;
+}
+
+std::string layoutText(MenuLayout layout, int language)
+{
+    return layout == MenuLayout::Standard ? say(msg::StandardLayout, language)
+                                          : std::string(layoutName(layout));
+}
+
 std::string textReport(const FileInspection &file, const ReportOptions &options)
 {
     const int lang = options.language;
     std::string out = file.path.string();
     if (!file.error.empty()) {
         out += "\n    "
-            + (file.noCardFiles
-                    ? formatMessage(say(msg::NoCardFiles, lang), {file.path.string()})
-                    : formatMessage(say(msg::Unreadable, lang), {file.path.string(), file.error}))
+            + (file.noCardFiles ? formatMessage(say(msg::NoCardFiles, lang), {file.path.string()})
+                                : formatMessage(say(msg::Unreadable, lang),
+                                    {file.path.string(), failureText(file, lang)}))
             + "\n";
         return out;
     }
@@ -794,7 +839,7 @@ std::string textReport(const FileInspection &file, const ReportOptions &options)
         }
         std::string names;
         for (const MenuLayout layout : shown)
-            names += (names.empty() ? "" : ", ") + std::string(layoutName(layout));
+            names += (names.empty() ? "" : ", ") + layoutText(layout, lang);
         out += "  " + say(noneFits ? msg::LayoutsTried : msg::LayoutsThatFit, lang) + " " + names
             + "\n";
         if (m.factoryMarker)
@@ -813,7 +858,7 @@ std::string textReport(const FileInspection &file, const ReportOptions &options)
             }
             appendFields(out, shared, readings.front()->fields, options, "  ");
             for (const MenuReading *r : readings) {
-                out += "  [" + std::string(layoutName(r->layout)) + "]\n";
+                out += "  [" + layoutText(r->layout, lang) + "]\n";
                 std::vector<FieldValue> own;
                 for (const FieldValue &v : r->fields) {
                     if (!sharedByLayouts(v))
@@ -827,8 +872,7 @@ std::string textReport(const FileInspection &file, const ReportOptions &options)
         appendFindings(out, m.findings, lang, "");
         if (noneFits) {
             for (const MenuReading &r : m.readings)
-                appendFindings(
-                    out, r.findings, lang, "[" + std::string(layoutName(r.layout)) + "] ");
+                appendFindings(out, r.findings, lang, "[" + layoutText(r.layout, lang) + "] ");
         }
     }
 

@@ -1,6 +1,5 @@
-// Reading the files of a card folder, and saying what they hold in words: in
-// the user's language where the text tables have the names, in the messages'
-// Chinese or English otherwise, and as JSON for scripts.
+// Reading the files of a card folder, and saying what they hold: in words in
+// the user's language, and as JSON for scripts.
 #pragma once
 
 #include "cardfiles/CardReader.h"
@@ -14,12 +13,25 @@
 
 namespace marrowby::inspect {
 
+// Why a file could not be read.
+enum class ReadFailure {
+    System, // the system's reason, as the system words it
+    NoSuchFile,
+    NotAFile, // a folder or a device where a file was named
+    CannotOpen,
+    ReadError,
+};
+
 // One file looked at: read and inspected, or the reason it could not be read.
 struct FileInspection {
     std::filesystem::path path;
     FileKind kind = FileKind::Menu;
-    std::string error;        // not empty when the file could not be read
-    bool noCardFiles = false; // a folder without menu.dat, setup.dat or smtp.dat
+    // Not empty when the file could not be read: the reason in English, or in
+    // the system's words (what the JSON report gives scripts).
+    std::string error;
+    ReadFailure failure = ReadFailure::System; // when `error` is not empty
+    // A folder without menu.dat, setup.dat or smtp.dat.
+    bool noCardFiles = false;
     std::optional<MenuInspection> menu;
     std::optional<SealedInspection> sealed;
 
@@ -68,6 +80,12 @@ std::string fieldName(Field field, int language);
 std::string fieldValueText(
     const FieldValue &value, std::span<const FieldValue> siblings, const ReportOptions &options);
 std::string findingText(const Finding &finding, int language);
+// Why a file could not be read, in the user's language where the reason is
+// the inspector's own.
+std::string failureText(const FileInspection &file, int language);
+// A camera layout's name for people: the standard layout's in the user's
+// language, the others by their model (layoutName() is for scripts).
+std::string layoutText(MenuLayout layout, int language);
 
 // Human-readable report of one file, lines indented by two spaces under a heading.
 std::string textReport(const FileInspection &file, const ReportOptions &options);

@@ -45,11 +45,11 @@ QStringList findingsOf(const inspect::FileInspection &file, int language)
         // When no layout fits, what each one tried found; named by its layout
         // when more than one was tried (a form without a model).
         if (!m.factoryMarker && m.fittingLayouts().empty()) {
-            for (const inspect::MenuReading &r : m.readings)
-                add(r.findings,
-                    m.readings.size() > 1
-                        ? QStringLiteral("[%1] ").arg(qtText(inspect::layoutName(r.layout)))
-                        : QString());
+            const bool named = m.readings.size() > 1;
+            for (const inspect::MenuReading &r : m.readings) {
+                const QString layout = qtText(inspect::layoutText(r.layout, language));
+                add(r.findings, named ? QStringLiteral("[%1] ").arg(layout) : QString());
+            }
         }
     }
     if (file.sealed)
@@ -63,7 +63,8 @@ QStringList findingsOf(const inspect::FileInspection &file, int language)
 
 CardReport checkCardFolder(const QString &folder, int modelIndex, int language)
 {
-    const auto say = [language](const i18n::Message &m) { return messageText(m, language); };
+    const auto say
+        = [language](const i18n::TranslatedMessage &m) { return messageText(m, language); };
     const std::filesystem::path path(folder.toStdU16String());
 
     // The folder the form writes into; a file or nothing of that name is not one.
@@ -88,7 +89,8 @@ CardReport checkCardFolder(const QString &folder, int modelIndex, int language)
         const inspect::FileInspection &none = files.front();
         if (none.noCardFiles)
             return {false, say(msg::NoCardFiles).arg(folder)};
-        return {false, say(msg::Unreadable).arg(folder, QString::fromStdString(none.error))};
+        return {
+            false, say(msg::Unreadable).arg(folder, qtText(inspect::failureText(none, language)))};
     }
 
     bool good = true;
@@ -97,7 +99,7 @@ CardReport checkCardFolder(const QString &folder, int modelIndex, int language)
         const QString name = fromPath(file.path.filename());
         if (!file.error.empty()) {
             good = false;
-            lines << say(msg::Unreadable).arg(name, QString::fromStdString(file.error));
+            lines << say(msg::Unreadable).arg(name, qtText(inspect::failureText(file, language)));
             continue;
         }
         const QStringList findings = findingsOf(file, language);

@@ -37,6 +37,11 @@ QString FormBase::text(const i18n::Message &message) const
     return messageText(message, m_context.languageIndex);
 }
 
+QString FormBase::text(const i18n::TranslatedMessage &message) const
+{
+    return messageText(message, m_context.languageIndex);
+}
+
 QStringList FormBase::texts(const i18n::OptionTable &table) const
 {
     return optionTexts(table, m_context.languageIndex);

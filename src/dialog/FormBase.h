@@ -60,6 +60,7 @@ protected:
     QString text(const i18n::CaptionTable &table) const;
     QString text(const i18n::CaptionObjectTable &table) const;
     QString text(const i18n::Message &message) const;
+    QString text(const i18n::TranslatedMessage &message) const;
     QStringList texts(const i18n::OptionTable &table) const;
 
     // The folder row: the Select button and the folder edit. `maxLength` is the

@@ -39,6 +39,11 @@ QString messageText(const i18n::Message &message, int language)
     return qtText(i18n::message(message, language));
 }
 
+QString messageText(const i18n::TranslatedMessage &message, int language)
+{
+    return qtText(i18n::message(message, language));
+}
+
 QString captionText(const i18n::CaptionTable &table)
 {
     return captionText(table, appState().LanguageIndex);
@@ -55,6 +60,11 @@ QStringList optionTexts(const i18n::OptionTable &table)
 }
 
 QString messageText(const i18n::Message &message)
+{
+    return messageText(message, appState().LanguageIndex);
+}
+
+QString messageText(const i18n::TranslatedMessage &message)
 {
     return messageText(message, appState().LanguageIndex);
 }

@@ -24,6 +24,7 @@ QString captionText(const i18n::CaptionTable &table, int language);
 QString captionText(const i18n::CaptionObjectTable &table, int language);
 QStringList optionTexts(const i18n::OptionTable &table, int language);
 QString messageText(const i18n::Message &message, int language);
+QString messageText(const i18n::TranslatedMessage &message, int language);
 
 // The same in the current UI language (for the shell's windows; a form uses the
 // language it was handed).
@@ -31,6 +32,7 @@ QString captionText(const i18n::CaptionTable &table);
 QString captionText(const i18n::CaptionObjectTable &table);
 QStringList optionTexts(const i18n::OptionTable &table);
 QString messageText(const i18n::Message &message);
+QString messageText(const i18n::TranslatedMessage &message);
 
 // Every message box of the program goes through here, so that tests can record
 // the boxes instead of showing them.

@@ -1,96 +1,858 @@
-// Texts of the card inspector: Chinese first, then English. Placeholders are
-// positional (%1, %2, ...) and appear in the same order in both texts.
+// Texts of the card inspector in every language, in LanguageIndex order.
+// Placeholders are positional (%1, %2, ...): a translation may put them in
+// another order, but keeps each of them.
 #include "i18n/CardTexts.h"
 
-// Hand-aligned tables: one row per entry, kept as written.
+// Hand-aligned tables: one block per text, kept as written.
 // clang-format off
 
 namespace marrowby::i18n::inspect {
 
-const Message Year{"inspect.Year", "年", "Year"};
-const Message Month{"inspect.Month", "月", "Month"};
-const Message Day{"inspect.Day", "日", "Day"};
-const Message CameraLanguage{"inspect.CameraLanguage", "相机语言", "Camera language"};
-const Message TvMode{"inspect.TvMode", "电视制式", "TV mode"};
-const Message Copy{"inspect.Copy", "(副本)", "(copy)"};
-const Message SendCode{"inspect.SendCode", "发送代码", "Send code"};
-const Message ConnectionType{"inspect.ConnectionType", "连接方式", "Connection type"};
-const Message PhoneType{"inspect.PhoneType", "号码类型", "Phone type"};
-const Message SenderUserName{"inspect.SenderUserName", "发件人用户名", "Sender user name"};
+const TranslatedMessage Year{"inspect.Year", {
+    /*  1 Chinese    */ "年",
+    /*  2 English    */ "Year",
+    /*  3 Deutsch    */ "Jahr",
+    /*  4 Suomi      */ "Vuosi",
+    /*  5 Italiano   */ "Anno",
+    /*  6 Francais   */ "Année",
+    /*  7 Magyar     */ "Év",
+    /*  8 Slovenian  */ "Leto",
+    /*  9 Cesky      */ "Rok",
+    /* 10 Japanese   */ "年",
+    /* 11 Lithuanian */ "Metai",
+    /* 12 Polish     */ "Rok",
+    /* 13 Turkiye    */ "Yıl",
+    /* 14 Ukraine    */ "Рік",
+    /* 15 Russian    */ "Год",
+}};
 
-const Message ListEntry{"inspect.ListEntry", "列表第 %1 项", "list entry %1"};
-const Message Unlimited{"inspect.Unlimited", "无限制", "unlimited"};
-const Message Masked{"inspect.Masked", "(已隐藏)", "(hidden)"};
+const TranslatedMessage Month{"inspect.Month", {
+    /*  1 Chinese    */ "月",
+    /*  2 English    */ "Month",
+    /*  3 Deutsch    */ "Monat",
+    /*  4 Suomi      */ "Kuukausi",
+    /*  5 Italiano   */ "Mese",
+    /*  6 Francais   */ "Mois",
+    /*  7 Magyar     */ "Hónap",
+    /*  8 Slovenian  */ "Mesec",
+    /*  9 Cesky      */ "Měsíc",
+    /* 10 Japanese   */ "月",
+    /* 11 Lithuanian */ "Mėnuo",
+    /* 12 Polish     */ "Miesiąc",
+    /* 13 Turkiye    */ "Ay",
+    /* 14 Ukraine    */ "Місяць",
+    /* 15 Russian    */ "Месяц",
+}};
 
-const Message MenuFile{"inspect.MenuFile", "相机菜单设置文件", "Camera menu file"};
-const Message SetupFile{"inspect.SetupFile", "MMS配置文件", "MMS configuration file"};
-const Message SmtpFile{"inspect.SmtpFile", "SMTP配置文件", "SMTP configuration file"};
-const Message MmsInternational{"inspect.MmsInternational", "MMS配置文件(国际)", "MMS configuration file (international)"};
-const Message MmsDomestic{"inspect.MmsDomestic", "MMS配置文件(国内)", "MMS configuration file (domestic)"};
-const Message FactoryMarker{"inspect.FactoryMarker",
-    "出厂设置文件：相机将恢复其出厂设置",
-    "Factory settings file: the camera returns to its factory settings"};
+const TranslatedMessage Day{"inspect.Day", {
+    /*  1 Chinese    */ "日",
+    /*  2 English    */ "Day",
+    /*  3 Deutsch    */ "Tag",
+    /*  4 Suomi      */ "Päivä",
+    /*  5 Italiano   */ "Giorno",
+    /*  6 Francais   */ "Jour",
+    /*  7 Magyar     */ "Nap",
+    /*  8 Slovenian  */ "Dan",
+    /*  9 Cesky      */ "Den",
+    /* 10 Japanese   */ "日",
+    /* 11 Lithuanian */ "Diena",
+    /* 12 Polish     */ "Dzień",
+    /* 13 Turkiye    */ "Gün",
+    /* 14 Ukraine    */ "День",
+    /* 15 Russian    */ "День",
+}};
 
-const Message LayoutsThatFit{"inspect.LayoutsThatFit", "符合的相机格式：", "Layouts that fit:"};
-const Message LayoutsTried{"inspect.LayoutsTried", "已尝试的相机格式：", "Layouts tried:"};
-const Message Findings{"inspect.Findings", "发现的问题：", "Findings:"};
-const Message NoFindings{"inspect.NoFindings", "未发现问题", "No findings"};
-const Message Bytes{"inspect.Bytes", "%1 字节", "%1 bytes"};
+const TranslatedMessage CameraLanguage{"inspect.CameraLanguage", {
+    /*  1 Chinese    */ "相机语言",
+    /*  2 English    */ "Camera language",
+    /*  3 Deutsch    */ "Kamerasprache",
+    /*  4 Suomi      */ "Kameran kieli",
+    /*  5 Italiano   */ "Lingua della fotocamera",
+    /*  6 Francais   */ "Langue de la caméra",
+    /*  7 Magyar     */ "Kamera nyelve",
+    /*  8 Slovenian  */ "Jezik kamere",
+    /*  9 Cesky      */ "Jazyk kamery",
+    /* 10 Japanese   */ "カメラの言語",
+    /* 11 Lithuanian */ "Kameros kalba",
+    /* 12 Polish     */ "Język kamery",
+    /* 13 Turkiye    */ "Kamera dili",
+    /* 14 Ukraine    */ "Мова камери",
+    /* 15 Russian    */ "Язык камеры",
+}};
 
-const Message WrongSize{"inspect.WrongSize",
-    "文件大小为 %1 字节，应为 %2 字节",
-    "The file has %1 bytes; it should have %2"};
-const Message MissingLineEnd{"inspect.MissingLineEnd",
-    "记录 %1 的第 58、59 字节不是回车换行",
-    "Record %1 does not end in CR LF (bytes 58 and 59)"};
-const Message BadCrc{"inspect.BadCrc",
-    "校验和错误：文件中为 %1，计算结果为 %2",
-    "Bad checksum: the file holds %1, the bytes give %2"};
-const Message BadTrailer{"inspect.BadTrailer",
-    "尾记录校验值 %1 错误：内容的校验和为 %2，加 0、15 或 18 都不等于该值",
-    "Bad trailer check value %1: the content's CRC is %2, and adding 0, 15 or 18 to it does not give the stored value"};
-const Message KindMismatch{"inspect.KindMismatch",
-    "尾记录表明这是%1，但文件名表明这是%2",
-    "The trailer marks this file as %1, but its name says %2"};
-const Message InternationalMismatch{"inspect.InternationalMismatch",
-    "设置记录的号码类型为%1，尾记录却为%2",
-    "The settings record says %1, but the trailer says %2"};
-const Message TrailerNotZero{"inspect.TrailerNotZero",
-    "尾记录第 %1 字节应为 0，实为 %2",
-    "Byte %1 of the trailer record should be 0 but is %2"};
-const Message OutOfRange{"inspect.OutOfRange",
-    "%1：值 %2 不在 %3 到 %4 之间",
-    "%1: the value %2 is outside %3 to %4"};
-const Message UnexpectedByte{"inspect.UnexpectedByte",
-    "记录 %1 第 %2 字节为 %3，应为 %4",
-    "Record %1, byte %2 holds %3 where %4 belongs"};
-const Message TextLength{"inspect.TextLength",
-    "%1：长度字节为 %2，但文本有 %3 个字符",
-    "%1: the length byte says %2 characters, the text has %3"};
-const Message TextNotTerminated{"inspect.TextNotTerminated",
-    "%1：文本没有结束符",
-    "%1: the text has no terminating zero"};
-const Message TextTooLong{"inspect.TextTooLong",
-    "%1：文本有 %2 个字符，表单最多允许 %3 个",
-    "%1: the text has %2 characters; the forms allow at most %3"};
-const Message ModeMismatch{"inspect.ModeMismatch",
-    "%1：模式标志(第 55 字节)与国家字节不符",
-    "%1: the mode flag (byte 55) disagrees with the country byte"};
-const Message UserNameMismatch{"inspect.UserNameMismatch",
-    "%1 与发件人邮箱 @ 之前的部分(%2)不符",
-    "%1 is not the sender e-mail up to its \"@\" (%2)"};
-const Message NoLayoutFits{"inspect.NoLayoutFits",
-    "没有任何格式能无误地读取该设置记录",
-    "No layout reads this settings record without findings"};
-const Message MarkerNotForLayout{"inspect.MarkerNotForLayout",
-    "该相机型号不使用此出厂设置文件",
-    "This camera family does not use this factory settings file"};
-const Message Unreadable{"inspect.Unreadable",
-    "无法读取 %1：%2",
-    "Cannot read %1: %2"};
-const Message NoCardFiles{"inspect.NoCardFiles",
-    "文件夹 %1 中没有 menu.dat、setup.dat 或 smtp.dat",
-    "The folder %1 holds no menu.dat, setup.dat or smtp.dat"};
+const TranslatedMessage TvMode{"inspect.TvMode", {
+    /*  1 Chinese    */ "电视制式",
+    /*  2 English    */ "TV mode",
+    /*  3 Deutsch    */ "TV-Norm",
+    /*  4 Suomi      */ "TV-järjestelmä",
+    /*  5 Italiano   */ "Standard TV",
+    /*  6 Francais   */ "Norme TV",
+    /*  7 Magyar     */ "TV-szabvány",
+    /*  8 Slovenian  */ "TV-sistem",
+    /*  9 Cesky      */ "TV norma",
+    /* 10 Japanese   */ "テレビ方式",
+    /* 11 Lithuanian */ "TV sistema",
+    /* 12 Polish     */ "System TV",
+    /* 13 Turkiye    */ "TV sistemi",
+    /* 14 Ukraine    */ "ТВ-стандарт",
+    /* 15 Russian    */ "ТВ-стандарт",
+}};
+
+const TranslatedMessage Copy{"inspect.Copy", {
+    /*  1 Chinese    */ "(副本)",
+    /*  2 English    */ "(copy)",
+    /*  3 Deutsch    */ "(Kopie)",
+    /*  4 Suomi      */ "(kopio)",
+    /*  5 Italiano   */ "(copia)",
+    /*  6 Francais   */ "(copie)",
+    /*  7 Magyar     */ "(másolat)",
+    /*  8 Slovenian  */ "(kopija)",
+    /*  9 Cesky      */ "(kopie)",
+    /* 10 Japanese   */ "(コピー)",
+    /* 11 Lithuanian */ "(kopija)",
+    /* 12 Polish     */ "(kopia)",
+    /* 13 Turkiye    */ "(kopya)",
+    /* 14 Ukraine    */ "(копія)",
+    /* 15 Russian    */ "(копия)",
+}};
+
+const TranslatedMessage SendCode{"inspect.SendCode", {
+    /*  1 Chinese    */ "发送代码",
+    /*  2 English    */ "Send code",
+    /*  3 Deutsch    */ "Sendecode",
+    /*  4 Suomi      */ "Lähetyskoodi",
+    /*  5 Italiano   */ "Codice di invio",
+    /*  6 Francais   */ "Code d'envoi",
+    /*  7 Magyar     */ "Küldési kód",
+    /*  8 Slovenian  */ "Koda pošiljanja",
+    /*  9 Cesky      */ "Kód odesílání",
+    /* 10 Japanese   */ "送信コード",
+    /* 11 Lithuanian */ "Siuntimo kodas",
+    /* 12 Polish     */ "Kod wysyłania",
+    /* 13 Turkiye    */ "Gönderme kodu",
+    /* 14 Ukraine    */ "Код надсилання",
+    /* 15 Russian    */ "Код отправки",
+}};
+
+const TranslatedMessage ConnectionType{"inspect.ConnectionType", {
+    /*  1 Chinese    */ "连接方式",
+    /*  2 English    */ "Connection type",
+    /*  3 Deutsch    */ "Verbindungsart",
+    /*  4 Suomi      */ "Yhteystyyppi",
+    /*  5 Italiano   */ "Tipo di connessione",
+    /*  6 Francais   */ "Type de connexion",
+    /*  7 Magyar     */ "Kapcsolat típusa",
+    /*  8 Slovenian  */ "Vrsta povezave",
+    /*  9 Cesky      */ "Typ připojení",
+    /* 10 Japanese   */ "接続タイプ",
+    /* 11 Lithuanian */ "Ryšio tipas",
+    /* 12 Polish     */ "Typ połączenia",
+    /* 13 Turkiye    */ "Bağlantı türü",
+    /* 14 Ukraine    */ "Тип з'єднання",
+    /* 15 Russian    */ "Тип подключения",
+}};
+
+const TranslatedMessage PhoneType{"inspect.PhoneType", {
+    /*  1 Chinese    */ "号码类型",
+    /*  2 English    */ "Phone type",
+    /*  3 Deutsch    */ "Rufnummerntyp",
+    /*  4 Suomi      */ "Numeron tyyppi",
+    /*  5 Italiano   */ "Tipo di numero",
+    /*  6 Francais   */ "Type de numéro",
+    /*  7 Magyar     */ "Telefonszám típusa",
+    /*  8 Slovenian  */ "Vrsta številke",
+    /*  9 Cesky      */ "Typ čísla",
+    /* 10 Japanese   */ "電話番号の種類",
+    /* 11 Lithuanian */ "Numerio tipas",
+    /* 12 Polish     */ "Typ numeru",
+    /* 13 Turkiye    */ "Numara türü",
+    /* 14 Ukraine    */ "Тип номера",
+    /* 15 Russian    */ "Тип номера",
+}};
+
+const TranslatedMessage SenderUserName{"inspect.SenderUserName", {
+    /*  1 Chinese    */ "发件人用户名",
+    /*  2 English    */ "Sender user name",
+    /*  3 Deutsch    */ "Benutzername des Absenders",
+    /*  4 Suomi      */ "Lähettäjän käyttäjätunnus",
+    /*  5 Italiano   */ "Nome utente del mittente",
+    /*  6 Francais   */ "Nom d'utilisateur de l'expéditeur",
+    /*  7 Magyar     */ "Feladó felhasználóneve",
+    /*  8 Slovenian  */ "Uporabniško ime pošiljatelja",
+    /*  9 Cesky      */ "Uživatelské jméno odesílatele",
+    /* 10 Japanese   */ "送信者のユーザー名",
+    /* 11 Lithuanian */ "Siuntėjo naudotojo vardas",
+    /* 12 Polish     */ "Nazwa użytkownika nadawcy",
+    /* 13 Turkiye    */ "Gönderici kullanıcı adı",
+    /* 14 Ukraine    */ "Ім'я користувача відправника",
+    /* 15 Russian    */ "Имя пользователя отправителя",
+}};
+
+const TranslatedMessage ListEntry{"inspect.ListEntry", {
+    /*  1 Chinese    */ "列表第 %1 项",
+    /*  2 English    */ "list entry %1",
+    /*  3 Deutsch    */ "Listeneintrag %1",
+    /*  4 Suomi      */ "luettelon kohta %1",
+    /*  5 Italiano   */ "voce di elenco %1",
+    /*  6 Francais   */ "entrée de liste %1",
+    /*  7 Magyar     */ "%1. listaelem",
+    /*  8 Slovenian  */ "vnos %1 na seznamu",
+    /*  9 Cesky      */ "položka seznamu %1",
+    /* 10 Japanese   */ "リストの %1 番目",
+    /* 11 Lithuanian */ "sąrašo įrašas %1",
+    /* 12 Polish     */ "pozycja listy %1",
+    /* 13 Turkiye    */ "%1. liste öğesi",
+    /* 14 Ukraine    */ "пункт списку %1",
+    /* 15 Russian    */ "пункт списка %1",
+}};
+
+const TranslatedMessage Unlimited{"inspect.Unlimited", {
+    /*  1 Chinese    */ "无限制",
+    /*  2 English    */ "unlimited",
+    /*  3 Deutsch    */ "unbegrenzt",
+    /*  4 Suomi      */ "rajoittamaton",
+    /*  5 Italiano   */ "illimitato",
+    /*  6 Francais   */ "illimité",
+    /*  7 Magyar     */ "korlátlan",
+    /*  8 Slovenian  */ "neomejeno",
+    /*  9 Cesky      */ "neomezeně",
+    /* 10 Japanese   */ "無制限",
+    /* 11 Lithuanian */ "neribota",
+    /* 12 Polish     */ "bez ograniczeń",
+    /* 13 Turkiye    */ "sınırsız",
+    /* 14 Ukraine    */ "без обмежень",
+    /* 15 Russian    */ "без ограничений",
+}};
+
+const TranslatedMessage Masked{"inspect.Masked", {
+    /*  1 Chinese    */ "(已隐藏)",
+    /*  2 English    */ "(hidden)",
+    /*  3 Deutsch    */ "(verborgen)",
+    /*  4 Suomi      */ "(piilotettu)",
+    /*  5 Italiano   */ "(nascosta)",
+    /*  6 Francais   */ "(masqué)",
+    /*  7 Magyar     */ "(rejtett)",
+    /*  8 Slovenian  */ "(skrito)",
+    /*  9 Cesky      */ "(skryto)",
+    /* 10 Japanese   */ "(非表示)",
+    /* 11 Lithuanian */ "(paslėpta)",
+    /* 12 Polish     */ "(ukryte)",
+    /* 13 Turkiye    */ "(gizli)",
+    /* 14 Ukraine    */ "(приховано)",
+    /* 15 Russian    */ "(скрыто)",
+}};
+
+const TranslatedMessage MenuFile{"inspect.MenuFile", {
+    /*  1 Chinese    */ "相机菜单设置文件",
+    /*  2 English    */ "Camera menu file",
+    /*  3 Deutsch    */ "Kameramenü-Einstellungsdatei",
+    /*  4 Suomi      */ "Kameran valikkotiedosto",
+    /*  5 Italiano   */ "File del menu della fotocamera",
+    /*  6 Francais   */ "Fichier du menu de la caméra",
+    /*  7 Magyar     */ "Kamera menüfájlja",
+    /*  8 Slovenian  */ "Datoteka menija kamere",
+    /*  9 Cesky      */ "Soubor nabídky kamery",
+    /* 10 Japanese   */ "カメラメニュー設定ファイル",
+    /* 11 Lithuanian */ "Kameros meniu failas",
+    /* 12 Polish     */ "Plik menu kamery",
+    /* 13 Turkiye    */ "Kamera menü dosyası",
+    /* 14 Ukraine    */ "Файл меню камери",
+    /* 15 Russian    */ "Файл меню камеры",
+}};
+
+const TranslatedMessage SetupFile{"inspect.SetupFile", {
+    /*  1 Chinese    */ "MMS配置文件",
+    /*  2 English    */ "MMS configuration file",
+    /*  3 Deutsch    */ "MMS-Konfigurationsdatei",
+    /*  4 Suomi      */ "MMS-asetustiedosto",
+    /*  5 Italiano   */ "File di configurazione MMS",
+    /*  6 Francais   */ "Fichier de configuration MMS",
+    /*  7 Magyar     */ "MMS konfigurációs fájl",
+    /*  8 Slovenian  */ "Konfiguracijska datoteka MMS",
+    /*  9 Cesky      */ "Konfigurační soubor MMS",
+    /* 10 Japanese   */ "MMS設定ファイル",
+    /* 11 Lithuanian */ "MMS konfigūracijos failas",
+    /* 12 Polish     */ "Plik konfiguracyjny MMS",
+    /* 13 Turkiye    */ "MMS yapılandırma dosyası",
+    /* 14 Ukraine    */ "Файл налаштувань MMS",
+    /* 15 Russian    */ "Файл настроек MMS",
+}};
+
+const TranslatedMessage SmtpFile{"inspect.SmtpFile", {
+    /*  1 Chinese    */ "SMTP配置文件",
+    /*  2 English    */ "SMTP configuration file",
+    /*  3 Deutsch    */ "SMTP-Konfigurationsdatei",
+    /*  4 Suomi      */ "SMTP-asetustiedosto",
+    /*  5 Italiano   */ "File di configurazione SMTP",
+    /*  6 Francais   */ "Fichier de configuration SMTP",
+    /*  7 Magyar     */ "SMTP konfigurációs fájl",
+    /*  8 Slovenian  */ "Konfiguracijska datoteka SMTP",
+    /*  9 Cesky      */ "Konfigurační soubor SMTP",
+    /* 10 Japanese   */ "SMTP設定ファイル",
+    /* 11 Lithuanian */ "SMTP konfigūracijos failas",
+    /* 12 Polish     */ "Plik konfiguracyjny SMTP",
+    /* 13 Turkiye    */ "SMTP yapılandırma dosyası",
+    /* 14 Ukraine    */ "Файл налаштувань SMTP",
+    /* 15 Russian    */ "Файл настроек SMTP",
+}};
+
+const TranslatedMessage MmsInternational{"inspect.MmsInternational", {
+    /*  1 Chinese    */ "MMS配置文件(国际)",
+    /*  2 English    */ "MMS configuration file (international)",
+    /*  3 Deutsch    */ "MMS-Konfigurationsdatei (international)",
+    /*  4 Suomi      */ "MMS-asetustiedosto (kansainvälinen)",
+    /*  5 Italiano   */ "File di configurazione MMS (internazionale)",
+    /*  6 Francais   */ "Fichier de configuration MMS (international)",
+    /*  7 Magyar     */ "MMS konfigurációs fájl (nemzetközi)",
+    /*  8 Slovenian  */ "Konfiguracijska datoteka MMS (mednarodna)",
+    /*  9 Cesky      */ "Konfigurační soubor MMS (mezinárodní)",
+    /* 10 Japanese   */ "MMS設定ファイル(国際)",
+    /* 11 Lithuanian */ "MMS konfigūracijos failas (tarptautinis)",
+    /* 12 Polish     */ "Plik konfiguracyjny MMS (międzynarodowy)",
+    /* 13 Turkiye    */ "MMS yapılandırma dosyası (uluslararası)",
+    /* 14 Ukraine    */ "Файл налаштувань MMS (міжнародний)",
+    /* 15 Russian    */ "Файл настроек MMS (международный)",
+}};
+
+const TranslatedMessage MmsDomestic{"inspect.MmsDomestic", {
+    /*  1 Chinese    */ "MMS配置文件(国内)",
+    /*  2 English    */ "MMS configuration file (domestic)",
+    /*  3 Deutsch    */ "MMS-Konfigurationsdatei (Inland)",
+    /*  4 Suomi      */ "MMS-asetustiedosto (kotimainen)",
+    /*  5 Italiano   */ "File di configurazione MMS (nazionale)",
+    /*  6 Francais   */ "Fichier de configuration MMS (national)",
+    /*  7 Magyar     */ "MMS konfigurációs fájl (belföldi)",
+    /*  8 Slovenian  */ "Konfiguracijska datoteka MMS (domača)",
+    /*  9 Cesky      */ "Konfigurační soubor MMS (tuzemský)",
+    /* 10 Japanese   */ "MMS設定ファイル(国内)",
+    /* 11 Lithuanian */ "MMS konfigūracijos failas (vidaus)",
+    /* 12 Polish     */ "Plik konfiguracyjny MMS (krajowy)",
+    /* 13 Turkiye    */ "MMS yapılandırma dosyası (yurt içi)",
+    /* 14 Ukraine    */ "Файл налаштувань MMS (внутрішній)",
+    /* 15 Russian    */ "Файл настроек MMS (внутренний)",
+}};
+
+const TranslatedMessage FactoryMarker{"inspect.FactoryMarker", {
+    /*  1 Chinese    */ "出厂设置文件：相机将恢复其出厂设置",
+    /*  2 English    */ "Factory settings file: the camera returns to its factory settings",
+    /*  3 Deutsch    */ "Werkseinstellungsdatei: Die Kamera wird auf ihre Werkseinstellungen zurückgesetzt",
+    /*  4 Suomi      */ "Tehdasasetustiedosto: kamera palautuu tehdasasetuksiinsa",
+    /*  5 Italiano   */ "File delle impostazioni di fabbrica: la fotocamera torna alle impostazioni di fabbrica",
+    /*  6 Francais   */ "Fichier de réglages d'usine : la caméra revient à ses réglages d'usine",
+    /*  7 Magyar     */ "Gyári beállítások fájlja: a kamera visszaáll a gyári beállításokra",
+    /*  8 Slovenian  */ "Datoteka tovarniških nastavitev: kamera se vrne na tovarniške nastavitve",
+    /*  9 Cesky      */ "Soubor továrního nastavení: kamera se vrátí do továrního nastavení",
+    /* 10 Japanese   */ "工場出荷時設定ファイル：カメラは工場出荷時の設定に戻ります",
+    /* 11 Lithuanian */ "Gamyklinių nustatymų failas: kamera grąžinama į gamyklinius nustatymus",
+    /* 12 Polish     */ "Plik ustawień fabrycznych: kamera powraca do ustawień fabrycznych",
+    /* 13 Turkiye    */ "Fabrika ayarları dosyası: kamera fabrika ayarlarına döner",
+    /* 14 Ukraine    */ "Файл заводських налаштувань: камера повертається до заводських налаштувань",
+    /* 15 Russian    */ "Файл заводских настроек: камера вернётся к заводским настройкам",
+}};
+
+const TranslatedMessage StandardLayout{"inspect.StandardLayout", {
+    /*  1 Chinese    */ "标准",
+    /*  2 English    */ "Standard",
+    /*  3 Deutsch    */ "Standard",
+    /*  4 Suomi      */ "Vakio",
+    /*  5 Italiano   */ "Standard",
+    /*  6 Francais   */ "Standard",
+    /*  7 Magyar     */ "Normál",
+    /*  8 Slovenian  */ "Standardni",
+    /*  9 Cesky      */ "Standardní",
+    /* 10 Japanese   */ "標準",
+    /* 11 Lithuanian */ "Standartinis",
+    /* 12 Polish     */ "Standardowy",
+    /* 13 Turkiye    */ "Standart",
+    /* 14 Ukraine    */ "Стандартний",
+    /* 15 Russian    */ "Стандартный",
+}};
+
+const TranslatedMessage LayoutsThatFit{"inspect.LayoutsThatFit", {
+    /*  1 Chinese    */ "符合的相机格式：",
+    /*  2 English    */ "Layouts that fit:",
+    /*  3 Deutsch    */ "Passende Kameraformate:",
+    /*  4 Suomi      */ "Sopivat tiedostomuodot:",
+    /*  5 Italiano   */ "Formati compatibili:",
+    /*  6 Francais   */ "Formats correspondants :",
+    /*  7 Magyar     */ "Illeszkedő formátumok:",
+    /*  8 Slovenian  */ "Ustrezne oblike zapisa:",
+    /*  9 Cesky      */ "Odpovídající formáty:",
+    /* 10 Japanese   */ "一致するカメラ形式：",
+    /* 11 Lithuanian */ "Tinkami formatai:",
+    /* 12 Polish     */ "Pasujące formaty:",
+    /* 13 Turkiye    */ "Uyan biçimler:",
+    /* 14 Ukraine    */ "Відповідні формати:",
+    /* 15 Russian    */ "Подходящие форматы:",
+}};
+
+const TranslatedMessage LayoutsTried{"inspect.LayoutsTried", {
+    /*  1 Chinese    */ "已尝试的相机格式：",
+    /*  2 English    */ "Layouts tried:",
+    /*  3 Deutsch    */ "Geprüfte Kameraformate:",
+    /*  4 Suomi      */ "Kokeillut tiedostomuodot:",
+    /*  5 Italiano   */ "Formati provati:",
+    /*  6 Francais   */ "Formats essayés :",
+    /*  7 Magyar     */ "Kipróbált formátumok:",
+    /*  8 Slovenian  */ "Preizkušene oblike zapisa:",
+    /*  9 Cesky      */ "Vyzkoušené formáty:",
+    /* 10 Japanese   */ "試したカメラ形式：",
+    /* 11 Lithuanian */ "Išbandyti formatai:",
+    /* 12 Polish     */ "Sprawdzone formaty:",
+    /* 13 Turkiye    */ "Denenen biçimler:",
+    /* 14 Ukraine    */ "Перевірені формати:",
+    /* 15 Russian    */ "Проверенные форматы:",
+}};
+
+const TranslatedMessage Findings{"inspect.Findings", {
+    /*  1 Chinese    */ "发现的问题：",
+    /*  2 English    */ "Findings:",
+    /*  3 Deutsch    */ "Gefundene Probleme:",
+    /*  4 Suomi      */ "Havaitut ongelmat:",
+    /*  5 Italiano   */ "Problemi rilevati:",
+    /*  6 Francais   */ "Problèmes détectés :",
+    /*  7 Magyar     */ "Talált hibák:",
+    /*  8 Slovenian  */ "Najdene težave:",
+    /*  9 Cesky      */ "Nalezené problémy:",
+    /* 10 Japanese   */ "見つかった問題：",
+    /* 11 Lithuanian */ "Rastos problemos:",
+    /* 12 Polish     */ "Wykryte problemy:",
+    /* 13 Turkiye    */ "Bulunan sorunlar:",
+    /* 14 Ukraine    */ "Виявлені проблеми:",
+    /* 15 Russian    */ "Обнаруженные проблемы:",
+}};
+
+const TranslatedMessage NoFindings{"inspect.NoFindings", {
+    /*  1 Chinese    */ "未发现问题",
+    /*  2 English    */ "No findings",
+    /*  3 Deutsch    */ "Keine Probleme gefunden",
+    /*  4 Suomi      */ "Ongelmia ei löytynyt",
+    /*  5 Italiano   */ "Nessun problema rilevato",
+    /*  6 Francais   */ "Aucun problème détecté",
+    /*  7 Magyar     */ "Nem található hiba",
+    /*  8 Slovenian  */ "Ni najdenih težav",
+    /*  9 Cesky      */ "Nebyly nalezeny žádné problémy",
+    /* 10 Japanese   */ "問題は見つかりませんでした",
+    /* 11 Lithuanian */ "Problemų nerasta",
+    /* 12 Polish     */ "Nie wykryto problemów",
+    /* 13 Turkiye    */ "Sorun bulunamadı",
+    /* 14 Ukraine    */ "Проблем не виявлено",
+    /* 15 Russian    */ "Проблем не обнаружено",
+}};
+
+const TranslatedMessage Bytes{"inspect.Bytes", {
+    /*  1 Chinese    */ "%1 字节",
+    /*  2 English    */ "%1 bytes",
+    /*  3 Deutsch    */ "%1 Byte",
+    /*  4 Suomi      */ "%1 tavua",
+    /*  5 Italiano   */ "%1 byte",
+    /*  6 Francais   */ "%1 octets",
+    /*  7 Magyar     */ "%1 bájt",
+    /*  8 Slovenian  */ "%1 bajtov",
+    /*  9 Cesky      */ "%1 bajtů",
+    /* 10 Japanese   */ "%1 バイト",
+    /* 11 Lithuanian */ "%1 baitų",
+    /* 12 Polish     */ "%1 bajtów",
+    /* 13 Turkiye    */ "%1 bayt",
+    /* 14 Ukraine    */ "%1 байтів",
+    /* 15 Russian    */ "%1 байт",
+}};
+
+const TranslatedMessage WrongSize{"inspect.WrongSize", {
+    /*  1 Chinese    */ "文件大小为 %1 字节，应为 %2 字节",
+    /*  2 English    */ "The file has %1 bytes; it should have %2",
+    /*  3 Deutsch    */ "Die Datei ist %1 Byte groß; sie sollte %2 Byte groß sein",
+    /*  4 Suomi      */ "Tiedoston koko on %1 tavua; sen pitäisi olla %2 tavua",
+    /*  5 Italiano   */ "Il file ha %1 byte; dovrebbe averne %2",
+    /*  6 Francais   */ "Le fichier fait %1 octets ; il devrait en faire %2",
+    /*  7 Magyar     */ "A fájl mérete %1 bájt; %2 bájtnak kellene lennie",
+    /*  8 Slovenian  */ "Datoteka ima %1 bajtov; imeti bi jih morala %2",
+    /*  9 Cesky      */ "Soubor má %1 bajtů; měl by mít %2",
+    /* 10 Japanese   */ "ファイルのサイズは %1 バイトですが、%2 バイトである必要があります",
+    /* 11 Lithuanian */ "Failo dydis yra %1 baitų; turėtų būti %2",
+    /* 12 Polish     */ "Plik ma %1 bajtów; powinien mieć %2",
+    /* 13 Turkiye    */ "Dosya %1 bayt; %2 bayt olmalıydı",
+    /* 14 Ukraine    */ "Розмір файлу — %1 байтів; має бути %2",
+    /* 15 Russian    */ "Размер файла — %1 байт; должен быть %2",
+}};
+
+const TranslatedMessage MissingLineEnd{"inspect.MissingLineEnd", {
+    /*  1 Chinese    */ "记录 %1 的第 58、59 字节不是回车换行",
+    /*  2 English    */ "Record %1 does not end in CR LF (bytes 58 and 59)",
+    /*  3 Deutsch    */ "Datensatz %1 endet nicht mit CR LF (Bytes 58 und 59)",
+    /*  4 Suomi      */ "Tietue %1 ei pääty merkkeihin CR LF (tavut 58 ja 59)",
+    /*  5 Italiano   */ "Il record %1 non termina con CR LF (byte 58 e 59)",
+    /*  6 Francais   */ "L'enregistrement %1 ne se termine pas par CR LF (octets 58 et 59)",
+    /*  7 Magyar     */ "A(z) %1. rekord nem CR LF-re végződik (58. és 59. bájt)",
+    /*  8 Slovenian  */ "Zapis %1 se ne konča s CR LF (bajta 58 in 59)",
+    /*  9 Cesky      */ "Záznam %1 nekončí znaky CR LF (bajty 58 a 59)",
+    /* 10 Japanese   */ "レコード %1 が CR LF で終わっていません(58、59 バイト目)",
+    /* 11 Lithuanian */ "Įrašas %1 nesibaigia simboliais CR LF (58 ir 59 baitai)",
+    /* 12 Polish     */ "Rekord %1 nie kończy się znakami CR LF (bajty 58 i 59)",
+    /* 13 Turkiye    */ "%1. kayıt CR LF ile bitmiyor (58. ve 59. baytlar)",
+    /* 14 Ukraine    */ "Запис %1 не закінчується на CR LF (байти 58 і 59)",
+    /* 15 Russian    */ "Запись %1 не заканчивается на CR LF (байты 58 и 59)",
+}};
+
+const TranslatedMessage BadCrc{"inspect.BadCrc", {
+    /*  1 Chinese    */ "校验和错误：文件中为 %1，计算结果为 %2",
+    /*  2 English    */ "Bad checksum: the file holds %1, the bytes give %2",
+    /*  3 Deutsch    */ "Falsche Prüfsumme: In der Datei steht %1, aus den Bytes ergibt sich %2",
+    /*  4 Suomi      */ "Virheellinen tarkistussumma: tiedostossa on %1, tavuista laskettuna %2",
+    /*  5 Italiano   */ "Somma di controllo errata: il file riporta %1, dai byte risulta %2",
+    /*  6 Francais   */ "Somme de contrôle incorrecte : le fichier indique %1, les octets donnent %2",
+    /*  7 Magyar     */ "Hibás ellenőrzőösszeg: a fájlban %1 szerepel, a bájtokból %2 adódik",
+    /*  8 Slovenian  */ "Napačna kontrolna vsota: v datoteki je %1, iz bajtov izhaja %2",
+    /*  9 Cesky      */ "Chybný kontrolní součet: soubor uvádí %1, z bajtů vychází %2",
+    /* 10 Japanese   */ "チェックサムが正しくありません：ファイルの値は %1、バイトから計算した値は %2 です",
+    /* 11 Lithuanian */ "Neteisinga kontrolinė suma: faile nurodyta %1, pagal baitus gaunama %2",
+    /* 12 Polish     */ "Błędna suma kontrolna: plik zawiera %1, z bajtów wynika %2",
+    /* 13 Turkiye    */ "Hatalı sağlama toplamı: dosyada %1 yazıyor, baytlardan %2 çıkıyor",
+    /* 14 Ukraine    */ "Неправильна контрольна сума: у файлі %1, за байтами виходить %2",
+    /* 15 Russian    */ "Неверная контрольная сумма: в файле %1, по байтам получается %2",
+}};
+
+const TranslatedMessage BadTrailer{"inspect.BadTrailer", {
+    /*  1 Chinese    */ "尾记录校验值 %1 错误：内容的校验和为 %2，加 0、15 或 18 都不等于该值",
+    /*  2 English    */ "Bad trailer check value %1: the content's CRC is %2, and adding 0, 15 or 18 to it does not give the stored value",
+    /*  3 Deutsch    */ "Falscher Prüfwert %1 im Schlussdatensatz: Die CRC des Inhalts ist %2; auch mit 0, 15 oder 18 addiert ergibt sie nicht den gespeicherten Wert",
+    /*  4 Suomi      */ "Virheellinen lopputietueen tarkistusarvo %1: sisällön CRC on %2, eikä siihen lisätty 0, 15 tai 18 anna tallennettua arvoa",
+    /*  5 Italiano   */ "Valore di controllo %1 del record finale errato: il CRC del contenuto è %2 e aggiungendo 0, 15 o 18 non si ottiene il valore memorizzato",
+    /*  6 Francais   */ "Valeur de contrôle %1 de l'enregistrement final incorrecte : le CRC du contenu est %2, et lui ajouter 0, 15 ou 18 ne donne pas la valeur enregistrée",
+    /*  7 Magyar     */ "Hibás %1 ellenőrző érték a záró rekordban: a tartalom CRC-je %2, és ehhez 0-t, 15-öt vagy 18-at adva sem a tárolt érték adódik",
+    /*  8 Slovenian  */ "Napačna kontrolna vrednost %1 v zaključnem zapisu: CRC vsebine je %2, prištevanje 0, 15 ali 18 pa ne da shranjene vrednosti",
+    /*  9 Cesky      */ "Chybná kontrolní hodnota %1 v závěrečném záznamu: CRC obsahu je %2 a přičtením 0, 15 ani 18 nevznikne uložená hodnota",
+    /* 10 Japanese   */ "末尾レコードのチェック値 %1 が正しくありません：内容の CRC は %2 で、0、15、18 のいずれを加えても保存された値になりません",
+    /* 11 Lithuanian */ "Neteisinga baigiamojo įrašo kontrolinė reikšmė %1: turinio CRC yra %2, o pridėjus 0, 15 ar 18 išsaugota reikšmė negaunama",
+    /* 12 Polish     */ "Błędna wartość kontrolna %1 w rekordzie końcowym: CRC zawartości wynosi %2, a dodanie do niej 0, 15 lub 18 nie daje zapisanej wartości",
+    /* 13 Turkiye    */ "Son kayıttaki %1 denetim değeri hatalı: içeriğin CRC'si %2 ve buna 0, 15 veya 18 eklemek kayıtlı değeri vermiyor",
+    /* 14 Ukraine    */ "Неправильне контрольне значення %1 у завершальному записі: CRC вмісту — %2, і додавання 0, 15 чи 18 не дає збереженого значення",
+    /* 15 Russian    */ "Неверное контрольное значение %1 в завершающей записи: CRC содержимого — %2, и прибавление 0, 15 или 18 не даёт сохранённого значения",
+}};
+
+const TranslatedMessage KindMismatch{"inspect.KindMismatch", {
+    /*  1 Chinese    */ "尾记录表明这是%1，但文件名表明这是%2",
+    /*  2 English    */ "The trailer marks this file as %1, but its name says %2",
+    /*  3 Deutsch    */ "Der Schlussdatensatz weist diese Datei als %1 aus, ihr Name jedoch als %2",
+    /*  4 Suomi      */ "Lopputietueen mukaan tiedosto on %1, mutta sen nimen mukaan %2",
+    /*  5 Italiano   */ "Il record finale indica questo file come %1, ma il nome indica %2",
+    /*  6 Francais   */ "L'enregistrement final désigne ce fichier comme %1, mais son nom indique %2",
+    /*  7 Magyar     */ "A záró rekord szerint ez a fájl: %1, a neve szerint viszont: %2",
+    /*  8 Slovenian  */ "Po zaključnem zapisu je ta datoteka %1, po imenu pa %2",
+    /*  9 Cesky      */ "Podle závěrečného záznamu je tento soubor %1, podle názvu však %2",
+    /* 10 Japanese   */ "末尾レコードではこのファイルは %1 ですが、ファイル名では %2 です",
+    /* 11 Lithuanian */ "Pagal baigiamąjį įrašą šis failas yra %1, bet pagal pavadinimą – %2",
+    /* 12 Polish     */ "Według rekordu końcowego ten plik to %1, ale według nazwy – %2",
+    /* 13 Turkiye    */ "Son kayda göre bu dosya %1, ancak adına göre %2",
+    /* 14 Ukraine    */ "За завершальним записом цей файл — %1, але за назвою — %2",
+    /* 15 Russian    */ "По завершающей записи этот файл — %1, но по имени — %2",
+}};
+
+const TranslatedMessage InternationalMismatch{"inspect.InternationalMismatch", {
+    /*  1 Chinese    */ "设置记录的号码类型为%1，尾记录却为%2",
+    /*  2 English    */ "The settings record says %1, but the trailer says %2",
+    /*  3 Deutsch    */ "Der Einstellungsdatensatz gibt %1 an, der Schlussdatensatz aber %2",
+    /*  4 Suomi      */ "Asetustietueen mukaan %1, mutta lopputietueen mukaan %2",
+    /*  5 Italiano   */ "Il record delle impostazioni indica %1, ma il record finale indica %2",
+    /*  6 Francais   */ "L'enregistrement des réglages indique %1, mais l'enregistrement final indique %2",
+    /*  7 Magyar     */ "A beállítási rekord szerint: %1, a záró rekord szerint viszont: %2",
+    /*  8 Slovenian  */ "Zapis nastavitev navaja %1, zaključni zapis pa %2",
+    /*  9 Cesky      */ "Záznam nastavení uvádí %1, závěrečný záznam však %2",
+    /* 10 Japanese   */ "設定レコードでは %1 ですが、末尾レコードでは %2 です",
+    /* 11 Lithuanian */ "Nustatymų įraše nurodyta %1, o baigiamajame įraše – %2",
+    /* 12 Polish     */ "Rekord ustawień podaje %1, a rekord końcowy – %2",
+    /* 13 Turkiye    */ "Ayar kaydında %1, son kayıtta ise %2 yazıyor",
+    /* 14 Ukraine    */ "У записі налаштувань — %1, а в завершальному записі — %2",
+    /* 15 Russian    */ "В записи настроек — %1, а в завершающей записи — %2",
+}};
+
+const TranslatedMessage TrailerNotZero{"inspect.TrailerNotZero", {
+    /*  1 Chinese    */ "尾记录第 %1 字节应为 0，实为 %2",
+    /*  2 English    */ "Byte %1 of the trailer record should be 0 but is %2",
+    /*  3 Deutsch    */ "Byte %1 des Schlussdatensatzes sollte 0 sein, ist aber %2",
+    /*  4 Suomi      */ "Lopputietueen tavun %1 pitäisi olla 0, mutta se on %2",
+    /*  5 Italiano   */ "Il byte %1 del record finale dovrebbe essere 0, ma è %2",
+    /*  6 Francais   */ "L'octet %1 de l'enregistrement final devrait valoir 0, mais vaut %2",
+    /*  7 Magyar     */ "A záró rekord %1. bájtjának 0-nak kellene lennie, de %2",
+    /*  8 Slovenian  */ "Bajt %1 zaključnega zapisa bi moral biti 0, je pa %2",
+    /*  9 Cesky      */ "Bajt %1 závěrečného záznamu má být 0, ale je %2",
+    /* 10 Japanese   */ "末尾レコードの %1 バイト目は 0 であるべきですが、%2 です",
+    /* 11 Lithuanian */ "Baigiamojo įrašo %1 baitas turėtų būti 0, bet yra %2",
+    /* 12 Polish     */ "Bajt %1 rekordu końcowego powinien mieć wartość 0, a ma %2",
+    /* 13 Turkiye    */ "Son kaydın %1. baytı 0 olmalı, ancak %2",
+    /* 14 Ukraine    */ "Байт %1 завершального запису має дорівнювати 0, але дорівнює %2",
+    /* 15 Russian    */ "Байт %1 завершающей записи должен быть равен 0, но равен %2",
+}};
+
+const TranslatedMessage OutOfRange{"inspect.OutOfRange", {
+    /*  1 Chinese    */ "%1：值 %2 不在 %3 到 %4 之间",
+    /*  2 English    */ "%1: the value %2 is outside %3 to %4",
+    /*  3 Deutsch    */ "%1: Der Wert %2 liegt außerhalb von %3 bis %4",
+    /*  4 Suomi      */ "%1: arvo %2 ei ole välillä %3–%4",
+    /*  5 Italiano   */ "%1: il valore %2 non è compreso tra %3 e %4",
+    /*  6 Francais   */ "%1 : la valeur %2 n'est pas comprise entre %3 et %4",
+    /*  7 Magyar     */ "%1: a(z) %2 érték kívül esik a(z) %3–%4 tartományon",
+    /*  8 Slovenian  */ "%1: vrednost %2 ni med %3 in %4",
+    /*  9 Cesky      */ "%1: hodnota %2 není v rozsahu %3 až %4",
+    /* 10 Japanese   */ "%1：値 %2 は %3～%4 の範囲外です",
+    /* 11 Lithuanian */ "%1: reikšmė %2 nepatenka į intervalą nuo %3 iki %4",
+    /* 12 Polish     */ "%1: wartość %2 jest poza zakresem od %3 do %4",
+    /* 13 Turkiye    */ "%1: %2 değeri %3 ile %4 aralığının dışında",
+    /* 14 Ukraine    */ "%1: значення %2 поза межами від %3 до %4",
+    /* 15 Russian    */ "%1: значение %2 вне диапазона от %3 до %4",
+}};
+
+const TranslatedMessage UnexpectedByte{"inspect.UnexpectedByte", {
+    /*  1 Chinese    */ "记录 %1 第 %2 字节为 %3，应为 %4",
+    /*  2 English    */ "Record %1, byte %2 holds %3 where %4 belongs",
+    /*  3 Deutsch    */ "Datensatz %1, Byte %2 enthält %3, erwartet wird %4",
+    /*  4 Suomi      */ "Tietueen %1 tavussa %2 on %3, kun siinä pitäisi olla %4",
+    /*  5 Italiano   */ "Record %1, byte %2: contiene %3 invece di %4",
+    /*  6 Francais   */ "Enregistrement %1, octet %2 : contient %3 au lieu de %4",
+    /*  7 Magyar     */ "%1. rekord, %2. bájt: %3 szerepel %4 helyett",
+    /*  8 Slovenian  */ "Zapis %1, bajt %2: vsebuje %3 namesto %4",
+    /*  9 Cesky      */ "Záznam %1, bajt %2 obsahuje %3 místo %4",
+    /* 10 Japanese   */ "レコード %1 の %2 バイト目が %3 です(正しくは %4)",
+    /* 11 Lithuanian */ "Įrašas %1, baitas %2: yra %3 vietoj %4",
+    /* 12 Polish     */ "Rekord %1, bajt %2: zawiera %3 zamiast %4",
+    /* 13 Turkiye    */ "Kayıt %1, bayt %2: %4 yerine %3 içeriyor",
+    /* 14 Ukraine    */ "Запис %1, байт %2: містить %3 замість %4",
+    /* 15 Russian    */ "Запись %1, байт %2: содержит %3 вместо %4",
+}};
+
+const TranslatedMessage TextLength{"inspect.TextLength", {
+    /*  1 Chinese    */ "%1：长度字节为 %2，但文本有 %3 个字符",
+    /*  2 English    */ "%1: the length byte says %2 characters, the text has %3",
+    /*  3 Deutsch    */ "%1: Laut Längenbyte %2 Zeichen, der Text hat %3",
+    /*  4 Suomi      */ "%1: pituustavun mukaan %2 merkkiä, tekstissä on %3",
+    /*  5 Italiano   */ "%1: il byte di lunghezza indica %2 caratteri, il testo ne ha %3",
+    /*  6 Francais   */ "%1 : l'octet de longueur indique %2 caractères, le texte en compte %3",
+    /*  7 Magyar     */ "%1: a hosszbájt szerint %2 karakter, a szövegben %3 van",
+    /*  8 Slovenian  */ "%1: bajt dolžine navaja %2 znakov, besedilo jih ima %3",
+    /*  9 Cesky      */ "%1: bajt délky uvádí %2 znaků, text jich má %3",
+    /* 10 Japanese   */ "%1：長さバイトは %2 文字を示していますが、テキストは %3 文字です",
+    /* 11 Lithuanian */ "%1: ilgio baitas nurodo %2 simbolių, tekste jų yra %3",
+    /* 12 Polish     */ "%1: bajt długości podaje %2 znaków, tekst ma %3",
+    /* 13 Turkiye    */ "%1: uzunluk baytı %2 karakter diyor, metin %3 karakter",
+    /* 14 Ukraine    */ "%1: байт довжини вказує %2 символів, у тексті їх %3",
+    /* 15 Russian    */ "%1: байт длины указывает %2 символов, в тексте их %3",
+}};
+
+const TranslatedMessage TextNotTerminated{"inspect.TextNotTerminated", {
+    /*  1 Chinese    */ "%1：文本没有结束符",
+    /*  2 English    */ "%1: the text has no terminating zero",
+    /*  3 Deutsch    */ "%1: Dem Text fehlt die abschließende Null",
+    /*  4 Suomi      */ "%1: tekstistä puuttuu lopettava nolla",
+    /*  5 Italiano   */ "%1: manca lo zero finale del testo",
+    /*  6 Francais   */ "%1 : le texte n'a pas de zéro final",
+    /*  7 Magyar     */ "%1: a szövegnek nincs lezáró nullája",
+    /*  8 Slovenian  */ "%1: besedilo nima zaključne ničle",
+    /*  9 Cesky      */ "%1: text nemá ukončovací nulu",
+    /* 10 Japanese   */ "%1：テキストに終端のゼロがありません",
+    /* 11 Lithuanian */ "%1: tekstas neturi baigiamojo nulio",
+    /* 12 Polish     */ "%1: tekst nie ma kończącego zera",
+    /* 13 Turkiye    */ "%1: metnin sonlandırıcı sıfırı yok",
+    /* 14 Ukraine    */ "%1: текст не має завершального нуля",
+    /* 15 Russian    */ "%1: у текста нет завершающего нуля",
+}};
+
+const TranslatedMessage TextTooLong{"inspect.TextTooLong", {
+    /*  1 Chinese    */ "%1：文本有 %2 个字符，表单最多允许 %3 个",
+    /*  2 English    */ "%1: the text has %2 characters; the forms allow at most %3",
+    /*  3 Deutsch    */ "%1: Der Text hat %2 Zeichen; die Formulare erlauben höchstens %3",
+    /*  4 Suomi      */ "%1: tekstissä on %2 merkkiä; lomakkeet sallivat enintään %3",
+    /*  5 Italiano   */ "%1: il testo ha %2 caratteri; i moduli ne consentono al massimo %3",
+    /*  6 Francais   */ "%1 : le texte compte %2 caractères ; les formulaires en permettent au plus %3",
+    /*  7 Magyar     */ "%1: a szöveg %2 karakteres; az űrlapok legfeljebb %3 karaktert engednek",
+    /*  8 Slovenian  */ "%1: besedilo ima %2 znakov; obrazci dovoljujejo največ %3",
+    /*  9 Cesky      */ "%1: text má %2 znaků; formuláře povolují nejvýše %3",
+    /* 10 Japanese   */ "%1：テキストは %2 文字ですが、フォームで使えるのは最大 %3 文字です",
+    /* 11 Lithuanian */ "%1: tekste yra %2 simbolių; formos leidžia ne daugiau kaip %3",
+    /* 12 Polish     */ "%1: tekst ma %2 znaków; formularze dopuszczają najwyżej %3",
+    /* 13 Turkiye    */ "%1: metin %2 karakter; formlar en fazla %3 karaktere izin verir",
+    /* 14 Ukraine    */ "%1: текст має %2 символів; форми дозволяють щонайбільше %3",
+    /* 15 Russian    */ "%1: в тексте %2 символов; формы допускают не более %3",
+}};
+
+const TranslatedMessage ModeMismatch{"inspect.ModeMismatch", {
+    /*  1 Chinese    */ "%1：模式标志(第 55 字节)与国家字节不符",
+    /*  2 English    */ "%1: the mode flag (byte 55) disagrees with the country byte",
+    /*  3 Deutsch    */ "%1: Das Modus-Flag (Byte 55) passt nicht zum Länderbyte",
+    /*  4 Suomi      */ "%1: tilalippu (tavu 55) ei vastaa maatavua",
+    /*  5 Italiano   */ "%1: il flag della modalità (byte 55) non concorda con il byte del paese",
+    /*  6 Francais   */ "%1 : l'indicateur de mode (octet 55) ne concorde pas avec l'octet du pays",
+    /*  7 Magyar     */ "%1: a módjelző (55. bájt) nem egyezik az ország bájtjával",
+    /*  8 Slovenian  */ "%1: zastavica načina (bajt 55) se ne ujema z bajtom države",
+    /*  9 Cesky      */ "%1: příznak režimu (bajt 55) neodpovídá bajtu země",
+    /* 10 Japanese   */ "%1：モードフラグ(55 バイト目)が国のバイトと一致しません",
+    /* 11 Lithuanian */ "%1: režimo požymis (55 baitas) nesutampa su šalies baitu",
+    /* 12 Polish     */ "%1: flaga trybu (bajt 55) nie zgadza się z bajtem kraju",
+    /* 13 Turkiye    */ "%1: mod bayrağı (55. bayt) ülke baytıyla uyuşmuyor",
+    /* 14 Ukraine    */ "%1: прапорець режиму (байт 55) не узгоджується з байтом країни",
+    /* 15 Russian    */ "%1: флаг режима (байт 55) не согласуется с байтом страны",
+}};
+
+const TranslatedMessage UserNameMismatch{"inspect.UserNameMismatch", {
+    /*  1 Chinese    */ "%1 与发件人邮箱 @ 之前的部分(%2)不符",
+    /*  2 English    */ "%1 is not the sender e-mail up to its \"@\" (%2)",
+    /*  3 Deutsch    */ "%1 entspricht nicht dem Teil der Absender-E-Mail vor dem \"@\" (%2)",
+    /*  4 Suomi      */ "%1 ei vastaa lähettäjän sähköpostiosoitteen \"@\"-merkkiä edeltävää osaa (%2)",
+    /*  5 Italiano   */ "%1 non corrisponde alla parte dell'e-mail del mittente prima di \"@\" (%2)",
+    /*  6 Francais   */ "%1 ne correspond pas à la partie de l'e-mail de l'expéditeur avant le \"@\" (%2)",
+    /*  7 Magyar     */ "%1 nem egyezik a feladó e-mail-címének \"@\" előtti részével (%2)",
+    /*  8 Slovenian  */ "%1 se ne ujema z delom e-poštnega naslova pošiljatelja pred \"@\" (%2)",
+    /*  9 Cesky      */ "%1 neodpovídá části e-mailu odesílatele před \"@\" (%2)",
+    /* 10 Japanese   */ "%1 が送信者メールアドレスの \"@\" より前の部分と一致しません(%2)",
+    /* 11 Lithuanian */ "%1 nesutampa su siuntėjo el. pašto adreso dalimi iki \"@\" (%2)",
+    /* 12 Polish     */ "%1 nie odpowiada części adresu e-mail nadawcy przed \"@\" (%2)",
+    /* 13 Turkiye    */ "%1, gönderici e-postasının \"@\" öncesindeki kısmıyla aynı değil (%2)",
+    /* 14 Ukraine    */ "%1 не збігається з частиною e-mail відправника до \"@\" (%2)",
+    /* 15 Russian    */ "%1 не совпадает с частью e-mail отправителя до \"@\" (%2)",
+}};
+
+const TranslatedMessage NoLayoutFits{"inspect.NoLayoutFits", {
+    /*  1 Chinese    */ "没有任何格式能无误地读取该设置记录",
+    /*  2 English    */ "No layout reads this settings record without findings",
+    /*  3 Deutsch    */ "Kein Kameraformat liest diesen Einstellungsdatensatz ohne Probleme",
+    /*  4 Suomi      */ "Mikään tiedostomuoto ei lue tätä asetustietuetta ongelmitta",
+    /*  5 Italiano   */ "Nessun formato legge questo record delle impostazioni senza problemi",
+    /*  6 Francais   */ "Aucun format ne lit cet enregistrement de réglages sans problème",
+    /*  7 Magyar     */ "Egyik formátum sem olvassa be hiba nélkül ezt a beállítási rekordot",
+    /*  8 Slovenian  */ "Nobena oblika zapisa ne prebere tega zapisa nastavitev brez težav",
+    /*  9 Cesky      */ "Žádný formát nepřečte tento záznam nastavení bez problémů",
+    /* 10 Japanese   */ "この設定レコードを問題なく読み取れる形式はありません",
+    /* 11 Lithuanian */ "Nė vienas formatas nenuskaito šio nustatymų įrašo be problemų",
+    /* 12 Polish     */ "Żaden format nie odczytuje tego rekordu ustawień bez problemów",
+    /* 13 Turkiye    */ "Hiçbir biçim bu ayar kaydını sorunsuz okuyamıyor",
+    /* 14 Ukraine    */ "Жоден формат не читає цей запис налаштувань без проблем",
+    /* 15 Russian    */ "Ни один формат не читает эту запись настроек без проблем",
+}};
+
+const TranslatedMessage MarkerNotForLayout{"inspect.MarkerNotForLayout", {
+    /*  1 Chinese    */ "该相机型号不使用此出厂设置文件",
+    /*  2 English    */ "This camera family does not use this factory settings file",
+    /*  3 Deutsch    */ "Diese Kamerafamilie verwendet diese Werkseinstellungsdatei nicht",
+    /*  4 Suomi      */ "Tämä kameraperhe ei käytä tätä tehdasasetustiedostoa",
+    /*  5 Italiano   */ "Questa famiglia di fotocamere non usa questo file delle impostazioni di fabbrica",
+    /*  6 Francais   */ "Cette famille de caméras n'utilise pas ce fichier de réglages d'usine",
+    /*  7 Magyar     */ "Ez a kameracsalád nem használja ezt a gyári beállítások fájlt",
+    /*  8 Slovenian  */ "Ta družina kamer ne uporablja te datoteke tovarniških nastavitev",
+    /*  9 Cesky      */ "Tato řada kamer tento soubor továrního nastavení nepoužívá",
+    /* 10 Japanese   */ "このカメラ系列はこの工場出荷時設定ファイルを使用しません",
+    /* 11 Lithuanian */ "Ši kamerų šeima nenaudoja šio gamyklinių nustatymų failo",
+    /* 12 Polish     */ "Ta rodzina kamer nie używa tego pliku ustawień fabrycznych",
+    /* 13 Turkiye    */ "Bu kamera ailesi bu fabrika ayarları dosyasını kullanmaz",
+    /* 14 Ukraine    */ "Ця родина камер не використовує цей файл заводських налаштувань",
+    /* 15 Russian    */ "Это семейство камер не использует этот файл заводских настроек",
+}};
+
+const TranslatedMessage Unreadable{"inspect.Unreadable", {
+    /*  1 Chinese    */ "无法读取 %1：%2",
+    /*  2 English    */ "Cannot read %1: %2",
+    /*  3 Deutsch    */ "%1 kann nicht gelesen werden: %2",
+    /*  4 Suomi      */ "Kohdetta %1 ei voi lukea: %2",
+    /*  5 Italiano   */ "Impossibile leggere %1: %2",
+    /*  6 Francais   */ "Impossible de lire %1 : %2",
+    /*  7 Magyar     */ "%1 nem olvasható: %2",
+    /*  8 Slovenian  */ "%1 ni mogoče prebrati: %2",
+    /*  9 Cesky      */ "%1 nelze přečíst: %2",
+    /* 10 Japanese   */ "%1 を読み取れません：%2",
+    /* 11 Lithuanian */ "Nepavyko nuskaityti %1: %2",
+    /* 12 Polish     */ "Nie można odczytać %1: %2",
+    /* 13 Turkiye    */ "%1 okunamıyor: %2",
+    /* 14 Ukraine    */ "Не вдається прочитати %1: %2",
+    /* 15 Russian    */ "Не удаётся прочитать %1: %2",
+}};
+
+const TranslatedMessage NoCardFiles{"inspect.NoCardFiles", {
+    /*  1 Chinese    */ "文件夹 %1 中没有 menu.dat、setup.dat 或 smtp.dat",
+    /*  2 English    */ "The folder %1 holds no menu.dat, setup.dat or smtp.dat",
+    /*  3 Deutsch    */ "Der Ordner %1 enthält weder menu.dat noch setup.dat noch smtp.dat",
+    /*  4 Suomi      */ "Kansiossa %1 ei ole tiedostoja menu.dat, setup.dat tai smtp.dat",
+    /*  5 Italiano   */ "La cartella %1 non contiene menu.dat, setup.dat né smtp.dat",
+    /*  6 Francais   */ "Le dossier %1 ne contient ni menu.dat, ni setup.dat, ni smtp.dat",
+    /*  7 Magyar     */ "A(z) %1 mappa nem tartalmaz menu.dat, setup.dat vagy smtp.dat fájlt",
+    /*  8 Slovenian  */ "Mapa %1 ne vsebuje datotek menu.dat, setup.dat ali smtp.dat",
+    /*  9 Cesky      */ "Složka %1 neobsahuje menu.dat, setup.dat ani smtp.dat",
+    /* 10 Japanese   */ "フォルダー %1 に menu.dat、setup.dat、smtp.dat のいずれもありません",
+    /* 11 Lithuanian */ "Aplanke %1 nėra menu.dat, setup.dat ar smtp.dat",
+    /* 12 Polish     */ "Folder %1 nie zawiera plików menu.dat, setup.dat ani smtp.dat",
+    /* 13 Turkiye    */ "%1 klasöründe menu.dat, setup.dat veya smtp.dat yok",
+    /* 14 Ukraine    */ "Папка %1 не містить menu.dat, setup.dat чи smtp.dat",
+    /* 15 Russian    */ "В папке %1 нет menu.dat, setup.dat или smtp.dat",
+}};
+
+const TranslatedMessage NoSuchFile{"inspect.NoSuchFile", {
+    /*  1 Chinese    */ "文件不存在",
+    /*  2 English    */ "no such file",
+    /*  3 Deutsch    */ "Datei nicht vorhanden",
+    /*  4 Suomi      */ "tiedostoa ei ole",
+    /*  5 Italiano   */ "file inesistente",
+    /*  6 Francais   */ "fichier introuvable",
+    /*  7 Magyar     */ "a fájl nem létezik",
+    /*  8 Slovenian  */ "datoteka ne obstaja",
+    /*  9 Cesky      */ "soubor neexistuje",
+    /* 10 Japanese   */ "ファイルが存在しません",
+    /* 11 Lithuanian */ "failo nėra",
+    /* 12 Polish     */ "plik nie istnieje",
+    /* 13 Turkiye    */ "böyle bir dosya yok",
+    /* 14 Ukraine    */ "файлу не існує",
+    /* 15 Russian    */ "файл не существует",
+}};
+
+const TranslatedMessage NotAFile{"inspect.NotAFile", {
+    /*  1 Chinese    */ "不是普通文件",
+    /*  2 English    */ "not a regular file",
+    /*  3 Deutsch    */ "keine normale Datei",
+    /*  4 Suomi      */ "ei tavallinen tiedosto",
+    /*  5 Italiano   */ "non è un file normale",
+    /*  6 Francais   */ "n'est pas un fichier ordinaire",
+    /*  7 Magyar     */ "nem közönséges fájl",
+    /*  8 Slovenian  */ "ni navadna datoteka",
+    /*  9 Cesky      */ "není běžný soubor",
+    /* 10 Japanese   */ "通常のファイルではありません",
+    /* 11 Lithuanian */ "ne įprastas failas",
+    /* 12 Polish     */ "to nie jest zwykły plik",
+    /* 13 Turkiye    */ "normal bir dosya değil",
+    /* 14 Ukraine    */ "не є звичайним файлом",
+    /* 15 Russian    */ "не является обычным файлом",
+}};
+
+const TranslatedMessage CannotOpen{"inspect.CannotOpen", {
+    /*  1 Chinese    */ "无法打开",
+    /*  2 English    */ "cannot open",
+    /*  3 Deutsch    */ "lässt sich nicht öffnen",
+    /*  4 Suomi      */ "ei voi avata",
+    /*  5 Italiano   */ "impossibile aprire",
+    /*  6 Francais   */ "ouverture impossible",
+    /*  7 Magyar     */ "nem nyitható meg",
+    /*  8 Slovenian  */ "ni mogoče odpreti",
+    /*  9 Cesky      */ "nelze otevřít",
+    /* 10 Japanese   */ "開けません",
+    /* 11 Lithuanian */ "nepavyko atidaryti",
+    /* 12 Polish     */ "nie można otworzyć",
+    /* 13 Turkiye    */ "açılamıyor",
+    /* 14 Ukraine    */ "не вдається відкрити",
+    /* 15 Russian    */ "не удаётся открыть",
+}};
+
+const TranslatedMessage ReadError{"inspect.ReadError", {
+    /*  1 Chinese    */ "读取错误",
+    /*  2 English    */ "read error",
+    /*  3 Deutsch    */ "Lesefehler",
+    /*  4 Suomi      */ "lukuvirhe",
+    /*  5 Italiano   */ "errore di lettura",
+    /*  6 Francais   */ "erreur de lecture",
+    /*  7 Magyar     */ "olvasási hiba",
+    /*  8 Slovenian  */ "napaka pri branju",
+    /*  9 Cesky      */ "chyba čtení",
+    /* 10 Japanese   */ "読み取りエラー",
+    /* 11 Lithuanian */ "skaitymo klaida",
+    /* 12 Polish     */ "błąd odczytu",
+    /* 13 Turkiye    */ "okuma hatası",
+    /* 14 Ukraine    */ "помилка читання",
+    /* 15 Russian    */ "ошибка чтения",
+}};
 
 // "Check card"
 const CaptionTable CheckCard{"inspect.CheckCard", {
@@ -111,36 +873,113 @@ const CaptionTable CheckCard{"inspect.CheckCard", {
     /* 15 Russian    */ "Проверить карту",
 }};
 
-const Message CardGood{"inspect.CardGood",
-    "一切正常：%1 中的配置文件读取无误。",
-    "All is well: the card files in %1 read back without findings."};
-const Message CardFaulty{"inspect.CardFaulty",
-    "%1 中的配置文件有问题：",
-    "The card files in %1 have findings:"};
-const Message FileResult{"inspect.FileResult", "%1：%2", "%1: %2"};
-const Message NoSuchFolder{"inspect.NoSuchFolder",
-    "文件夹 %1 不存在",
-    "There is no folder %1"};
-const Message NotAFolder{"inspect.NotAFolder",
-    "%1 不是文件夹",
-    "%1 is not a folder"};
+const TranslatedMessage CardGood{"inspect.CardGood", {
+    /*  1 Chinese    */ "一切正常：%1 中的配置文件读取无误。",
+    /*  2 English    */ "All is well: the card files in %1 read back without findings.",
+    /*  3 Deutsch    */ "Alles in Ordnung: Die Kartendateien in %1 wurden ohne Probleme gelesen.",
+    /*  4 Suomi      */ "Kaikki kunnossa: kansion %1 korttitiedostot luettiin ilman ongelmia.",
+    /*  5 Italiano   */ "Tutto a posto: i file della scheda in %1 sono stati riletti senza problemi.",
+    /*  6 Francais   */ "Tout est en ordre : les fichiers de la carte dans %1 ont été relus sans problème.",
+    /*  7 Magyar     */ "Minden rendben: a(z) %1 mappa kártyafájljai hiba nélkül beolvashatók.",
+    /*  8 Slovenian  */ "Vse je v redu: datoteke kartice v %1 so bile prebrane brez težav.",
+    /*  9 Cesky      */ "Vše v pořádku: soubory karty v %1 byly přečteny bez problémů.",
+    /* 10 Japanese   */ "すべて正常です：%1 のカードファイルを問題なく読み取れました。",
+    /* 11 Lithuanian */ "Viskas gerai: kortelės failai aplanke %1 nuskaityti be problemų.",
+    /* 12 Polish     */ "Wszystko w porządku: pliki karty w %1 odczytano bez problemów.",
+    /* 13 Turkiye    */ "Her şey yolunda: %1 içindeki kart dosyaları sorunsuz okundu.",
+    /* 14 Ukraine    */ "Усе гаразд: файли картки в %1 прочитано без проблем.",
+    /* 15 Russian    */ "Всё в порядке: файлы карты в %1 прочитаны без проблем.",
+}};
+
+const TranslatedMessage CardFaulty{"inspect.CardFaulty", {
+    /*  1 Chinese    */ "%1 中的配置文件有问题：",
+    /*  2 English    */ "The card files in %1 have findings:",
+    /*  3 Deutsch    */ "Die Kartendateien in %1 weisen Probleme auf:",
+    /*  4 Suomi      */ "Kansion %1 korttitiedostoissa on ongelmia:",
+    /*  5 Italiano   */ "I file della scheda in %1 presentano problemi:",
+    /*  6 Francais   */ "Les fichiers de la carte dans %1 présentent des problèmes :",
+    /*  7 Magyar     */ "A(z) %1 mappa kártyafájljaiban hibák vannak:",
+    /*  8 Slovenian  */ "Datoteke kartice v %1 imajo težave:",
+    /*  9 Cesky      */ "Soubory karty v %1 mají problémy:",
+    /* 10 Japanese   */ "%1 のカードファイルに問題があります：",
+    /* 11 Lithuanian */ "Kortelės failuose aplanke %1 rasta problemų:",
+    /* 12 Polish     */ "W plikach karty w %1 wykryto problemy:",
+    /* 13 Turkiye    */ "%1 içindeki kart dosyalarında sorunlar var:",
+    /* 14 Ukraine    */ "У файлах картки в %1 виявлено проблеми:",
+    /* 15 Russian    */ "В файлах карты в %1 обнаружены проблемы:",
+}};
+
+const TranslatedMessage FileResult{"inspect.FileResult", {
+    /*  1 Chinese    */ "%1：%2",
+    /*  2 English    */ "%1: %2",
+    /*  3 Deutsch    */ "%1: %2",
+    /*  4 Suomi      */ "%1: %2",
+    /*  5 Italiano   */ "%1: %2",
+    /*  6 Francais   */ "%1 : %2",
+    /*  7 Magyar     */ "%1: %2",
+    /*  8 Slovenian  */ "%1: %2",
+    /*  9 Cesky      */ "%1: %2",
+    /* 10 Japanese   */ "%1：%2",
+    /* 11 Lithuanian */ "%1: %2",
+    /* 12 Polish     */ "%1: %2",
+    /* 13 Turkiye    */ "%1: %2",
+    /* 14 Ukraine    */ "%1: %2",
+    /* 15 Russian    */ "%1: %2",
+}};
+
+const TranslatedMessage NoSuchFolder{"inspect.NoSuchFolder", {
+    /*  1 Chinese    */ "文件夹 %1 不存在",
+    /*  2 English    */ "There is no folder %1",
+    /*  3 Deutsch    */ "Den Ordner %1 gibt es nicht",
+    /*  4 Suomi      */ "Kansiota %1 ei ole",
+    /*  5 Italiano   */ "La cartella %1 non esiste",
+    /*  6 Francais   */ "Le dossier %1 n'existe pas",
+    /*  7 Magyar     */ "A(z) %1 mappa nem létezik",
+    /*  8 Slovenian  */ "Mapa %1 ne obstaja",
+    /*  9 Cesky      */ "Složka %1 neexistuje",
+    /* 10 Japanese   */ "フォルダー %1 は存在しません",
+    /* 11 Lithuanian */ "Aplanko %1 nėra",
+    /* 12 Polish     */ "Folder %1 nie istnieje",
+    /* 13 Turkiye    */ "%1 klasörü yok",
+    /* 14 Ukraine    */ "Папки %1 не існує",
+    /* 15 Russian    */ "Папка %1 не существует",
+}};
+
+const TranslatedMessage NotAFolder{"inspect.NotAFolder", {
+    /*  1 Chinese    */ "%1 不是文件夹",
+    /*  2 English    */ "%1 is not a folder",
+    /*  3 Deutsch    */ "%1 ist kein Ordner",
+    /*  4 Suomi      */ "%1 ei ole kansio",
+    /*  5 Italiano   */ "%1 non è una cartella",
+    /*  6 Francais   */ "%1 n'est pas un dossier",
+    /*  7 Magyar     */ "%1 nem mappa",
+    /*  8 Slovenian  */ "%1 ni mapa",
+    /*  9 Cesky      */ "%1 není složka",
+    /* 10 Japanese   */ "%1 はフォルダーではありません",
+    /* 11 Lithuanian */ "%1 nėra aplankas",
+    /* 12 Polish     */ "%1 nie jest folderem",
+    /* 13 Turkiye    */ "%1 bir klasör değil",
+    /* 14 Ukraine    */ "%1 не є папкою",
+    /* 15 Russian    */ "%1 не является папкой",
+}};
 
 namespace {
 
-const Message *const kMessages[] = {
-    &Year, &Month, &Day, &CameraLanguage, &TvMode, &Copy, &SendCode, &ConnectionType,
-    &PhoneType, &SenderUserName, &ListEntry, &Unlimited, &Masked, &MenuFile, &SetupFile,
-    &SmtpFile, &MmsInternational, &MmsDomestic, &FactoryMarker, &LayoutsThatFit,
+const TranslatedMessage *const kMessages[] = {
+    &Year, &Month, &Day, &CameraLanguage, &TvMode, &Copy, &SendCode, &ConnectionType, &PhoneType,
+    &SenderUserName, &ListEntry, &Unlimited, &Masked, &MenuFile, &SetupFile, &SmtpFile,
+    &MmsInternational, &MmsDomestic, &FactoryMarker, &StandardLayout, &LayoutsThatFit,
     &LayoutsTried, &Findings, &NoFindings, &Bytes, &WrongSize, &MissingLineEnd, &BadCrc,
     &BadTrailer, &KindMismatch, &InternationalMismatch, &TrailerNotZero, &OutOfRange,
     &UnexpectedByte, &TextLength, &TextNotTerminated, &TextTooLong, &ModeMismatch,
-    &UserNameMismatch, &NoLayoutFits, &MarkerNotForLayout, &Unreadable, &NoCardFiles,
-    &CardGood, &CardFaulty, &FileResult, &NoSuchFolder, &NotAFolder,
+    &UserNameMismatch, &NoLayoutFits, &MarkerNotForLayout, &Unreadable, &NoCardFiles, &NoSuchFile,
+    &NotAFile, &CannotOpen, &ReadError, &CardGood, &CardFaulty, &FileResult, &NoSuchFolder,
+    &NotAFolder,
 };
 
 } // namespace
 
-std::span<const Message *const> allInspectMessages()
+std::span<const TranslatedMessage *const> allInspectMessages()
 {
     return kMessages;
 }

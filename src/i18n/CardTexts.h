@@ -1,6 +1,6 @@
-// Texts of the card inspector. Field names come from the forms' caption
-// tables wherever a form shows the field; the names below are for values no
-// form labels, and, like every message, exist in Chinese and English.
+// Texts of the card inspector, in every language. Field names come from the
+// forms' caption tables wherever a form shows the field; the names below are
+// for values no form labels.
 #pragma once
 
 #include "i18n/TextTables.h"
@@ -10,66 +10,77 @@
 namespace marrowby::i18n::inspect {
 
 // Names of values no caption table names.
-extern const Message Year;           // part of the clock's name
-extern const Message Month;          // part of the clock's name
-extern const Message Day;            // part of the clock's name
-extern const Message CameraLanguage; // the camera's menu language byte
-extern const Message TvMode;         // the TV output byte
-extern const Message Copy;           // the second copy of Side PIR in menu.dat
-extern const Message SendCode;       // setup.dat byte 0
-extern const Message ConnectionType; // setup.dat byte 2 (APN or CSD)
-extern const Message PhoneType;      // setup.dat byte 7 (domestic or international)
-extern const Message SenderUserName; // smtp.dat record 9
+extern const TranslatedMessage Year;           // part of the clock's name
+extern const TranslatedMessage Month;          // part of the clock's name
+extern const TranslatedMessage Day;            // part of the clock's name
+extern const TranslatedMessage CameraLanguage; // the camera's menu language byte
+extern const TranslatedMessage TvMode;         // the TV output byte
+extern const TranslatedMessage Copy;           // the second copy of Side PIR in menu.dat
+extern const TranslatedMessage SendCode;       // setup.dat byte 0
+extern const TranslatedMessage ConnectionType; // setup.dat byte 2 (APN or CSD)
+extern const TranslatedMessage PhoneType;      // setup.dat byte 7 (domestic or international)
+extern const TranslatedMessage SenderUserName; // smtp.dat record 9
 
 // Values.
-extern const Message ListEntry; // a list position shown as such; %1 the position
-extern const Message Unlimited; // pictures per day 0
-extern const Message Masked;    // a password not shown
+extern const TranslatedMessage ListEntry; // a list position shown as such; %1 the position
+extern const TranslatedMessage Unlimited; // pictures per day 0
+extern const TranslatedMessage Masked;    // a password not shown
 
 // What a file is.
-extern const Message MenuFile;
-extern const Message SetupFile;
-extern const Message SmtpFile;
-extern const Message MmsInternational;
-extern const Message MmsDomestic;
-extern const Message FactoryMarker;
+extern const TranslatedMessage MenuFile;
+extern const TranslatedMessage SetupFile;
+extern const TranslatedMessage SmtpFile;
+extern const TranslatedMessage MmsInternational;
+extern const TranslatedMessage MmsDomestic;
+extern const TranslatedMessage FactoryMarker;
+// The standard camera form's layout by name (the others are named by model).
+extern const TranslatedMessage StandardLayout;
 
 // Report headings.
-extern const Message LayoutsThatFit; // followed by the list
-extern const Message LayoutsTried;   // when none fits; followed by the list
-extern const Message Findings;
-extern const Message NoFindings;
-extern const Message Bytes; // %1 the size
+extern const TranslatedMessage LayoutsThatFit; // followed by the list
+extern const TranslatedMessage LayoutsTried;   // when none fits; followed by the list
+extern const TranslatedMessage Findings;
+extern const TranslatedMessage NoFindings;
+extern const TranslatedMessage Bytes; // %1 the size
 
 // Findings; %1.. as each comment says.
-extern const Message WrongSize;             // %1 size, %2 expected size
-extern const Message MissingLineEnd;        // %1 record
-extern const Message BadCrc;                // %1 stored, %2 computed
-extern const Message BadTrailer;            // %1 stored, %2 CRC of the content
-extern const Message KindMismatch;          // %1 what the trailer says, %2 what the name says
-extern const Message InternationalMismatch; // %1 phone type of the settings, %2 of the trailer
-extern const Message TrailerNotZero;        // %1 byte, %2 value
-extern const Message OutOfRange;            // %1 field, %2 value, %3 low, %4 high
-extern const Message UnexpectedByte;        // %1 record, %2 byte, %3 value, %4 expected
-extern const Message TextLength;            // %1 field, %2 length byte, %3 characters
-extern const Message TextNotTerminated;     // %1 field
-extern const Message TextTooLong;           // %1 field, %2 characters, %3 limit
-extern const Message ModeMismatch;          // %1 field
-extern const Message UserNameMismatch;      // %1 field, %2 the sender e-mail's name
-extern const Message NoLayoutFits;
-extern const Message MarkerNotForLayout;
-extern const Message Unreadable;  // %1 path, %2 reason
-extern const Message NoCardFiles; // %1 folder
+extern const TranslatedMessage WrongSize;         // %1 size, %2 expected size
+extern const TranslatedMessage MissingLineEnd;    // %1 record
+extern const TranslatedMessage BadCrc;            // %1 stored, %2 computed
+extern const TranslatedMessage BadTrailer;        // %1 stored, %2 CRC of the content
+extern const TranslatedMessage TrailerNotZero;    // %1 byte, %2 value
+extern const TranslatedMessage OutOfRange;        // %1 field, %2 value, %3 low, %4 high
+extern const TranslatedMessage UnexpectedByte;    // %1 record, %2 byte, %3 value, %4 expected
+extern const TranslatedMessage TextLength;        // %1 field, %2 length byte, %3 characters
+extern const TranslatedMessage TextNotTerminated; // %1 field
+extern const TranslatedMessage TextTooLong;       // %1 field, %2 characters, %3 limit
+extern const TranslatedMessage ModeMismatch;      // %1 field
+extern const TranslatedMessage UserNameMismatch;  // %1 field, %2 the sender e-mail's name
+// %1 what the trailer says, %2 what the name says
+extern const TranslatedMessage KindMismatch;
+// %1 phone type of the settings, %2 of the trailer
+extern const TranslatedMessage InternationalMismatch;
+extern const TranslatedMessage NoLayoutFits;
+extern const TranslatedMessage MarkerNotForLayout;
+extern const TranslatedMessage Unreadable;  // %1 path, %2 reason
+extern const TranslatedMessage NoCardFiles; // %1 folder
+
+// Why a file could not be read, where the reason is the inspector's own (the
+// system's reasons come in the system's words); after Unreadable's "%2".
+extern const TranslatedMessage NoSuchFile;
+extern const TranslatedMessage NotAFile; // a folder or a device where a file was named
+extern const TranslatedMessage CannotOpen;
+extern const TranslatedMessage ReadError;
 
 // The forms' Check card command: its menu entry, and the report it shows.
 extern const CaptionTable CheckCard;
-extern const Message CardGood;     // %1 folder; followed by the files checked
-extern const Message CardFaulty;   // %1 folder; followed by the files and their findings
-extern const Message FileResult;   // %1 file name, %2 what was found
-extern const Message NoSuchFolder; // %1 folder
-extern const Message NotAFolder;   // %1 the path typed as the folder
+extern const TranslatedMessage CardGood;     // %1 folder; followed by the files checked
+extern const TranslatedMessage CardFaulty;   // %1 folder; followed by the files and their findings
+extern const TranslatedMessage FileResult;   // %1 file name, %2 what was found
+extern const TranslatedMessage NoSuchFolder; // %1 folder
+extern const TranslatedMessage NotAFolder;   // %1 the path typed as the folder
 
 // Every inspector message, for the text sheet and checks over all texts.
-std::span<const Message *const> allInspectMessages();
+std::span<const TranslatedMessage *const> allInspectMessages();
 
 } // namespace marrowby::i18n::inspect

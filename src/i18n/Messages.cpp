@@ -1,5 +1,7 @@
 // Generated from the translators' tables; edit the texts here directly.
-// Messages exist in Chinese and English only: Chinese first, then English.
+// The forms' check and success messages, which exist in Chinese and English
+// only: Chinese first, then English. The program's own messages, in every
+// language, are in ProgramTexts.cpp.
 // Placeholders stay as the texts use them (%d for printf-style, %1 %2 for
 // positional arguments).
 #include "i18n/TextTables.h"
@@ -8,20 +10,6 @@
 // clang-format off
 
 namespace marrowby::i18n {
-
-namespace shared {
-
-// %d minimum, %d maximum
-const Message OutOfRange{"shared.OutOfRange",
-    "请输入一个介于%d和%d之间的值!",
-    "Please enter an integer between %d and %d!"};
-
-// %1 the path, %2 the reason
-const Message WriteFailed{"shared.WriteFailed",
-    "无法写入文件 %1：%2",
-    "Could not write the file %1: %2"};
-
-}  // namespace shared
 
 namespace camera {
 
@@ -41,12 +29,6 @@ const Message FactoryFileGenerated{"camera.FactoryFileGenerated",
 const Message FactoryFileGeneratedNoSpace{"camera.FactoryFileGeneratedNoSpace",
     "相机菜单出厂设置文件已经生成",
     "Camera menu factory settings file has been generated"};
-
-// A typed clock that is not a real date and time; %1 the expected form of the
-// text, such as "MM/DD/YYYY hh:mm:ss"
-const Message ClockTextInvalid{"camera.ClockTextInvalid",
-    "设置的时间无效，请按 %1 的格式输入日期和时间。",
-    "The clock is not a valid date and time. Please type it as %1."};
 
 }  // namespace camera
 
@@ -185,32 +167,5 @@ const Message PhoneError{"smtp.PhoneError",
     "Phone No. Error"};
 
 }  // namespace smtp
-
-namespace framework {
-
-const Message EnterInteger{"framework.EnterInteger",
-    "请输入一个整数。",
-    "Please enter an integer."};
-
-// %1 the limit
-const Message TooManyCharacters{"framework.TooManyCharacters",
-    "输入的字符请不要多于 %1 个。",
-    "Please enter no more than %1 characters."};
-
-// %1 minimum, %2 maximum
-const Message IntegerBetween{"framework.IntegerBetween",
-    "请输入一个 %1 至 %2 之间的整数。",
-    "Please enter an integer between %1 and %2."};
-
-}  // namespace framework
-
-namespace files {
-
-// %1 the file written, %2 the work file left behind, %3 the reason
-const Message PlainFileLeft{"files.PlainFileLeft",
-    "文件 %1 已生成，但无法删除以明文保存设置（包括密码）的文件 %2：%3。请手动删除该文件。",
-    "%1 has been written, but %2, which holds the settings (passwords included) in plain text, could not be removed: %3. Please delete it yourself."};
-
-}  // namespace files
 
 }  // namespace marrowby::i18n

@@ -79,6 +79,11 @@ std::vector<TextRow> collectTextRows()
         add(rows, std::string(msg->key), "message", std::to_string(kChineseLanguage), msg->chinese);
         add(rows, std::string(msg->key), "message", std::to_string(kEnglishLanguage), msg->english);
     }
+    for (const TranslatedMessage *msg : allTranslatedMessages()) {
+        for (int lang = 1; lang <= kLanguageCount; ++lang) {
+            add(rows, std::string(msg->key), "message", std::to_string(lang), message(*msg, lang));
+        }
+    }
     return rows;
 }
 

@@ -9,9 +9,10 @@
 //             names are "list L entry N" (L the country index, or for
 //             GprsOperators the GPRS list position)
 // - language: LanguageIndex 1..15; "0" for the never-shown English entry of a
-//             sixteen-entry caption; for messages "1" is the Chinese text and
-//             "2" the English text shown for every other language; "-" for
-//             lists that are the same in every language
+//             sixteen-entry caption; for Chinese-and-English messages "1" is
+//             the Chinese text and "2" the English text shown for every other
+//             language (a message in every language has 1..15); "-" for lists
+//             that are the same in every language
 // - text:     the text, with tab, newline, carriage return and backslash
 //             written as \t \n \r \\ so that every text round-trips exactly
 //             (leading and trailing spaces included).

@@ -109,13 +109,10 @@ const CaptionObjectTable *const kCaptionObjectTables[] = {
 };
 
 const Message *const kMessages[] = {
-    &shared::OutOfRange,
-    &shared::WriteFailed,
     &camera::MenuFileGenerated,
     &camera::MenuFileGeneratedShort,
     &camera::FactoryFileGenerated,
     &camera::FactoryFileGeneratedNoSpace,
-    &camera::ClockTextInvalid,
     &mms::FileGenerated,
     &mms::InternationalPhone,
     &mms::PhoneDigitLimit,
@@ -147,10 +144,17 @@ const Message *const kMessages[] = {
     &smtp::Email01ErrorAt,
     &smtp::Email01ErrorDot,
     &smtp::PhoneError,
+};
+
+const TranslatedMessage *const kTranslatedMessages[] = {
+    &shared::OutOfRange,
+    &shared::WriteFailed,
+    &camera::ClockTextInvalid,
     &framework::EnterInteger,
     &framework::TooManyCharacters,
     &framework::IntegerBetween,
     &files::PlainFileLeft,
+    &files::PathTooLong,
 };
 
 } // namespace
@@ -169,9 +173,14 @@ std::span<const CaptionObjectTable *const> allCaptionObjectTables()
 }
 std::span<const Message *const> allMessages()
 {
-    // The forms' messages, then the card inspector's.
-    static const std::vector<const Message *> all = [] {
-        std::vector<const Message *> messages(std::begin(kMessages), std::end(kMessages));
+    return kMessages;
+}
+std::span<const TranslatedMessage *const> allTranslatedMessages()
+{
+    // The program's own messages, then the card inspector's.
+    static const std::vector<const TranslatedMessage *> all = [] {
+        std::vector<const TranslatedMessage *> messages(
+            std::begin(kTranslatedMessages), std::end(kTranslatedMessages));
         const auto inspect = inspect::allInspectMessages();
         messages.insert(messages.end(), inspect.begin(), inspect.end());
         return messages;

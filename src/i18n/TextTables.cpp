@@ -58,6 +58,11 @@ std::string_view message(const Message &msg, int languageIndex)
     return languageIndex == kChineseLanguage ? msg.chinese : msg.english;
 }
 
+std::string_view message(const TranslatedMessage &msg, int languageIndex)
+{
+    return msg.text[static_cast<std::size_t>(clampLanguage(languageIndex) - 1)];
+}
+
 std::string_view languageListEntry(int entry, bool chineseSystem)
 {
     if (entry < 0 || entry >= kLanguageListSize) {

@@ -46,11 +46,20 @@ struct CaptionObjectTable {
     std::array<std::string_view, kLanguageCount + 1> text;
 };
 
-// A message that exists in Chinese and English only.
+// A message that exists in Chinese and English only: the forms' check and
+// success messages.
 struct Message {
     std::string_view key;
     std::string_view chinese;
     std::string_view english;
+};
+
+// A message in every language: text[LanguageIndex - 1]. The program's own
+// messages are of this kind: the card check's report, the dialog layer's and
+// the range check's messages, the file writers' reports.
+struct TranslatedMessage {
+    std::string_view key;
+    std::array<std::string_view, kLanguageCount> text;
 };
 
 std::string_view caption(const CaptionTable &table, int languageIndex);
@@ -58,6 +67,8 @@ std::vector<std::string_view> options(const OptionTable &table, int languageInde
 std::string_view caption(const CaptionObjectTable &table, int languageIndex);
 // Chinese when languageIndex == 1, English for every other value.
 std::string_view message(const Message &msg, int languageIndex);
+// The text of the language, like a caption.
+std::string_view message(const TranslatedMessage &msg, int languageIndex);
 
 // ---------------------------------------------------------------------------
 // Language list of the main window (list 1080). Fifteen entries; entry 0 is
@@ -92,9 +103,9 @@ extern const CaptionTable Folder;
 
 // "Please enter an integer between %d and %d!" of the numeric range check
 // (minimum, maximum); camera forms and the MMS forms' pictures per day.
-extern const Message OutOfRange;
+extern const TranslatedMessage OutOfRange;
 // A file could not be written: %1 the path, %2 the system's reason.
-extern const Message WriteFailed;
+extern const TranslatedMessage WriteFailed;
 } // namespace shared
 
 // ---------------------------------------------------------------------------
@@ -261,16 +272,16 @@ extern const Message FactoryFileGenerated;
 extern const Message FactoryFileGeneratedNoSpace;
 // Generate with a typed clock (K500, K100) that is not a real date and time;
 // %1 the expected form of the text.
-extern const Message ClockTextInvalid;
+extern const TranslatedMessage ClockTextInvalid;
 } // namespace camera
 
 // ---------------------------------------------------------------------------
 // The dialog layer's own data-exchange messages, shown in the platform's
 // standard message box (not the notice box).
 namespace framework {
-extern const Message EnterInteger;      // a numeric field does not hold a whole number
-extern const Message TooManyCharacters; // %1 the limit
-extern const Message IntegerBetween;    // SMTP pictures per day; %1 minimum, %2 maximum
+extern const TranslatedMessage EnterInteger;      // a numeric field does not hold a whole number
+extern const TranslatedMessage TooManyCharacters; // %1 the limit
+extern const TranslatedMessage IntegerBetween;    // SMTP pictures per day; %1 minimum, %2 maximum
 } // namespace framework
 
 // ---------------------------------------------------------------------------
@@ -279,7 +290,10 @@ namespace files {
 // A sealed file was written, but a work file mms.dat found in the folder could
 // not be removed: %1 the file written, %2 the work file, %3 the system's reason.
 // Shown in place of the form's success message.
-extern const Message PlainFileLeft;
+extern const TranslatedMessage PlainFileLeft;
+// A file's path would be longer than the writers allow: %1 the file's full
+// path, %2 the limit in characters.
+extern const TranslatedMessage PathTooLong;
 } // namespace files
 
 // ---------------------------------------------------------------------------
@@ -287,6 +301,9 @@ extern const Message PlainFileLeft;
 std::span<const CaptionTable *const> allCaptionTables();
 std::span<const OptionTable *const> allOptionTables();
 std::span<const CaptionObjectTable *const> allCaptionObjectTables();
+// The Chinese-and-English messages.
 std::span<const Message *const> allMessages();
+// The messages in every language, the card inspector's included.
+std::span<const TranslatedMessage *const> allTranslatedMessages();
 
 } // namespace marrowby::i18n

@@ -536,9 +536,10 @@ TEST(CardInspectorWords, FieldNamesComeFromTheCaptionTablesInTheUsersLanguage)
     EXPECT_EQ(fieldName(Field::CameraMode, 3), "Modus");
     EXPECT_EQ(fieldName(Field::CameraMode, 1), "模式");
     EXPECT_EQ(fieldName(Field::Timer2StartHour, 2), "Timer2 Start Hour");
-    // No caption names the TV mode byte: English, or Chinese for language 1.
-    EXPECT_EQ(fieldName(Field::TvMode, 3), "TV mode");
+    // No caption names the TV mode byte: the inspector's own name.
+    EXPECT_EQ(fieldName(Field::TvMode, 3), "TV-Norm");
     EXPECT_EQ(fieldName(Field::TvMode, 1), "电视制式");
+    EXPECT_EQ(fieldName(Field::ClockYear, 15), "Время Год");
 
     FieldValue interval{.field = Field::Interval, .value = 128 + 30};
     EXPECT_EQ(fieldValueText(interval, {}, {.language = 2}), "30 Second");
@@ -560,19 +561,16 @@ TEST(CardInspectorWords, EveryFieldAndFindingHasWordsAndAUniqueKey)
     std::sort(keys.begin(), keys.end());
     EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end());
 
+    // Every placeholder filled, in every language.
     for (int c = 0; c <= static_cast<int>(FindingCode::MarkerNotForLayout); ++c) {
         const Finding finding{.code = static_cast<FindingCode>(c), .field = Field::Url};
-        const std::string chinese = findingText(finding, 1);
-        const std::string english = findingText(finding, 5);
         EXPECT_NE(findingKey(finding.code), "?");
-        EXPECT_FALSE(english.empty());
-        EXPECT_NE(chinese, english) << c;
-        EXPECT_EQ(english.find('%'), std::string::npos) << english;
-    }
-    for (const i18n::Message *m : i18n::inspect::allInspectMessages()) {
-        EXPECT_FALSE(m->chinese.empty() || m->english.empty()) << m->key;
-        const auto count = [](std::string_view t) { return std::count(t.begin(), t.end(), '%'); };
-        EXPECT_EQ(count(m->chinese), count(m->english)) << m->key;
+        EXPECT_NE(findingText(finding, 1), findingText(finding, 2)) << c;
+        for (int language = 1; language <= 15; ++language) {
+            const std::string text = findingText(finding, language);
+            EXPECT_FALSE(text.empty()) << c << " language " << language;
+            EXPECT_EQ(text.find('%'), std::string::npos) << text;
+        }
     }
 }
 
@@ -612,4 +610,46 @@ TEST(CardInspectorWords, OemTextsReadBackAsWritten)
         const std::string byte(1, static_cast<char>(b));
         EXPECT_EQ(toOemText(fromOemText(byte)), byte) << b;
     }
+}
+
+// The report is in the user's language throughout: headings, findings, the
+// layouts' names and the inspector's own reasons for a file it cannot read.
+TEST(CardInspectorWords, TheReportIsInTheUsersLanguage)
+{
+    std::vector<std::uint8_t> bytes = bytesOf(buildMenuRecord(MenuLayout::Standard, {}, {}, {}));
+    bytes[57] ^= 0x01; // the checksum's high byte
+    const FileInspection menu = inspectBytes("menu.dat", FileKind::Menu, bytes, {});
+    const std::vector<FileInspection> missing = inspectPath("no-such-folder/menu.dat", {});
+    ASSERT_EQ(missing.size(), 1u);
+
+    struct Case {
+        int language;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {3,
+            {"menu.dat: Kameramenü-Einstellungsdatei, 60 Byte\n",
+                "\n  Geprüfte Kameraformate: Standard, K100, ",
+                "\n  Gefundene Probleme:\n    Falsche Prüfsumme: In der Datei steht 0x",
+                "\n    [Standard] Intervall: Der Wert 0 liegt außerhalb von 1 bis 188\n",
+                "\n    no-such-folder/menu.dat kann nicht gelesen werden: Datei nicht "
+                "vorhanden\n"}},
+        {15,
+            {"menu.dat: Файл меню камеры, 60 байт\n",
+                "\n  Проверенные форматы: Стандартный, K100, ",
+                "\n  Обнаруженные проблемы:\n    Неверная контрольная сумма: в файле 0x",
+                "\n    [Стандартный] Интервал: значение 0 вне диапазона от 1 до 188\n",
+                "\n    Не удаётся прочитать no-such-folder/menu.dat: файл не существует\n"}},
+    };
+    for (const Case &c : cases) {
+        const std::string report = textReport(menu, {.language = c.language}) + "\n"
+            + textReport(missing[0], {.language = c.language});
+        for (const std::string &line : c.lines)
+            EXPECT_NE(report.find(line), std::string::npos) << line << "\nin:\n" << report;
+        for (const char *english : {"bytes", "Layouts", "Findings", "checksum", "no such file"})
+            EXPECT_EQ(report.find(english), std::string::npos) << english;
+    }
+    // Scripts read the reason in English whatever the language.
+    EXPECT_NE(jsonReport(missing, {.language = 3}).find("\"error\": \"no such file\""),
+        std::string::npos);
 }

@@ -107,6 +107,14 @@ TEST(I18nExport, SheetReadBackEqualsTheTables)
         EXPECT_EQ(cells.at({std::string(m->key), "message", "2"}), m->english);
         expected += 2;
     }
+    for (const TranslatedMessage *m : allTranslatedMessages()) {
+        for (int lang = 1; lang <= kLanguageCount; ++lang) {
+            const auto it = cells.find({std::string(m->key), "message", std::to_string(lang)});
+            ASSERT_NE(it, cells.end()) << m->key << " " << lang;
+            EXPECT_EQ(it->second, message(*m, lang));
+            ++expected;
+        }
+    }
     const auto names = marrowby::operatorNameEntries();
     expected += names.size();
     EXPECT_EQ(cells.at({"operators.CountryNames", "entry 0", "1"}), "中国");
@@ -127,6 +135,9 @@ TEST(I18nExport, SheetKeepsSpacesAndOneLinePerText)
         sheet.find("\ncamera.FactoryFileGenerated\tmessage\t1\t 相机菜单出厂设置文件已经生成\n"),
         std::string::npos);
     EXPECT_NE(sheet.find("\ncamera.PictureCountOptions\tentry 0\t8\t1 slika\n"), std::string::npos);
+    EXPECT_NE(
+        sheet.find("\nframework.EnterInteger\tmessage\t3\tBitte geben Sie eine ganze Zahl ein.\n"),
+        std::string::npos);
     // Every line has exactly four fields.
     std::istringstream in(sheet);
     std::string line;

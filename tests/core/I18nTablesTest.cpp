@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <set>
 #include <string>
@@ -110,6 +111,38 @@ TEST(I18nTables, EveryTableHasEveryLanguageAndValidUtf8)
     }
 }
 
+// A message in every language holds a text in each of them with the English
+// text's placeholders: a translation may put %1 %2 ... in another order but
+// never drops, adds or renumbers one (%d are filled in order and keep theirs).
+// The thirteen translations keep the file names and technical words as the
+// English text has them.
+TEST(I18nTables, TranslatedMessagesHaveEveryLanguageAndTheEnglishPlaceholders)
+{
+    const std::string_view kept[]
+        = {"menu.dat", "setup.dat", "smtp.dat", "mms.dat", "CR LF", "CRC", "@", "55", "58", "15"};
+    for (const TranslatedMessage *m : allTranslatedMessages()) {
+        const std::string_view english = message(*m, kEnglishLanguage);
+        std::vector<std::string> expected = placeholders(english);
+        std::sort(expected.begin(), expected.end());
+        for (int lang = 1; lang <= kLanguageCount; ++lang) {
+            SCOPED_TRACE(std::string(m->key) + " language " + std::to_string(lang));
+            const std::string_view text = m->text[static_cast<std::size_t>(lang - 1)];
+            EXPECT_FALSE(text.empty());
+            EXPECT_TRUE(isUtf8(text));
+            std::vector<std::string> found = placeholders(text);
+            std::sort(found.begin(), found.end());
+            EXPECT_EQ(found, expected) << text;
+            if (lang == kChineseLanguage || lang == kEnglishLanguage)
+                continue;
+            for (std::string_view word : kept) {
+                if (english.find(word) != std::string_view::npos) {
+                    EXPECT_NE(text.find(word), std::string_view::npos) << word << ": " << text;
+                }
+            }
+        }
+    }
+}
+
 TEST(I18nTables, RegistriesHoldEveryTableOnceUnderAUniqueKey)
 {
     std::set<std::string_view> keys;
@@ -127,6 +160,8 @@ TEST(I18nTables, RegistriesHoldEveryTableOnceUnderAUniqueKey)
         note(t->key);
     for (const Message *m : allMessages())
         note(m->key);
+    for (const TranslatedMessage *m : allTranslatedMessages())
+        note(m->key);
     EXPECT_EQ(keys.size(), total);
 
     // 7 main window + 3 buttons and the folder edit's name + 10 MMS/SMTP + 8 MMS and the
@@ -135,6 +170,9 @@ TEST(I18nTables, RegistriesHoldEveryTableOnceUnderAUniqueKey)
     // 4 MMS + 2 SMTP + 8 camera.
     EXPECT_EQ(allOptionTables().size(), 14u);
     EXPECT_EQ(allCaptionObjectTables().size(), 2u);
+    // The dialog layer's 3, the range check, the file writers' 3 and the typed
+    // clock's + 52 of the card inspector.
+    EXPECT_EQ(allTranslatedMessages().size(), 60u);
 }
 
 TEST(I18nTables, CellsInEveryScriptAndTheQuirksOfTheTables)
@@ -265,6 +303,7 @@ TEST(I18nTables, OutOfRangeIndicesReadEnglish)
         EXPECT_EQ(caption(camera::SidePir, outside), "Side PIR");
         EXPECT_EQ(message(camera::MenuFileGenerated, outside),
             "Camera menu configuration file is generated");
+        EXPECT_EQ(message(framework::EnterInteger, outside), "Please enter an integer.");
     }
     EXPECT_TRUE(isValidLanguage(1));
     EXPECT_TRUE(isValidLanguage(15));
@@ -276,22 +315,14 @@ TEST(I18nTables, OutOfRangeIndicesReadEnglish)
 
 TEST(I18nTables, MessagesAreChineseOnlyForLanguageOne)
 {
-    EXPECT_EQ(message(shared::OutOfRange, 1), "请输入一个介于%d和%d之间的值!");
+    EXPECT_EQ(message(mms::PhoneDigitLimit, 1), "最大允许手机号码位数 %d!");
+    EXPECT_EQ(message(smtp::EnterEmail, 1), "请输入Email");
     for (int lang : {2, 3, 10, 14, 15}) {
         SCOPED_TRACE(lang);
-        EXPECT_EQ(message(shared::OutOfRange, lang), "Please enter an integer between %d and %d!");
-        // The dialog layer's own messages follow the same rule.
-        EXPECT_EQ(message(framework::EnterInteger, lang), "Please enter an integer.");
-        EXPECT_EQ(message(framework::TooManyCharacters, lang),
-            "Please enter no more than %1 characters.");
         EXPECT_EQ(
-            message(framework::IntegerBetween, lang), "Please enter an integer between %1 and %2.");
+            message(mms::PhoneDigitLimit, lang), "The max allowable number of digits phone %d!");
+        EXPECT_EQ(message(smtp::EnterEmail, lang), "Please Input Email");
     }
-    EXPECT_EQ(message(framework::EnterInteger, 1), "请输入一个整数。");
-    EXPECT_EQ(message(framework::TooManyCharacters, 1), "输入的字符请不要多于 %1 个。");
-    EXPECT_EQ(message(framework::IntegerBetween, 1), "请输入一个 %1 至 %2 之间的整数。");
-    EXPECT_EQ(message(shared::WriteFailed, 1), "无法写入文件 %1：%2");
-    EXPECT_EQ(message(shared::WriteFailed, 7), "Could not write the file %1: %2");
 
     // Texts that differ between forms are kept apart.
     EXPECT_EQ(message(camera::FactoryFileGenerated, 1), " 相机菜单出厂设置文件已经生成");
@@ -302,6 +333,44 @@ TEST(I18nTables, MessagesAreChineseOnlyForLanguageOne)
     EXPECT_EQ(message(mms::SetPhone1, 2), message(mms::PhoneError01, 2));
     EXPECT_EQ(message(mms::FileGenerated, 5),
         "MMS configuration file (URL|APN|Gateway|Port ...) has been generated");
+}
+
+TEST(I18nTables, TheProgramsOwnMessagesInEveryLanguage)
+{
+    struct Cell {
+        const TranslatedMessage *table;
+        int language;
+        std::string_view text;
+    };
+    const Cell cells[] = {
+        {&shared::OutOfRange, 1, "请输入一个介于%d和%d之间的值!"},
+        {&shared::OutOfRange, 2, "Please enter an integer between %d and %d!"},
+        {&shared::OutOfRange, 3, "Bitte geben Sie eine ganze Zahl zwischen %d und %d ein!"},
+        {&framework::EnterInteger, 1, "请输入一个整数。"},
+        {&framework::EnterInteger, 2, "Please enter an integer."},
+        {&framework::EnterInteger, 10, "整数を入力してください。"},
+        {&framework::TooManyCharacters, 1, "输入的字符请不要多于 %1 个。"},
+        {&framework::TooManyCharacters, 2, "Please enter no more than %1 characters."},
+        {&framework::TooManyCharacters, 15, "Введите не более %1 символов."},
+        {&framework::IntegerBetween, 1, "请输入一个 %1 至 %2 之间的整数。"},
+        {&framework::IntegerBetween, 2, "Please enter an integer between %1 and %2."},
+        {&framework::IntegerBetween, 14, "Введіть ціле число від %1 до %2."},
+        {&shared::WriteFailed, 1, "无法写入文件 %1：%2"},
+        {&shared::WriteFailed, 2, "Could not write the file %1: %2"},
+        {&shared::WriteFailed, 7, "A(z) %1 fájlt nem sikerült írni: %2"},
+        {&camera::ClockTextInvalid, 2,
+            "The clock is not a valid date and time. Please type it as %1."},
+        {&files::PathTooLong, 1,
+            "无法写入 %1：其路径将超过 %2 个字符，这是本程序能写入的最大长度。"
+            "请选择路径较短的文件夹，例如存储卡的根目录。"},
+        {&files::PathTooLong, 2,
+            "%1 cannot be written: its path would be longer than %2 characters, the most this "
+            "program can write. Choose a folder with a shorter path, such as the memory card's top "
+            "folder."},
+    };
+    for (const Cell &c : cells)
+        EXPECT_EQ(message(*c.table, c.language), c.text)
+            << c.table->key << " language " << c.language;
 }
 
 TEST(I18nTables, LanguageList)

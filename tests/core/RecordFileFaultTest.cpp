@@ -375,8 +375,7 @@ TEST(RecordFileFaults, AStaleWorkFileThatCannotBeRemovedIsReported)
     const WriteResult result = writers()[1].write(folder.str());
     EXPECT_TRUE(result.clean()) << result.leftPlainFileReason;
 
-    // The form's message names both files and the reason, in the message rule's
-    // two languages.
+    // The form's message names both files and the reason.
     EXPECT_EQ(i18n::message(i18n::files::PlainFileLeft, 2),
         "%1 has been written, but %2, which holds the settings (passwords included) in plain "
         "text, could not be removed: %3. Please delete it yourself.");

@@ -242,6 +242,53 @@ TEST_F(CheckCard, ADamagedFileIsReportedWithItsFinding)
         << menuLines[1].toStdString();
 }
 
+// In every other language the report is in that language's words too.
+TEST_F(CheckCard, TheReportIsInTheFormsLanguage)
+{
+    struct Case {
+        int language;
+        const char *good; // %1 the folder
+        const char *noFindings;
+        const char *faulty;  // %1 the folder
+        const char *badCrc;  // the start of the finding
+        const char *missing; // %1 the folder
+    };
+    const Case cases[] = {
+        {3, "Alles in Ordnung: Die Kartendateien in %1 wurden ohne Probleme gelesen.",
+            "menu.dat: Keine Probleme gefunden", "Die Kartendateien in %1 weisen Probleme auf:",
+            "menu.dat: Falsche Prüfsumme: In der Datei steht 0x", "Den Ordner %1 gibt es nicht"},
+        {15, "Всё в порядке: файлы карты в %1 прочитаны без проблем.",
+            "menu.dat: Проблем не обнаружено", "В файлах карты в %1 обнаружены проблемы:",
+            "menu.dat: Неверная контрольная сумма: в файле 0x", "Папка %1 не существует"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.language);
+        auto form = open(FormButton::Camera, kStandardCamera, c.language);
+        generate(form.get(), FormButton::Camera);
+        auto shown = checkCard(form.get());
+        EXPECT_EQ(shown.kind, Kind::Notice);
+        EXPECT_EQ(shown.text,
+            QString::fromUtf8(c.good).arg(folderText()) + QStringLiteral("\n\n")
+                + QString::fromUtf8(c.noFindings));
+
+        std::vector<std::uint8_t> bytes = readFile(folder.path() / "menu.dat");
+        ASSERT_EQ(bytes.size(), 60u);
+        bytes[57] ^= 0x01; // the checksum's high byte
+        writeFile(folder.path() / "menu.dat", std::string(bytes.begin(), bytes.end()));
+        shown = checkCard(form.get());
+        EXPECT_EQ(shown.kind, Kind::Failure);
+        const QStringList lines = shown.text.split(QLatin1Char('\n'));
+        ASSERT_EQ(lines.size(), 3) << shown.text.toStdString();
+        EXPECT_EQ(lines[0], QString::fromUtf8(c.faulty).arg(folderText()));
+        EXPECT_TRUE(lines[2].startsWith(QString::fromUtf8(c.badCrc))) << lines[2].toStdString();
+
+        const std::filesystem::path missing = folder.path() / "missing";
+        choose(form.get(), FormButton::Camera, missing);
+        EXPECT_EQ(checkCard(form.get()).text,
+            QString::fromUtf8(c.missing).arg(QString::fromStdString(missing.string())));
+    }
+}
+
 // menu.dat is read for the form's camera family: a standard camera's file is
 // not right for a K600 camera.
 TEST_F(CheckCard, MenuDatIsReadForTheFormsModel)

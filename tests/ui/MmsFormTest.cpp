@@ -217,7 +217,7 @@ TEST_F(MmsForm, CaptionsInTheFormsLanguage)
     EXPECT_EQ(list(form, 1134)->itemText(24), "24");
     pick(list(form, kMode), 1);
     EXPECT_EQ(entries(list(form, kCountry)), QStringList({"その他"}));
-    // Messages other than Chinese are in English.
+    // The form's own messages other than Chinese are in English.
     pick(list(form, kPhoneType), 1);
     const auto shown = boxes();
     ASSERT_EQ(shown.size(), 1);

@@ -240,13 +240,32 @@ TEST_F(StandardCameraForm, MessagesFollowTheLanguage)
     EXPECT_EQ(shown[0].text, QString::fromUtf8("相机菜单设置文件已经生成"));
     EXPECT_EQ(writtenMenu()[29], 1);
 
-    // German: captions in German, messages in English.
-    appState() = AppState{};
-    appState().LanguageIndex = 3;
-    auto german = open(3);
-    EXPECT_EQ(find<QPushButton>(german.get(), 2)->text(), "Beenden");
-    type(find<QLineEdit>(german.get(), 1002), "");
-    EXPECT_EQ(boxes().value(0).text, "Please enter an integer.");
+    // The other languages: the program's own messages in the form's language
+    // too, the dialog layer's and the range check's.
+    const struct {
+        int language;
+        const char *exit;
+        const char *enterInteger;
+        const char *outOfRange;
+    } others[] = {
+        {3, "Beenden", "Bitte geben Sie eine ganze Zahl ein.",
+            "Bitte geben Sie eine ganze Zahl zwischen 1 und 60 ein!"},
+        {15, "Выход", "Введите целое число.", "Введите целое число от 1 до 60!"},
+    };
+    for (const auto &c : others) {
+        SCOPED_TRACE(c.language);
+        appState() = AppState{};
+        appState().LanguageIndex = c.language;
+        auto other = open(3);
+        EXPECT_EQ(find<QPushButton>(other.get(), 2)->text(), QString::fromUtf8(c.exit));
+        type(find<QLineEdit>(other.get(), 1002), "");
+        shown = boxes();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_EQ(shown[0].kind, Kind::Framework);
+        EXPECT_EQ(shown[0].text, QString::fromUtf8(c.enterInteger));
+        type(find<QLineEdit>(other.get(), 1002), "0");
+        EXPECT_EQ(boxes().value(0).text, QString::fromUtf8(c.outOfRange));
+    }
 }
 
 TEST_F(StandardCameraForm, DefaultWritesTheFactoryRecord)
