@@ -124,6 +124,13 @@ void FormBase::refuse(const Refusal &refusal)
 
 bool FormBase::reportWrite(const WriteResult &result, const QString &success)
 {
+    if (result.pathTooLong) {
+        // Not a system error: say what the limit is and what to do.
+        MessageBoxes::failure(
+            text(i18n::files::PathTooLong)
+                .arg(QString::fromStdString(result.path), QString::number(kMaxPathLength)));
+        return false;
+    }
     if (!result) {
         // One pass over the placeholders: a "%2" inside the path stays as it is.
         MessageBoxes::failure(

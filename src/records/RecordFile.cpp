@@ -25,7 +25,10 @@ std::string joinPath(std::string_view folder, std::string_view fileName)
 
 WriteResult failure(std::string path, const std::error_code &error)
 {
-    return WriteResult{false, std::move(path), error.message(), {}, {}};
+    WriteResult result;
+    result.path = std::move(path);
+    result.reason = error.message();
+    return result;
 }
 
 // Creates the temporary file. One left by an interrupted run is not trusted: it
@@ -49,8 +52,11 @@ WriteResult putInPlace(std::string_view folder, std::string_view fileName,
         return failure(
             std::string(fileName), std::make_error_code(std::errc::no_such_file_or_directory));
     const std::string target = joinPath(folder, fileName);
-    if (!recordFilePath(folder, fileName))
-        return failure(target, std::make_error_code(std::errc::filename_too_long));
+    if (!recordFilePath(folder, fileName)) {
+        WriteResult tooLong = failure(target, std::make_error_code(std::errc::filename_too_long));
+        tooLong.pathTooLong = true;
+        return tooLong;
+    }
 
     FileOps &ops = fileOps();
     const std::string temporary = joinPath(folder, "~" + std::string(fileName) + ".tmp");
@@ -71,7 +77,9 @@ WriteResult putInPlace(std::string_view folder, std::string_view fileName,
         return failure(target, error);
     }
 
-    WriteResult result{true, target, {}, {}, {}};
+    WriteResult result;
+    result.ok = true;
+    result.path = target;
     if (!plainFile.empty()) {
         const std::string stale = joinPath(folder, plainFile);
         if (const std::error_code removed = ops.remove(stale);

@@ -37,6 +37,8 @@ struct WriteResult {
     std::string reason;
     std::string leftPlainFile;
     std::string leftPlainFileReason;
+    // Nothing was tried: the file's path would be longer than kMaxPathLength.
+    bool pathTooLong = false;
 
     explicit operator bool() const { return ok; }
     // Written, and nothing to warn about.

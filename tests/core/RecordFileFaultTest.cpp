@@ -397,6 +397,7 @@ TEST(RecordFileFaults, FailuresNameTheFileAskedFor)
             EXPECT_FALSE(r);
             EXPECT_EQ(r.path, (deep / writer.fileName).string());
             EXPECT_EQ(r.reason, reasonOf(ENAMETOOLONG));
+            EXPECT_TRUE(r.pathTooLong);
             EXPECT_TRUE(TempFolder::entriesOf(deep).empty());
         }
         { // The folder does not exist.
@@ -406,6 +407,7 @@ TEST(RecordFileFaults, FailuresNameTheFileAskedFor)
             EXPECT_FALSE(r);
             EXPECT_EQ(r.path, (missing / writer.fileName).string());
             EXPECT_EQ(r.reason, reasonOf(ENOENT));
+            EXPECT_FALSE(r.pathTooLong);
         }
 #ifndef _WIN32
         { // A read-only folder.

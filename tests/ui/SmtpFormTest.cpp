@@ -479,6 +479,32 @@ TEST_F(SmtpForm, AStaleWorkFileIsReportedInsteadOfASuccess)
     EXPECT_EQ(written().size(), 720u);
 }
 
+// The SMTP forms take a folder of any length; a file path over the writers'
+// 99 characters is refused naming the file and the limit, in the user's
+// language, not with what reads like a system error.
+TEST_F(SmtpForm, APathOverTheLimitSaysWhatTheLimitIs)
+{
+    const std::filesystem::path deep = folder.path() / std::string(95, 'd');
+    std::filesystem::create_directory(deep);
+    const QString file = QString::fromStdString((deep / "smtp.dat").string());
+    for (const auto &[language, expected] :
+        {std::pair{2,
+             QStringLiteral("%1 cannot be written: its path would be longer than 99 "
+                            "characters")},
+            std::pair{1, QStringLiteral("无法写入 %1：其路径将超过 99 个字符")}}) {
+        auto form = open(kK600Model, language);
+        fillMailbox(form.get());
+        FolderChooser::setNextAnswer(QString::fromStdString(deep.string()));
+        button(form.get(), SmtpId::Select)->click();
+        generate(form.get());
+        const auto shown = boxes();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_EQ(shown[0].kind, Kind::Failure);
+        EXPECT_TRUE(shown[0].text.startsWith(expected.arg(file))) << shown[0].text.toStdString();
+        EXPECT_TRUE(TempFolder::entriesOf(deep).empty());
+    }
+}
+
 // Enter on an SMTP form runs Generate and keeps the form (and everything typed
 // into it); Escape and Exit take the way back.
 TEST_F(SmtpForm, EnterGeneratesEscapeAndExitGoBack)
