@@ -1,7 +1,6 @@
 #include "smtp/SmtpFormRules.h"
 
 #include "mms/CountryOperatorLists.h"
-#include "mms/OperatorPresets.h"
 #include "records/RecordText.h"
 
 #include <array>
@@ -125,14 +124,6 @@ int correctPicturesPerDay(int value)
     return value > kPicturesPerDayMaximum ? 0 : value;
 }
 
-void loadGprsPreset(SmtpFormValues &values)
-{
-    const GprsPreset preset = gprsPreset(values.country, values.operatorIndex);
-    values.apn = preset.apn;
-    values.account = preset.account;
-    values.gprsPassword = preset.password;
-}
-
 SmtpSettings collectSmtpSettings(
     const SmtpFormVariant &form, const SmtpFormValues &v, std::uint8_t cameraLanguage)
 {
@@ -153,24 +144,19 @@ SmtpSettings collectSmtpSettings(
     s.senderPassword = v.senderPassword;
     s.phoneNumber = v.phoneNumber;
     s.recipientEmail = v.email1;
+    if (s.autoMode)
+        loadGprsPreset(s);
     return s;
 }
 
-SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, SmtpFormValues &values,
+SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, const SmtpFormValues &values,
     std::string_view folder, std::uint8_t cameraLanguage, const SmtpFileWriter &writer)
 {
     SmtpGenerateResult result;
-    if (values.autoMode())
-        loadGprsPreset(values);
     result.failure = firstFailingCheck(form, values);
     if (result.failure)
         return result;
     result.write = writer(folder, collectSmtpSettings(form, values, cameraLanguage), form.layout);
-    if (result.write->ok && values.autoMode()) {
-        values.apn.clear();
-        values.account.clear();
-        values.gprsPassword.clear();
-    }
     return result;
 }
 

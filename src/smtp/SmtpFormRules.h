@@ -31,9 +31,10 @@ struct SmtpCheckFailure {
     bool operator==(const SmtpCheckFailure &) const = default;
 };
 
-// Runs checks 1 to 12 of the form in order on the values as Generate sees them
-// (in Auto mode after the preset was loaded). Lengths count UTF-16 units; the
-// searches for "@" and "." cover the whole text. Empty when every check passes.
+// Runs checks 1 to 12 of the form in order on the form's values (in Auto mode
+// the APN, account and GPRS password values play no part: the preset supplies
+// them). Lengths count UTF-16 units; the searches for "@" and "." cover the
+// whole text. Empty when every check passes.
 std::optional<SmtpCheckFailure> firstFailingCheck(
     const SmtpFormVariant &form, const SmtpFormValues &values);
 
@@ -90,13 +91,11 @@ int correctPicturesPerDay(int value);
 
 // Generate --------------------------------------------------------------------
 
-// Auto mode: the APN, account and GPRS password values become the preset of
-// the selected country and operator (empty where the preset has none).
-void loadGprsPreset(SmtpFormValues &values);
-
 // What the form hands to the writer. Only Email 1 goes out as the recipient;
-// Manual mode writes operator 0. `cameraLanguage` is the camera language byte
-// of the application state.
+// Manual mode writes operator 0 and the typed APN, account and GPRS password;
+// Auto mode writes those three from the preset of the selected country and
+// operator instead. `cameraLanguage` is the camera language byte of the
+// application state.
 SmtpSettings collectSmtpSettings(
     const SmtpFormVariant &form, const SmtpFormValues &values, std::uint8_t cameraLanguage);
 
@@ -110,12 +109,12 @@ struct SmtpGenerateResult {
     bool written() const { return write && write->ok; }
 };
 
-// The whole Generate press: in Auto mode load the preset, run the checks, write
-// smtp.dat in the form's layout and, after a successful write in Auto mode,
-// empty the three GPRS values again. A refused check or a failed write leaves
-// the preset loaded in the values (the edits never show it). The form shows the
-// failure's message, or the success message smtp::FileGenerated.
-SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, SmtpFormValues &values,
+// The whole Generate press: run the checks, then write smtp.dat in the form's
+// layout from the values and, in Auto mode, the preset. The preset goes into
+// the written settings only, never into the form's values, whatever the
+// outcome. The form shows the failure's message, or the success message
+// smtp::FileGenerated.
+SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, const SmtpFormValues &values,
     std::string_view folder, std::uint8_t cameraLanguage,
     const SmtpFileWriter &writer = writeSmtpFile);
 

@@ -317,52 +317,52 @@ TEST(SmtpFormGenerate, SettingsRecordBytesPerLayoutAndMode)
     }
 }
 
-TEST(SmtpFormGenerate, PresetLoadedAtGenerateAndClearedAfterSuccess)
+// Auto mode writes the preset and never puts it into the form's values: not on
+// a refused check, not on a failed write, not on a successful one. Whatever the
+// values hold in the three GPRS texts is not written.
+TEST(SmtpFormGenerate, PresetReachesTheSettingsNeverTheValues)
 {
     SmtpFormValues v = validValues();
     v.mode = kSmtpAutoMode;
     v.country = 2; // Deutschland
     v.operatorIndex = 1;
-    v.apn = "left.over"; // Auto mode never writes what the values held
+    v.apn = "left.over";
+    v.account.clear();
+    v.gprsPassword.clear();
     const GprsPreset preset = gprsPreset(2, 1);
+    ASSERT_FALSE(preset.account.empty());
 
-    // A refused check writes nothing and leaves the preset loaded.
     RecordingWriter writer;
     v.port = "8";
+    const SmtpFormValues refused = v;
     SmtpGenerateResult result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
     ASSERT_TRUE(result.failure);
     EXPECT_EQ(result.failure->check, 3);
     EXPECT_FALSE(result.write);
     EXPECT_TRUE(writer.settings.empty());
-    EXPECT_EQ(v.apn, preset.apn);
+    EXPECT_EQ(v, refused);
 
-    // A failed write leaves it loaded too.
     v.port = "25";
-    writer.ok = false;
-    result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
-    EXPECT_FALSE(result.failure);
-    EXPECT_FALSE(result.written());
-    EXPECT_EQ(v.account, preset.account);
+    const SmtpFormValues before = v;
+    for (const bool writes : {false, true}) {
+        writer.ok = writes;
+        result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
+        EXPECT_FALSE(result.failure);
+        EXPECT_EQ(result.written(), writes);
+        EXPECT_EQ(v, before) << (writes ? "written" : "write failed");
+        const SmtpSettings &sent = writer.settings.back();
+        EXPECT_EQ(sent.apn, preset.apn);
+        EXPECT_EQ(sent.account, preset.account);
+        EXPECT_EQ(sent.gprsPassword, preset.password);
+        EXPECT_EQ(sent.smtpServer, "smtp.example.com");
+    }
 
-    // A successful write carries the preset and empties the three values again.
-    writer.ok = true;
-    result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
-    EXPECT_TRUE(result.written());
-    const SmtpSettings &written = writer.settings.back();
-    EXPECT_EQ(written.apn, preset.apn);
-    EXPECT_EQ(written.account, preset.account);
-    EXPECT_EQ(written.gprsPassword, preset.password);
-    EXPECT_TRUE(v.apn.empty());
-    EXPECT_TRUE(v.account.empty());
-    EXPECT_TRUE(v.gprsPassword.empty());
-    EXPECT_EQ(v.smtpServer, "smtp.example.com") << "only the GPRS texts are emptied";
-
-    // Manual mode writes what was typed and keeps it.
+    // Manual mode writes what was typed.
     SmtpFormValues manual = validValues();
     result = generateSmtp(k200SmtpForm, manual, "card", 2, writer.writer());
     EXPECT_TRUE(result.written());
     EXPECT_EQ(writer.settings.back().apn, "internet");
-    EXPECT_EQ(manual.apn, "internet");
+    EXPECT_EQ(writer.settings.back().account, "web");
 }
 
 TEST(SmtpFormGenerate, AutoModeAcceptsAPresetWithoutApn)

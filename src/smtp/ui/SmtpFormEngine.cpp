@@ -390,9 +390,6 @@ void SmtpFormEngine::writeGenerated()
     pullTexts();
     const SmtpGenerateResult result
         = generateSmtp(m_variant, m_values, folderPath(), context().cameraLanguage);
-    // The preset texts that Generate loaded (or cleared again) are the form's
-    // values now; the edits do not show them.
-    pushTexts();
     if (result.failure) {
         refuse({text(*result.failure->message),
             m_edits.value(m_variant.fieldId(result.failure->field))});
