@@ -24,8 +24,8 @@ constexpr MmsPresetRow kMmsPresetRows[] = {
     // ---- 1 United States ----
     // T-Mobile
     {1, 0, {"http://mms.msg.eng.t-mobile.com/mms/wapenc", "TMUS", "", "", "", ""}},
-    // AT&T
-    {1, 1, {"http://mmsc.mobile.att.net/", "phone", "proxy.mobile.att.net", "80", "", ""}},
+    // AT&T: its gateway is published as a host name only, and the camera takes an IPv4 number
+    {1, 1, {"http://mmsc.mobile.att.net/", "phone", "", "", "", ""}},
 
     // ---- 2 Deutschland ----
     // Vodafone
@@ -273,8 +273,8 @@ constexpr MmsPresetRow kMmsPresetRows[] = {
     // ---- 27 Denmark ----
     // Sonofon: now Telenor
     {27, 0, {"http://mms.telenor.dk", "telenor", "212.88.64.8", "8080", "", ""}},
-    // TDC
-    {27, 1, {"http://mmsc.tdc.dk:8002", "MMS", "inetproxy.tdc.dk", "8080", "", ""}},
+    // TDC: its gateway is published as a host name only, and the camera takes an IPv4 number
+    {27, 1, {"http://mmsc.tdc.dk:8002", "MMS", "", "", "", ""}},
     // Telia
     {27, 2, {"http://mms.telia.dk", "www.mms.mtelia.dk", "193.209.134.131", "80", "", ""}},
 
@@ -296,8 +296,8 @@ constexpr MmsPresetRow kMmsPresetRows[] = {
     // ---- 30 Norway ----
     // Teila N: Telia Norway, formerly NetCom
     {30, 0, {"http://mm/", "netcom", "212.169.66.4", "8080", "", ""}},
-    // Telenor
-    {30, 1, {"http://mmsc/", "telenor.smart", "mms-proxy.telenor.no", "8080", "", ""}},
+    // Telenor: its gateway is published as a host name only, and the camera takes an IPv4 number
+    {30, 1, {"http://mmsc/", "telenor.smart", "", "", "", ""}},
     // Onecall: no published settings found
     {30, 2, {}},
     // Tele2

@@ -21,6 +21,25 @@ bool isDigits(std::string_view text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// Four numbers of one to three digits, each at most 255, separated by dots;
+// leading zeros as in "010.010.010.011" are allowed.
+bool isDottedDecimalIpv4(std::string_view text)
+{
+    for (int part = 0; part < 4; ++part) {
+        const std::size_t dot = text.find('.');
+        const std::string_view number = part < 3 ? text.substr(0, dot) : text;
+        if (number.empty() || number.size() > 3 || !isDigits(number)
+            || std::stoi(std::string(number)) > 255)
+            return false;
+        if (part < 3) {
+            if (dot == std::string_view::npos)
+                return false;
+            text.remove_prefix(dot + 1);
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 // Every operator a list offers has exactly one row, and no row belongs to a slot
@@ -97,6 +116,31 @@ TEST(OperatorPresets, FilledValuesFitTheirFields)
     // The numbers docs/operator-presets.md reports.
     EXPECT_EQ(filledMms, 134);
     EXPECT_EQ(filledGprs, 117);
+}
+
+// The camera takes its MMS gateway as a dotted-decimal IPv4 number; a host name
+// cannot be used. A gateway comes with its port, a number the camera can use.
+TEST(OperatorPresets, MmsGatewaysAreIpv4NumbersWithAPort)
+{
+    for (const std::string_view text : {"10.0.0.172", "010.010.010.011", "255.255.255.255"})
+        EXPECT_TRUE(isDottedDecimalIpv4(text)) << text;
+    for (const std::string_view text : {"", "proxy.mobile.att.net", "10.0.0", "10.0.0.1.5",
+             "10.0.0.256", "10..0.1", "10.0.0.1.", "1000.0.0.1", "10.0.0.x"})
+        EXPECT_FALSE(isDottedDecimalIpv4(text)) << text;
+
+    for (const MmsPresetRow &row : mmsPresetRows()) {
+        const MmsPreset &p = row.preset;
+        SCOPED_TRACE(std::to_string(row.country) + "/" + std::to_string(row.op));
+        if (p.gateway.empty()) {
+            EXPECT_TRUE(p.port.empty()) << p.port;
+            continue;
+        }
+        EXPECT_TRUE(isDottedDecimalIpv4(p.gateway)) << p.gateway;
+        ASSERT_FALSE(p.port.empty());
+        EXPECT_TRUE(isDigits(p.port)) << p.port;
+        EXPECT_LE(std::stoi(std::string(p.port)), 65535) << p.port;
+        EXPECT_GE(std::stoi(std::string(p.port)), 1) << p.port;
+    }
 }
 
 TEST(OperatorPresets, LookupsStayInsideTheTables)
