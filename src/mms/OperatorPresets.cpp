@@ -1,5 +1,9 @@
 #include "mms/OperatorPresets.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 // Hand-aligned tables: one row per entry, kept as written.
 // clang-format off
 
@@ -744,6 +748,12 @@ constexpr GprsPresetRow kGprsPresetRows[] = {
     {42, 2, {"gprs.eronet.ba", "", ""}},
 };
 
+// GPRS operators whose access point the camera's operator lists leave empty:
+// for them an empty one is the setting, not a gap (see docs/operator-presets.md).
+constexpr std::pair<int, int> kGprsWithoutAccessPoint[] = {
+    {9, 2}, // Schweiz, Swisscom
+};
+
 constexpr bool fitsLimits(const MmsPreset &p)
 {
     return p.url.size() <= PresetLimits::Url && p.apn.size() <= PresetLimits::Apn
@@ -817,6 +827,26 @@ GprsPreset gprsPreset(int position, int operatorIndex)
     if (operatorIndex < 0 || operatorIndex >= gprsOperatorCount(position))
         return {};
     return GprsPresets[static_cast<std::size_t>(position)][static_cast<std::size_t>(operatorIndex)];
+}
+
+std::optional<IncompletePreset> incompleteMmsPreset(int countryIndex, int operatorIndex)
+{
+    const MmsPreset preset = mmsPreset(countryIndex, operatorIndex);
+    if (preset.url.empty())
+        return IncompletePreset{countryIndex, operatorIndex, PresetSetting::Url};
+    if (preset.apn.empty())
+        return IncompletePreset{countryIndex, operatorIndex, PresetSetting::Apn};
+    return std::nullopt;
+}
+
+std::optional<IncompletePreset> incompleteGprsPreset(int position, int operatorIndex)
+{
+    if (!gprsPreset(position, operatorIndex).apn.empty())
+        return std::nullopt;
+    const std::pair slot{position, operatorIndex};
+    if (std::ranges::find(kGprsWithoutAccessPoint, slot) != std::end(kGprsWithoutAccessPoint))
+        return std::nullopt;
+    return IncompletePreset{position, operatorIndex, PresetSetting::Apn};
 }
 
 } // namespace marrowby

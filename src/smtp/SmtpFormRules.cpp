@@ -1,5 +1,6 @@
 #include "smtp/SmtpFormRules.h"
 
+#include "i18n/PresetTexts.h"
 #include "mms/CountryOperatorLists.h"
 #include "records/RecordText.h"
 
@@ -10,6 +11,9 @@ namespace marrowby {
 namespace {
 
 namespace sm = i18n::smtp;
+
+// The label of the APN edit, in the GPRS group of both forms.
+constexpr int kApnCaptionId = 1097;
 
 std::size_t length(const std::string &text)
 {
@@ -33,6 +37,14 @@ void replaceFirst(std::string &text, std::string_view placeholder, std::string_v
 std::optional<SmtpCheckFailure> firstFailingCheck(
     const SmtpFormVariant &form, const SmtpFormValues &v)
 {
+    // In Auto mode the preset stands in for the GPRS texts, which Manual mode
+    // checks first (check 1), so the preset check runs first as well: a user
+    // whose operator has no usable preset learns it before completing the
+    // mailbox, whose texts the change to Manual mode empties again.
+    if (v.autoMode()) {
+        if (auto incomplete = incompleteGprsPreset(v.country, v.operatorIndex))
+            return SmtpCheckFailure{kSmtpPresetCheck, nullptr, SmtpField::Apn, incomplete};
+    }
     const std::size_t phone = length(v.phoneNumber);
     struct Row {
         bool fails;
@@ -60,6 +72,26 @@ std::optional<SmtpCheckFailure> firstFailingCheck(
             return SmtpCheckFailure{static_cast<int>(i) + 1, rows[i].message, rows[i].field};
     }
     return std::nullopt;
+}
+
+std::string smtpRefusalText(
+    const SmtpFormVariant &form, const SmtpCheckFailure &failure, int languageIndex)
+{
+    if (!failure.preset)
+        return std::string(failure.message ? i18n::message(*failure.message, languageIndex) : "");
+    const IncompletePreset &preset = *failure.preset;
+    // The names the operator list shows after a country change.
+    const std::vector<std::string_view> operators = gprsOperatorNames(preset.list);
+    const auto op = static_cast<std::size_t>(preset.op);
+    std::string_view setting;
+    for (const SmtpCaption &c : form.captions) {
+        if (c.id == kApnCaptionId)
+            setting = c.table ? i18n::caption(*c.table, languageIndex) : c.fixedText;
+    }
+    return i18n::presets::incompletePresetText(languageIndex,
+        op < operators.size() ? operators[op] : std::string_view{},
+        gprsCountryName(languageIndex, preset.list), setting,
+        i18n::options(i18n::smtp::ModeOptions, languageIndex)[kSmtpManualMode]);
 }
 
 bool changeSmtpMode(SmtpFormValues &values, int mode)

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 using namespace marrowby;
 
@@ -141,6 +142,48 @@ TEST(OperatorPresets, MmsGatewaysAreIpv4NumbersWithAPort)
         EXPECT_LE(std::stoi(std::string(p.port)), 65535) << p.port;
         EXPECT_GE(std::stoi(std::string(p.port)), 1) << p.port;
     }
+}
+
+// Auto mode refuses exactly these operators, whose presets lack a setting the
+// camera needs; a change to the tables that adds or fills one shows here.
+TEST(OperatorPresets, IncompletePresetsAreExactlyThese)
+{
+    using S = PresetSetting;
+    const std::vector<IncompletePreset> expectedMms = {
+        {10, 2, S::Url}, // Spain, Telstra
+        {21, 2, S::Url}, // Australia, Mic1
+        {30, 2, S::Url}, // Norway, Onecall
+        {30, 5, S::Url}, // Norway, Chess
+        {31, 2, S::Url}, // South Africa, MTN
+        {35, 2, S::Url}, // India, BPL
+        {37, 0, S::Url}, // Namibia, MTC
+    };
+    // Swisscom's empty access point is what the camera's lists give it: no gap.
+    const std::vector<IncompletePreset> expectedGprs = {
+        {31, 0, S::Apn}, // South Africa, Cell C
+        {35, 1, S::Apn}, // India, BPL
+        {37, 0, S::Apn}, // Namibia, MTC
+    };
+    std::vector<IncompletePreset> mms;
+    for (const MmsPresetRow &row : mmsPresetRows()) {
+        if (const auto incomplete = incompleteMmsPreset(row.country, row.op))
+            mms.push_back(*incomplete);
+    }
+    std::vector<IncompletePreset> gprs;
+    for (const GprsPresetRow &row : gprsPresetRows()) {
+        if (const auto incomplete = incompleteGprsPreset(row.position, row.op))
+            gprs.push_back(*incomplete);
+    }
+    EXPECT_EQ(mms, expectedMms);
+    EXPECT_EQ(gprs, expectedGprs);
+    EXPECT_EQ(std::string(mmsOperatorNames(10, 2)[2]), "Telstra");
+    EXPECT_EQ(std::string(gprsOperatorNames(31)[0]), "Cell C");
+    EXPECT_EQ(std::string(gprsOperatorNames(9)[2]), "Swisscom");
+    EXPECT_FALSE(incompleteGprsPreset(9, 2));
+
+    // Outside the tables there is no preset at all.
+    EXPECT_EQ(incompleteMmsPreset(0, 2), (IncompletePreset{0, 2, S::Url}));
+    EXPECT_EQ(incompleteGprsPreset(43, 0), (IncompletePreset{43, 0, S::Apn}));
 }
 
 TEST(OperatorPresets, LookupsStayInsideTheTables)

@@ -365,30 +365,80 @@ TEST(SmtpFormGenerate, PresetReachesTheSettingsNeverTheValues)
     EXPECT_EQ(writer.settings.back().account, "web");
 }
 
-TEST(SmtpFormGenerate, AutoModeAcceptsAPresetWithoutApn)
+// Auto mode refuses an operator whose preset has no access point, before any
+// other check, and writes nothing; Swisscom, which the camera's lists give no
+// access point, writes an empty one. Manual mode asks for the typed APN instead.
+TEST(SmtpFormGenerate, AutoModeRefusesAPresetWithoutApn)
 {
-    // Operators whose preset holds no APN still write in Auto mode; Manual mode
-    // refuses an empty APN.
+    int refused = 0;
     for (const GprsPresetRow &row : gprsPresetRows()) {
         if (!row.preset.apn.empty())
             continue;
+        SCOPED_TRACE(std::to_string(row.position) + "/" + std::to_string(row.op));
         SmtpFormValues v = validValues();
         v.mode = kSmtpAutoMode;
         v.country = row.position;
         v.operatorIndex = row.op;
         RecordingWriter writer;
-        EXPECT_TRUE(generateSmtp(k200SmtpForm, v, "card", 2, writer.writer()).written())
-            << row.position << "/" << row.op;
-        ASSERT_EQ(writer.settings.size(), 1u);
-        EXPECT_EQ(writer.settings[0].apn, "");
+        const auto result = generateSmtp(k200SmtpForm, v, "card", 2, writer.writer());
+        if (row.position == 9 && row.op == 2) {
+            EXPECT_TRUE(result.written());
+            ASSERT_EQ(writer.settings.size(), 1u);
+            EXPECT_EQ(writer.settings[0].apn, "");
+            continue;
+        }
+        ++refused;
+        ASSERT_TRUE(result.failure);
+        EXPECT_EQ(*result.failure,
+            (SmtpCheckFailure{kSmtpPresetCheck, nullptr, SmtpField::Apn,
+                IncompletePreset{row.position, row.op, PresetSetting::Apn}}));
+        EXPECT_FALSE(result.write);
+        EXPECT_TRUE(writer.settings.empty());
+
+        // First of all checks: with every other text missing too.
+        SmtpFormValues empty;
+        empty.country = row.position;
+        empty.operatorIndex = row.op;
+        EXPECT_EQ(firstFailingCheck(k600SmtpForm, empty)->check, kSmtpPresetCheck);
     }
+    EXPECT_EQ(refused, 3);
+
     SmtpFormValues manual = validValues();
     manual.apn.clear();
+    manual.country = 31; // no country in Manual mode: the preset plays no part
     RecordingWriter writer;
     const auto result = generateSmtp(k200SmtpForm, manual, "card", 2, writer.writer());
     ASSERT_TRUE(result.failure);
     EXPECT_EQ(result.failure->check, 1);
     EXPECT_TRUE(writer.settings.empty());
+}
+
+TEST(SmtpFormGenerate, RefusalTextsInTheFormsLanguage)
+{
+    SmtpFormValues v = validValues();
+    v.mode = kSmtpAutoMode;
+    v.country = 31; // South Africa
+    v.operatorIndex = 0;
+    const auto failure = firstFailingCheck(k600SmtpForm, v);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(smtpRefusalText(k600SmtpForm, *failure, 2),
+        "The built-in settings for Cell C (South Africa) have no APN. Choose Manual mode and "
+        "enter the operator's settings.");
+    // The mode as the mode list names it, the country in the form's language.
+    EXPECT_EQ(smtpRefusalText(k200SmtpForm, *failure, 3),
+        std::string("In den eingebauten Einstellungen für Cell C (")
+            + std::string(gprsCountryName(3, 31))
+            + ") fehlt der Wert „APN“. Wählen Sie den Modus „Handbuch“ und geben Sie die "
+              "Einstellungen des Netzbetreibers ein.");
+    EXPECT_EQ(smtpRefusalText(k200SmtpForm, *failure, 1),
+        std::string("Cell C（") + std::string(gprsCountryName(1, 31))
+            + "）的内置设置中缺少APN。请选择“手动”模式并输入运营商的设置。");
+
+    // Every other check shows its own message.
+    v.country = 0;
+    v.port = "8";
+    EXPECT_EQ(smtpRefusalText(k600SmtpForm, *firstFailingCheck(k600SmtpForm, v), 2),
+        i18n::message(sm::SetPort, 2));
 }
 
 TEST(SmtpFormGenerate, HiddenRowsNeverReachTheFile)

@@ -438,6 +438,46 @@ TEST_F(SmtpForm, ARefusedGenerateLeavesNoPresetInTheEdits)
     }
 }
 
+// Auto mode with an operator whose preset has no APN: Generate is refused in
+// the form's language with the operator list focused, and nothing is written.
+// Swisscom, which the camera's lists give no APN, writes an empty one.
+TEST_F(SmtpForm, AnIncompletePresetIsRefused)
+{
+    const auto russian = "Во встроенных настройках для Cell C ("
+        + std::string(gprsCountryName(15, 31))
+        + ") нет значения APN. Выберите режим «Ручная» и введите настройки оператора.";
+    const std::pair<int, QString> cases[] = {
+        {kK600Model,
+            "The built-in settings for Cell C (South Africa) have no APN. Choose Manual mode and "
+            "enter the operator's settings."},
+        {kK200Model, QString::fromStdString(russian)},
+    };
+    for (const auto &[model, message] : cases) {
+        SCOPED_TRACE(::testing::Message() << "model " << model);
+        auto form = open(model, model == kK600Model ? 2 : 15);
+        SmtpFormEngine *f = form.get();
+        pick(list(f, SmtpId::CountryList), 31); // South Africa
+        pick(list(f, SmtpId::OperatorList), 0); // Cell C
+        SmtpSettings expected = fillMailbox(f);
+        boxes();
+        generate(f);
+        expectNotice(message);
+        EXPECT_TRUE(nothingWritten());
+        EXPECT_EQ(f->focusWidget(), list(f, SmtpId::OperatorList));
+
+        pick(list(f, SmtpId::CountryList), 9);  // Schweiz
+        pick(list(f, SmtpId::OperatorList), 2); // Swisscom
+        generate(f);
+        expectNotice(kGenerated);
+        expected.smtpStatus = model == kK600Model ? 1 : 0;
+        expected.cameraLanguage = model == kK600Model ? 2 : 15;
+        expected.countryIndex = 9;
+        expected.operatorIndex = 2;
+        EXPECT_EQ(written(), coreFile(expected, f->variant().layout)) << "with an empty APN";
+        std::filesystem::remove(folder.path() / "smtp.dat");
+    }
+}
+
 TEST_F(SmtpForm, HiddenRowsNeverReachTheFile)
 {
     auto form = open(kK600Model);

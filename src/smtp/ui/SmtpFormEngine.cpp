@@ -391,8 +391,12 @@ void SmtpFormEngine::writeGenerated()
     const SmtpGenerateResult result
         = generateSmtp(m_variant, m_values, folderPath(), context().cameraLanguage);
     if (result.failure) {
-        refuse({text(*result.failure->message),
-            m_edits.value(m_variant.fieldId(result.failure->field))});
+        const SmtpCheckFailure &failure = *result.failure;
+        // An incomplete preset is the operator's: its settings are not typed in Auto mode.
+        QWidget *focus = failure.preset
+            ? static_cast<QWidget *>(m_lists.value(SmtpId::OperatorList))
+            : m_edits.value(m_variant.fieldId(failure.field));
+        refuse({qtText(smtpRefusalText(m_variant, failure, context().languageIndex)), focus});
         return;
     }
     if (result.write)
