@@ -1,5 +1,6 @@
 // Generated list of every text table, in the order the tables are defined.
 #include "i18n/CardTexts.h"
+#include "i18n/PresetTexts.h"
 #include "i18n/TextTables.h"
 
 #include <vector>
@@ -50,6 +51,7 @@ const CaptionTable *const kCaptionTables[] = {
     &smtp::SenderPassword,
     &smtp::Email01,
     &smtp::Sms,
+    &presets::IncompletePreset,
     &camera::Mode,
     &camera::ImageSize,
     &camera::VideoSize,

@@ -122,9 +122,9 @@ bool runsOn(Runs runs, const MmsFormVariant &variant, bool sms)
 
 std::string_view mmsCheckName(MmsCheck check)
 {
-    static constexpr std::array<std::string_view, 23> names
+    static constexpr std::array<std::string_view, 24> names
         = {"S1", "S2", "S3", "S4", "S5", "S6", "G1", "G2", "G3", "G4", "G5", "G5a", "G6", "G7",
-            "G8", "G9", "G8a", "G10", "G11", "G12", "G13", "G14", "R1"};
+            "G8", "G9", "G8a", "G10", "G11", "G12", "G13", "G14", "P1", "R1"};
     const auto index = static_cast<std::size_t>(check);
     return index < names.size() ? names[index] : std::string_view{};
 }
@@ -137,6 +137,19 @@ std::optional<MmsCheckFailure> mmsEntryCheck(
         if (runsOn(row.runs, variant, sms) && row.fails(values))
             return MmsCheckFailure{
                 row.check, row.message ? row.message : variant.gatewayDotError, row.focus};
+    }
+    return std::nullopt;
+}
+
+std::optional<MmsCheckFailure> mmsPresetCheck(
+    const MmsFormVariant &variant, const MmsFormValues &values)
+{
+    if (!values.autoMode() || smsSelected(variant, values.status))
+        return std::nullopt;
+    if (auto incomplete = incompleteMmsPreset(values.choice.country, values.choice.op)) {
+        const MmsEdit setting
+            = incomplete->missing == PresetSetting::Url ? MmsEdit::Url : MmsEdit::Apn;
+        return MmsCheckFailure{MmsCheck::P1, nullptr, setting, incomplete};
     }
     return std::nullopt;
 }
@@ -154,6 +167,12 @@ std::optional<MmsCheckFailure> mmsGenerateCheck(
     const MmsFormVariant &variant, const MmsFormValues &values)
 {
     if (auto failure = mmsEntryCheck(variant, values))
+        return failure;
+    // P1 checks in Auto mode what G10 to G14, the last entry checks, check in
+    // Manual mode, and runs at their point: what the user typed is checked
+    // first, in the form's own order. R1 follows, as it comes once the preset
+    // is chosen.
+    if (auto failure = mmsPresetCheck(variant, values))
         return failure;
     return mmsRemoteControlCheck(variant, values);
 }

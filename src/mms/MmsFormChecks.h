@@ -6,6 +6,7 @@
 #include "i18n/TextTables.h"
 #include "mms/MmsFormValues.h"
 #include "mms/MmsFormVariant.h"
+#include "mms/OperatorPresets.h"
 
 #include <optional>
 #include <string_view>
@@ -37,6 +38,8 @@ enum class MmsCheck {
     G12,
     G13,
     G14,
+    // Auto mode: the chosen operator's preset has what the camera needs.
+    P1,
     // After the preset is chosen.
     R1
 };
@@ -45,8 +48,12 @@ std::string_view mmsCheckName(MmsCheck check); // "S1", "G5a", ...
 
 struct MmsCheckFailure {
     MmsCheck check;
-    const i18n::Message *message; // shown in the notice box
+    const i18n::Message *message; // shown in the notice box; null for P1
     MmsEdit focus;                // the edit the failure is about
+    // P1: the operator and the setting its preset lacks. The form names them in
+    // the notice (mmsRefusalText) and focuses the operator list, since the
+    // setting's edit takes no typing in Auto mode.
+    std::optional<IncompletePreset> preset = std::nullopt;
 
     bool operator==(const MmsCheckFailure &) const = default;
 };
@@ -56,11 +63,17 @@ struct MmsCheckFailure {
 std::optional<MmsCheckFailure> mmsEntryCheck(
     const MmsFormVariant &variant, const MmsFormValues &values);
 
+// P1: in Auto mode the chosen operator's preset must hold the MMS centre and
+// the access point. Like G10 to G14, for which it stands in Auto mode, it does
+// not run with "SMS" selected.
+std::optional<MmsCheckFailure> mmsPresetCheck(
+    const MmsFormVariant &variant, const MmsFormValues &values);
+
 // R1: an SMS remote-control interval needs phone 1 (not on the K410MG-1080P).
 std::optional<MmsCheckFailure> mmsRemoteControlCheck(
     const MmsFormVariant &variant, const MmsFormValues &values);
 
-// Both, in the order Generate runs them.
+// All three, in the order Generate runs them: the entry checks, P1, R1.
 std::optional<MmsCheckFailure> mmsGenerateCheck(
     const MmsFormVariant &variant, const MmsFormValues &values);
 

@@ -1,5 +1,6 @@
 #include "mms/MmsFormRules.h"
 
+#include "i18n/PresetTexts.h"
 #include "mms/MmsRecordFile.h"
 #include "records/RecordText.h"
 
@@ -10,6 +11,9 @@ namespace {
 using Fields = MmsReaction::Fields;
 
 constexpr int kMinimumPhoneLength = 5;
+// The connection-type list's first entry, the only one in Auto mode; the edit
+// of the access point has it in place of a caption.
+constexpr std::string_view kApnEntry = "APN";
 constexpr int kMaxPicturesPerDay = 99;
 
 bool longEnough(const std::string &text)
@@ -61,8 +65,8 @@ std::vector<std::string_view> mmsOperatorEntries(const MmsFormValues &values, in
 std::vector<std::string_view> mmsConnectionTypeEntries(const MmsFormValues &values)
 {
     if (values.autoMode())
-        return {"APN"};
-    return {"APN", "CSD"};
+        return {kApnEntry};
+    return {kApnEntry, "CSD"};
 }
 
 std::vector<std::string_view> mmsStatusEntries(const MmsFormVariant &variant, int languageIndex)
@@ -212,6 +216,23 @@ MmsReaction mmsPicturesPerDayChanged(MmsFormState &state)
         return {};
     pictures = 0;
     return {Fields::Show};
+}
+
+std::string mmsRefusalText(const MmsCheckFailure &failure, int languageIndex)
+{
+    if (!failure.preset)
+        return std::string(failure.message ? i18n::message(*failure.message, languageIndex) : "");
+    const IncompletePreset &preset = *failure.preset;
+    const std::vector<std::string_view> operators
+        = operatorListEntries(OperatorFamily::Mms, true, preset.list, languageIndex);
+    const auto op = static_cast<std::size_t>(preset.op);
+    const std::string_view setting = preset.missing == PresetSetting::Url
+        ? i18n::caption(i18n::mms::Url, languageIndex)
+        : kApnEntry;
+    return i18n::presets::incompletePresetText(languageIndex,
+        op < operators.size() ? operators[op] : std::string_view{},
+        countryName(languageIndex, preset.list), setting,
+        i18n::options(i18n::mms::ModeOptions, languageIndex)[kMmsManual]);
 }
 
 MmsSettings collectMmsSettings(

@@ -16,6 +16,7 @@
 #include "mms/MmsSettings.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -92,6 +93,12 @@ struct MmsGenerate {
 };
 MmsGenerate prepareMmsGenerate(
     const MmsFormVariant &variant, const MmsFormValues &values, RecordContext context);
+
+// The notice for a failed check in the language: the check's message, or for
+// P1 the operator, its country and the missing setting as the form names them
+// (the "URL" caption, the connection-type list's "APN"), and the mode list's
+// "Manual" entry.
+std::string mmsRefusalText(const MmsCheckFailure &failure, int languageIndex);
 
 // The settings of the values as they stand, without checks.
 MmsSettings collectMmsSettings(

@@ -1,5 +1,9 @@
 #include "mms/OperatorPresets.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 // Hand-aligned tables: one row per entry, kept as written.
 // clang-format off
 
@@ -24,8 +28,8 @@ constexpr MmsPresetRow kMmsPresetRows[] = {
     // ---- 1 United States ----
     // T-Mobile
     {1, 0, {"http://mms.msg.eng.t-mobile.com/mms/wapenc", "TMUS", "", "", "", ""}},
-    // AT&T
-    {1, 1, {"http://mmsc.mobile.att.net/", "phone", "proxy.mobile.att.net", "80", "", ""}},
+    // AT&T: its gateway is published as a host name only, and the camera takes an IPv4 number
+    {1, 1, {"http://mmsc.mobile.att.net/", "phone", "", "", "", ""}},
 
     // ---- 2 Deutschland ----
     // Vodafone
@@ -273,8 +277,8 @@ constexpr MmsPresetRow kMmsPresetRows[] = {
     // ---- 27 Denmark ----
     // Sonofon: now Telenor
     {27, 0, {"http://mms.telenor.dk", "telenor", "212.88.64.8", "8080", "", ""}},
-    // TDC
-    {27, 1, {"http://mmsc.tdc.dk:8002", "MMS", "inetproxy.tdc.dk", "8080", "", ""}},
+    // TDC: its gateway is published as a host name only, and the camera takes an IPv4 number
+    {27, 1, {"http://mmsc.tdc.dk:8002", "MMS", "", "", "", ""}},
     // Telia
     {27, 2, {"http://mms.telia.dk", "www.mms.mtelia.dk", "193.209.134.131", "80", "", ""}},
 
@@ -296,8 +300,8 @@ constexpr MmsPresetRow kMmsPresetRows[] = {
     // ---- 30 Norway ----
     // Teila N: Telia Norway, formerly NetCom
     {30, 0, {"http://mm/", "netcom", "212.169.66.4", "8080", "", ""}},
-    // Telenor
-    {30, 1, {"http://mmsc/", "telenor.smart", "mms-proxy.telenor.no", "8080", "", ""}},
+    // Telenor: its gateway is published as a host name only, and the camera takes an IPv4 number
+    {30, 1, {"http://mmsc/", "telenor.smart", "", "", "", ""}},
     // Onecall: no published settings found
     {30, 2, {}},
     // Tele2
@@ -744,6 +748,12 @@ constexpr GprsPresetRow kGprsPresetRows[] = {
     {42, 2, {"gprs.eronet.ba", "", ""}},
 };
 
+// GPRS operators whose access point the camera's operator lists leave empty:
+// for them an empty one is the setting, not a gap (see docs/operator-presets.md).
+constexpr std::pair<int, int> kGprsWithoutAccessPoint[] = {
+    {9, 2}, // Schweiz, Swisscom
+};
+
 constexpr bool fitsLimits(const MmsPreset &p)
 {
     return p.url.size() <= PresetLimits::Url && p.apn.size() <= PresetLimits::Apn
@@ -817,6 +827,26 @@ GprsPreset gprsPreset(int position, int operatorIndex)
     if (operatorIndex < 0 || operatorIndex >= gprsOperatorCount(position))
         return {};
     return GprsPresets[static_cast<std::size_t>(position)][static_cast<std::size_t>(operatorIndex)];
+}
+
+std::optional<IncompletePreset> incompleteMmsPreset(int countryIndex, int operatorIndex)
+{
+    const MmsPreset preset = mmsPreset(countryIndex, operatorIndex);
+    if (preset.url.empty())
+        return IncompletePreset{countryIndex, operatorIndex, PresetSetting::Url};
+    if (preset.apn.empty())
+        return IncompletePreset{countryIndex, operatorIndex, PresetSetting::Apn};
+    return std::nullopt;
+}
+
+std::optional<IncompletePreset> incompleteGprsPreset(int position, int operatorIndex)
+{
+    if (!gprsPreset(position, operatorIndex).apn.empty())
+        return std::nullopt;
+    const std::pair slot{position, operatorIndex};
+    if (std::ranges::find(kGprsWithoutAccessPoint, slot) != std::end(kGprsWithoutAccessPoint))
+        return std::nullopt;
+    return IncompletePreset{position, operatorIndex, PresetSetting::Apn};
 }
 
 } // namespace marrowby

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -72,5 +73,29 @@ extern const std::array<std::array<GprsPreset, kMaxOperators>, kGprsCountryCount
 // Empty outside the tables and for operator slots beyond the country's count.
 MmsPreset mmsPreset(int countryIndex, int operatorIndex);
 GprsPreset gprsPreset(int position, int operatorIndex);
+
+// A setting the camera needs in order to send, which a preset may lack.
+enum class PresetSetting {
+    Url, // the MMS centre
+    Apn  // the access point
+};
+
+// An operator whose preset lacks a setting the camera needs: Auto mode cannot
+// write usable settings for it, and the user has to choose Manual mode.
+struct IncompletePreset {
+    int list; // country index (MMS) or GPRS position
+    int op;
+    PresetSetting missing; // the first one missing, in the order of the form's fields
+
+    bool operator==(const IncompletePreset &) const = default;
+};
+
+// Nothing when the preset Auto mode writes for this operator has what the
+// camera needs. An MMS preset needs its MMS centre and its access point. A GPRS
+// preset needs its access point, except where the camera's operator lists
+// give the operator none (Schweiz "Swisscom"): there an empty one is the
+// setting. An index outside the tables has no preset and so lacks the first.
+std::optional<IncompletePreset> incompleteMmsPreset(int countryIndex, int operatorIndex);
+std::optional<IncompletePreset> incompleteGprsPreset(int position, int operatorIndex);
 
 } // namespace marrowby

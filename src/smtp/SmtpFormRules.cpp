@@ -1,7 +1,7 @@
 #include "smtp/SmtpFormRules.h"
 
+#include "i18n/PresetTexts.h"
 #include "mms/CountryOperatorLists.h"
-#include "mms/OperatorPresets.h"
 #include "records/RecordText.h"
 
 #include <array>
@@ -11,6 +11,9 @@ namespace marrowby {
 namespace {
 
 namespace sm = i18n::smtp;
+
+// The label of the APN edit, in the GPRS group of both forms.
+constexpr int kApnCaptionId = 1097;
 
 std::size_t length(const std::string &text)
 {
@@ -34,6 +37,14 @@ void replaceFirst(std::string &text, std::string_view placeholder, std::string_v
 std::optional<SmtpCheckFailure> firstFailingCheck(
     const SmtpFormVariant &form, const SmtpFormValues &v)
 {
+    // In Auto mode the preset stands in for the GPRS texts, which Manual mode
+    // checks first (check 1), so the preset check runs first as well: a user
+    // whose operator has no usable preset learns it before completing the
+    // mailbox, whose texts the change to Manual mode empties again.
+    if (v.autoMode()) {
+        if (auto incomplete = incompleteGprsPreset(v.country, v.operatorIndex))
+            return SmtpCheckFailure{kSmtpPresetCheck, nullptr, SmtpField::Apn, incomplete};
+    }
     const std::size_t phone = length(v.phoneNumber);
     struct Row {
         bool fails;
@@ -61,6 +72,26 @@ std::optional<SmtpCheckFailure> firstFailingCheck(
             return SmtpCheckFailure{static_cast<int>(i) + 1, rows[i].message, rows[i].field};
     }
     return std::nullopt;
+}
+
+std::string smtpRefusalText(
+    const SmtpFormVariant &form, const SmtpCheckFailure &failure, int languageIndex)
+{
+    if (!failure.preset)
+        return std::string(failure.message ? i18n::message(*failure.message, languageIndex) : "");
+    const IncompletePreset &preset = *failure.preset;
+    // The names the operator list shows after a country change.
+    const std::vector<std::string_view> operators = gprsOperatorNames(preset.list);
+    const auto op = static_cast<std::size_t>(preset.op);
+    std::string_view setting;
+    for (const SmtpCaption &c : form.captions) {
+        if (c.id == kApnCaptionId)
+            setting = c.table ? i18n::caption(*c.table, languageIndex) : c.fixedText;
+    }
+    return i18n::presets::incompletePresetText(languageIndex,
+        op < operators.size() ? operators[op] : std::string_view{},
+        gprsCountryName(languageIndex, preset.list), setting,
+        i18n::options(i18n::smtp::ModeOptions, languageIndex)[kSmtpManualMode]);
 }
 
 bool changeSmtpMode(SmtpFormValues &values, int mode)
@@ -125,14 +156,6 @@ int correctPicturesPerDay(int value)
     return value > kPicturesPerDayMaximum ? 0 : value;
 }
 
-void loadGprsPreset(SmtpFormValues &values)
-{
-    const GprsPreset preset = gprsPreset(values.country, values.operatorIndex);
-    values.apn = preset.apn;
-    values.account = preset.account;
-    values.gprsPassword = preset.password;
-}
-
 SmtpSettings collectSmtpSettings(
     const SmtpFormVariant &form, const SmtpFormValues &v, std::uint8_t cameraLanguage)
 {
@@ -153,24 +176,19 @@ SmtpSettings collectSmtpSettings(
     s.senderPassword = v.senderPassword;
     s.phoneNumber = v.phoneNumber;
     s.recipientEmail = v.email1;
+    if (s.autoMode)
+        loadGprsPreset(s);
     return s;
 }
 
-SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, SmtpFormValues &values,
+SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, const SmtpFormValues &values,
     std::string_view folder, std::uint8_t cameraLanguage, const SmtpFileWriter &writer)
 {
     SmtpGenerateResult result;
-    if (values.autoMode())
-        loadGprsPreset(values);
     result.failure = firstFailingCheck(form, values);
     if (result.failure)
         return result;
     result.write = writer(folder, collectSmtpSettings(form, values, cameraLanguage), form.layout);
-    if (result.write->ok && values.autoMode()) {
-        values.apn.clear();
-        values.account.clear();
-        values.gprsPassword.clear();
-    }
     return result;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "i18n/TextTables.h"
+#include "mms/OperatorPresets.h"
 #include "records/RecordFile.h"
 #include "smtp/SmtpFormValues.h"
 #include "smtp/SmtpFormVariant.h"
@@ -21,21 +22,37 @@ namespace marrowby {
 
 // Checks ----------------------------------------------------------------------
 
-// The first check Generate refuses: its row (1..12), its message and the field
-// it concerns.
+// Check 13, Auto mode only: the selected operator's preset has an access
+// point (incompleteGprsPreset). It runs before checks 1 to 12.
+inline constexpr int kSmtpPresetCheck = 13;
+
+// The first check Generate refuses: its number (1..12 the rows of the form's
+// checks, or kSmtpPresetCheck), its message and the field it concerns.
 struct SmtpCheckFailure {
     int check = 0;
-    const i18n::Message *message = nullptr;
+    const i18n::Message *message = nullptr; // null for the preset check
     SmtpField field = SmtpField::Apn;
+    // The preset check: the operator and the setting its preset lacks. The form
+    // names them in the notice (smtpRefusalText) and focuses the operator list,
+    // since the APN edit takes no typing in Auto mode.
+    std::optional<IncompletePreset> preset = std::nullopt;
 
     bool operator==(const SmtpCheckFailure &) const = default;
 };
 
-// Runs checks 1 to 12 of the form in order on the values as Generate sees them
-// (in Auto mode after the preset was loaded). Lengths count UTF-16 units; the
-// searches for "@" and "." cover the whole text. Empty when every check passes.
+// Runs the checks on the form's values and returns the first that fails: in
+// Auto mode the preset check, then checks 1 to 12 of the form in order (in
+// Auto mode the APN, account and GPRS password values play no part: the preset
+// supplies them). Lengths count UTF-16 units; the searches for "@" and "."
+// cover the whole text. Empty when every check passes.
 std::optional<SmtpCheckFailure> firstFailingCheck(
     const SmtpFormVariant &form, const SmtpFormValues &values);
+
+// The notice for a failed check in the language: the check's message, or for
+// the preset check the operator, its country, the form's "APN" caption and the
+// mode list's "Manual" entry.
+std::string smtpRefusalText(
+    const SmtpFormVariant &form, const SmtpCheckFailure &failure, int languageIndex);
 
 // Mode ------------------------------------------------------------------------
 
@@ -90,13 +107,11 @@ int correctPicturesPerDay(int value);
 
 // Generate --------------------------------------------------------------------
 
-// Auto mode: the APN, account and GPRS password values become the preset of
-// the selected country and operator (empty where the preset has none).
-void loadGprsPreset(SmtpFormValues &values);
-
 // What the form hands to the writer. Only Email 1 goes out as the recipient;
-// Manual mode writes operator 0. `cameraLanguage` is the camera language byte
-// of the application state.
+// Manual mode writes operator 0 and the typed APN, account and GPRS password;
+// Auto mode writes those three from the preset of the selected country and
+// operator instead. `cameraLanguage` is the camera language byte of the
+// application state.
 SmtpSettings collectSmtpSettings(
     const SmtpFormVariant &form, const SmtpFormValues &values, std::uint8_t cameraLanguage);
 
@@ -110,12 +125,12 @@ struct SmtpGenerateResult {
     bool written() const { return write && write->ok; }
 };
 
-// The whole Generate press: in Auto mode load the preset, run the checks, write
-// smtp.dat in the form's layout and, after a successful write in Auto mode,
-// empty the three GPRS values again. A refused check or a failed write leaves
-// the preset loaded in the values (the edits never show it). The form shows the
-// failure's message, or the success message smtp::FileGenerated.
-SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, SmtpFormValues &values,
+// The whole Generate press: run the checks, then write smtp.dat in the form's
+// layout from the values and, in Auto mode, the preset. The preset goes into
+// the written settings only, never into the form's values, whatever the
+// outcome. The form shows the failure's message, or the success message
+// smtp::FileGenerated.
+SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, const SmtpFormValues &values,
     std::string_view folder, std::uint8_t cameraLanguage,
     const SmtpFileWriter &writer = writeSmtpFile);
 

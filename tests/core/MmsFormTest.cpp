@@ -1,3 +1,4 @@
+#include "i18n/PresetTexts.h"
 #include "mms/MmsFormRules.h"
 #include "mms/MmsRecordFile.h"
 #include "mms/OperatorPresets.h"
@@ -410,6 +411,84 @@ TEST(MmsFormChecks, PhoneOrEmailVariant)
             },
             MmsCheck::R1},
     });
+}
+
+// P1: Auto mode refuses an operator whose preset lacks the MMS centre or the
+// access point. It runs after the entry checks and before R1, and only where
+// the general checks run.
+TEST(MmsFormChecks, IncompletePresetInAutoMode)
+{
+    const auto telstra = [](std::function<void(MmsFormValues &)> more) {
+        return [more](MmsFormValues &v) {
+            v.choice = {10, 2}; // Spain, Telstra: no preset
+            more(v);
+        };
+    };
+    const auto nothingMore = [](MmsFormValues &) {};
+    runCheckCases({
+        {"standard form", 1, telstra(nothingMore), MmsCheck::P1},
+        {"K600 form", 4, telstra(nothingMore), MmsCheck::P1},
+        {"a complete preset", 1,
+            [](MmsFormValues &v) {
+                v.choice = {10, 3};
+            },
+            std::nullopt},
+        {"the entry checks come first", 1, telstra([](MmsFormValues &v) { v.phone1 = "1234"; }),
+            MmsCheck::G2},
+        {"before R1", 4, telstra([](MmsFormValues &v) {
+             v.phone1.clear();
+             v.email = "me@example.org";
+             v.smsRemoteControl = 24;
+         }),
+            MmsCheck::P1},
+        {"not with SMS selected", 1, telstra([](MmsFormValues &v) { v.status = 3; }), std::nullopt},
+        {"SMS without rules of its own runs the general checks", 9,
+            telstra([](MmsFormValues &v) { v.status = 3; }), MmsCheck::P1},
+        {"Manual mode", 1,
+            [](MmsFormValues &v) {
+                v = validManualValues();
+                v.choice = {10, 2};
+            },
+            std::nullopt},
+    });
+
+    MmsFormValues values = validValues();
+    values.choice = {37, 0}; // Namibia, MTC
+    const MmsGenerate result = prepareMmsGenerate(variantOf(1), values, {});
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(*result.failure,
+        (MmsCheckFailure{
+            MmsCheck::P1, nullptr, MmsEdit::Url, IncompletePreset{37, 0, PresetSetting::Url}}));
+    EXPECT_EQ(result.settings, MmsSettings{}) << "nothing to write";
+}
+
+TEST(MmsFormChecks, RefusalTextsInTheFormsLanguage)
+{
+    MmsCheckFailure failure{
+        MmsCheck::P1, nullptr, MmsEdit::Url, IncompletePreset{10, 2, PresetSetting::Url}};
+    EXPECT_EQ(mmsRefusalText(failure, kEnglish),
+        "The built-in settings for Telstra (Spain) have no URL. Choose Manual mode and enter the "
+        "operator's settings.");
+    // The URL caption, the country and the mode list's entry in the form's language.
+    EXPECT_EQ(mmsRefusalText(failure, kChinese),
+        "Telstra（" + std::string(countryName(kChinese, 10))
+            + "）的内置设置中缺少彩信网址。请选择“手动”模式并输入运营商的设置。");
+    // A missing access point is named as the connection-type list names it.
+    failure.preset->missing = PresetSetting::Apn;
+    EXPECT_EQ(mmsRefusalText(failure, 15),
+        "Во встроенных настройках для Telstra (" + std::string(countryName(15, 10))
+            + ") нет значения APN. Выберите режим «Ручная» и введите настройки оператора.");
+
+    // The placeholders are filled in one pass.
+    EXPECT_EQ(i18n::presets::incompletePresetText(kEnglish, "Op %2", "Land %3", "URL", "Manual"),
+        "The built-in settings for Op %2 (Land %3) have no URL. Choose Manual mode and enter the "
+        "operator's settings.");
+
+    // Every other check shows its own message.
+    MmsFormValues values = validValues();
+    values.phone1 = "1234";
+    EXPECT_EQ(mmsRefusalText(*mmsGenerateCheck(variantOf(1), values), kEnglish),
+        i18n::message(texts::PhoneError01, kEnglish));
 }
 
 TEST(MmsFormChecks, FocusFollowsTheFailingField)

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 using namespace marrowby;
 
@@ -19,6 +20,25 @@ bool isAscii(std::string_view text)
 bool isDigits(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Four numbers of one to three digits, each at most 255, separated by dots;
+// leading zeros as in "010.010.010.011" are allowed.
+bool isDottedDecimalIpv4(std::string_view text)
+{
+    for (int part = 0; part < 4; ++part) {
+        const std::size_t dot = text.find('.');
+        const std::string_view number = part < 3 ? text.substr(0, dot) : text;
+        if (number.empty() || number.size() > 3 || !isDigits(number)
+            || std::stoi(std::string(number)) > 255)
+            return false;
+        if (part < 3) {
+            if (dot == std::string_view::npos)
+                return false;
+            text.remove_prefix(dot + 1);
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -97,6 +117,73 @@ TEST(OperatorPresets, FilledValuesFitTheirFields)
     // The numbers docs/operator-presets.md reports.
     EXPECT_EQ(filledMms, 134);
     EXPECT_EQ(filledGprs, 117);
+}
+
+// The camera takes its MMS gateway as a dotted-decimal IPv4 number; a host name
+// cannot be used. A gateway comes with its port, a number the camera can use.
+TEST(OperatorPresets, MmsGatewaysAreIpv4NumbersWithAPort)
+{
+    for (const std::string_view text : {"10.0.0.172", "010.010.010.011", "255.255.255.255"})
+        EXPECT_TRUE(isDottedDecimalIpv4(text)) << text;
+    for (const std::string_view text : {"", "proxy.mobile.att.net", "10.0.0", "10.0.0.1.5",
+             "10.0.0.256", "10..0.1", "10.0.0.1.", "1000.0.0.1", "10.0.0.x"})
+        EXPECT_FALSE(isDottedDecimalIpv4(text)) << text;
+
+    for (const MmsPresetRow &row : mmsPresetRows()) {
+        const MmsPreset &p = row.preset;
+        SCOPED_TRACE(std::to_string(row.country) + "/" + std::to_string(row.op));
+        if (p.gateway.empty()) {
+            EXPECT_TRUE(p.port.empty()) << p.port;
+            continue;
+        }
+        EXPECT_TRUE(isDottedDecimalIpv4(p.gateway)) << p.gateway;
+        ASSERT_FALSE(p.port.empty());
+        EXPECT_TRUE(isDigits(p.port)) << p.port;
+        EXPECT_LE(std::stoi(std::string(p.port)), 65535) << p.port;
+        EXPECT_GE(std::stoi(std::string(p.port)), 1) << p.port;
+    }
+}
+
+// Auto mode refuses exactly these operators, whose presets lack a setting the
+// camera needs; a change to the tables that adds or fills one shows here.
+TEST(OperatorPresets, IncompletePresetsAreExactlyThese)
+{
+    using S = PresetSetting;
+    const std::vector<IncompletePreset> expectedMms = {
+        {10, 2, S::Url}, // Spain, Telstra
+        {21, 2, S::Url}, // Australia, Mic1
+        {30, 2, S::Url}, // Norway, Onecall
+        {30, 5, S::Url}, // Norway, Chess
+        {31, 2, S::Url}, // South Africa, MTN
+        {35, 2, S::Url}, // India, BPL
+        {37, 0, S::Url}, // Namibia, MTC
+    };
+    // Swisscom's empty access point is what the camera's lists give it: no gap.
+    const std::vector<IncompletePreset> expectedGprs = {
+        {31, 0, S::Apn}, // South Africa, Cell C
+        {35, 1, S::Apn}, // India, BPL
+        {37, 0, S::Apn}, // Namibia, MTC
+    };
+    std::vector<IncompletePreset> mms;
+    for (const MmsPresetRow &row : mmsPresetRows()) {
+        if (const auto incomplete = incompleteMmsPreset(row.country, row.op))
+            mms.push_back(*incomplete);
+    }
+    std::vector<IncompletePreset> gprs;
+    for (const GprsPresetRow &row : gprsPresetRows()) {
+        if (const auto incomplete = incompleteGprsPreset(row.position, row.op))
+            gprs.push_back(*incomplete);
+    }
+    EXPECT_EQ(mms, expectedMms);
+    EXPECT_EQ(gprs, expectedGprs);
+    EXPECT_EQ(std::string(mmsOperatorNames(10, 2)[2]), "Telstra");
+    EXPECT_EQ(std::string(gprsOperatorNames(31)[0]), "Cell C");
+    EXPECT_EQ(std::string(gprsOperatorNames(9)[2]), "Swisscom");
+    EXPECT_FALSE(incompleteGprsPreset(9, 2));
+
+    // Outside the tables there is no preset at all.
+    EXPECT_EQ(incompleteMmsPreset(0, 2), (IncompletePreset{0, 2, S::Url}));
+    EXPECT_EQ(incompleteGprsPreset(43, 0), (IncompletePreset{43, 0, S::Apn}));
 }
 
 TEST(OperatorPresets, LookupsStayInsideTheTables)

@@ -317,78 +317,128 @@ TEST(SmtpFormGenerate, SettingsRecordBytesPerLayoutAndMode)
     }
 }
 
-TEST(SmtpFormGenerate, PresetLoadedAtGenerateAndClearedAfterSuccess)
+// Auto mode writes the preset and never puts it into the form's values: not on
+// a refused check, not on a failed write, not on a successful one. Whatever the
+// values hold in the three GPRS texts is not written.
+TEST(SmtpFormGenerate, PresetReachesTheSettingsNeverTheValues)
 {
     SmtpFormValues v = validValues();
     v.mode = kSmtpAutoMode;
     v.country = 2; // Deutschland
     v.operatorIndex = 1;
-    v.apn = "left.over"; // Auto mode never writes what the values held
+    v.apn = "left.over";
+    v.account.clear();
+    v.gprsPassword.clear();
     const GprsPreset preset = gprsPreset(2, 1);
+    ASSERT_FALSE(preset.account.empty());
 
-    // A refused check writes nothing and leaves the preset loaded.
     RecordingWriter writer;
     v.port = "8";
+    const SmtpFormValues refused = v;
     SmtpGenerateResult result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
     ASSERT_TRUE(result.failure);
     EXPECT_EQ(result.failure->check, 3);
     EXPECT_FALSE(result.write);
     EXPECT_TRUE(writer.settings.empty());
-    EXPECT_EQ(v.apn, preset.apn);
+    EXPECT_EQ(v, refused);
 
-    // A failed write leaves it loaded too.
     v.port = "25";
-    writer.ok = false;
-    result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
-    EXPECT_FALSE(result.failure);
-    EXPECT_FALSE(result.written());
-    EXPECT_EQ(v.account, preset.account);
+    const SmtpFormValues before = v;
+    for (const bool writes : {false, true}) {
+        writer.ok = writes;
+        result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
+        EXPECT_FALSE(result.failure);
+        EXPECT_EQ(result.written(), writes);
+        EXPECT_EQ(v, before) << (writes ? "written" : "write failed");
+        const SmtpSettings &sent = writer.settings.back();
+        EXPECT_EQ(sent.apn, preset.apn);
+        EXPECT_EQ(sent.account, preset.account);
+        EXPECT_EQ(sent.gprsPassword, preset.password);
+        EXPECT_EQ(sent.smtpServer, "smtp.example.com");
+    }
 
-    // A successful write carries the preset and empties the three values again.
-    writer.ok = true;
-    result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
-    EXPECT_TRUE(result.written());
-    const SmtpSettings &written = writer.settings.back();
-    EXPECT_EQ(written.apn, preset.apn);
-    EXPECT_EQ(written.account, preset.account);
-    EXPECT_EQ(written.gprsPassword, preset.password);
-    EXPECT_TRUE(v.apn.empty());
-    EXPECT_TRUE(v.account.empty());
-    EXPECT_TRUE(v.gprsPassword.empty());
-    EXPECT_EQ(v.smtpServer, "smtp.example.com") << "only the GPRS texts are emptied";
-
-    // Manual mode writes what was typed and keeps it.
+    // Manual mode writes what was typed.
     SmtpFormValues manual = validValues();
     result = generateSmtp(k200SmtpForm, manual, "card", 2, writer.writer());
     EXPECT_TRUE(result.written());
     EXPECT_EQ(writer.settings.back().apn, "internet");
-    EXPECT_EQ(manual.apn, "internet");
+    EXPECT_EQ(writer.settings.back().account, "web");
 }
 
-TEST(SmtpFormGenerate, AutoModeAcceptsAPresetWithoutApn)
+// Auto mode refuses an operator whose preset has no access point, before any
+// other check, and writes nothing; Swisscom, which the camera's lists give no
+// access point, writes an empty one. Manual mode asks for the typed APN instead.
+TEST(SmtpFormGenerate, AutoModeRefusesAPresetWithoutApn)
 {
-    // Operators whose preset holds no APN still write in Auto mode; Manual mode
-    // refuses an empty APN.
+    int refused = 0;
     for (const GprsPresetRow &row : gprsPresetRows()) {
         if (!row.preset.apn.empty())
             continue;
+        SCOPED_TRACE(std::to_string(row.position) + "/" + std::to_string(row.op));
         SmtpFormValues v = validValues();
         v.mode = kSmtpAutoMode;
         v.country = row.position;
         v.operatorIndex = row.op;
         RecordingWriter writer;
-        EXPECT_TRUE(generateSmtp(k200SmtpForm, v, "card", 2, writer.writer()).written())
-            << row.position << "/" << row.op;
-        ASSERT_EQ(writer.settings.size(), 1u);
-        EXPECT_EQ(writer.settings[0].apn, "");
+        const auto result = generateSmtp(k200SmtpForm, v, "card", 2, writer.writer());
+        if (row.position == 9 && row.op == 2) {
+            EXPECT_TRUE(result.written());
+            ASSERT_EQ(writer.settings.size(), 1u);
+            EXPECT_EQ(writer.settings[0].apn, "");
+            continue;
+        }
+        ++refused;
+        ASSERT_TRUE(result.failure);
+        EXPECT_EQ(*result.failure,
+            (SmtpCheckFailure{kSmtpPresetCheck, nullptr, SmtpField::Apn,
+                IncompletePreset{row.position, row.op, PresetSetting::Apn}}));
+        EXPECT_FALSE(result.write);
+        EXPECT_TRUE(writer.settings.empty());
+
+        // First of all checks: with every other text missing too.
+        SmtpFormValues empty;
+        empty.country = row.position;
+        empty.operatorIndex = row.op;
+        EXPECT_EQ(firstFailingCheck(k600SmtpForm, empty)->check, kSmtpPresetCheck);
     }
+    EXPECT_EQ(refused, 3);
+
     SmtpFormValues manual = validValues();
     manual.apn.clear();
+    manual.country = 31; // no country in Manual mode: the preset plays no part
     RecordingWriter writer;
     const auto result = generateSmtp(k200SmtpForm, manual, "card", 2, writer.writer());
     ASSERT_TRUE(result.failure);
     EXPECT_EQ(result.failure->check, 1);
     EXPECT_TRUE(writer.settings.empty());
+}
+
+TEST(SmtpFormGenerate, RefusalTextsInTheFormsLanguage)
+{
+    SmtpFormValues v = validValues();
+    v.mode = kSmtpAutoMode;
+    v.country = 31; // South Africa
+    v.operatorIndex = 0;
+    const auto failure = firstFailingCheck(k600SmtpForm, v);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(smtpRefusalText(k600SmtpForm, *failure, 2),
+        "The built-in settings for Cell C (South Africa) have no APN. Choose Manual mode and "
+        "enter the operator's settings.");
+    // The mode as the mode list names it, the country in the form's language.
+    EXPECT_EQ(smtpRefusalText(k200SmtpForm, *failure, 3),
+        std::string("In den eingebauten Einstellungen für Cell C (")
+            + std::string(gprsCountryName(3, 31))
+            + ") fehlt der Wert „APN“. Wählen Sie den Modus „Handbuch“ und geben Sie die "
+              "Einstellungen des Netzbetreibers ein.");
+    EXPECT_EQ(smtpRefusalText(k200SmtpForm, *failure, 1),
+        std::string("Cell C（") + std::string(gprsCountryName(1, 31))
+            + "）的内置设置中缺少APN。请选择“手动”模式并输入运营商的设置。");
+
+    // Every other check shows its own message.
+    v.country = 0;
+    v.port = "8";
+    EXPECT_EQ(smtpRefusalText(k600SmtpForm, *firstFailingCheck(k600SmtpForm, v), 2),
+        i18n::message(sm::SetPort, 2));
 }
 
 TEST(SmtpFormGenerate, HiddenRowsNeverReachTheFile)

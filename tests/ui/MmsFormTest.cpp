@@ -3,6 +3,7 @@
 #include "../core/TempFolder.h"
 
 #include "mms/MmsRecordFile.h"
+#include "mms/OperatorTables.h"
 #include "mms/ui/CMarrowbyK600MMS.h"
 #include "mms/ui/CMarrowbyMMS.h"
 #include "records/FileOps.h"
@@ -533,6 +534,46 @@ TEST_F(MmsForm, AutoPresetReachesTheFileOnly)
     manual.port = "80";
     manual.phone1 = "1234567";
     expectGenerated(form, manual);
+}
+
+// Auto mode with an operator whose preset has no MMS centre: Generate is
+// refused in the form's language with the operator list focused, and nothing is
+// written; another operator of the country writes its preset.
+TEST_F(MmsForm, AnIncompletePresetIsRefused)
+{
+    const std::pair<int, int> forms[] = {{1, 2}, {4, 3}}; // model, language
+    for (const auto &[model, language] : forms) {
+        SCOPED_TRACE(::testing::Message() << "model " << model);
+        auto form = open(model, language);
+        pick(list(form, kCountry), 10); // Spain
+        pick(list(form, kOperator), 2); // Telstra
+        type(edit(form, kPhone1), "1234567");
+        ASSERT_TRUE(boxes().isEmpty());
+        generate(form);
+        const auto shown = boxes();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_EQ(shown[0].kind, Kind::Notice);
+        const std::string german = "In den eingebauten Einstellungen für Telstra ("
+            + std::string(countryName(3, 10))
+            + ") fehlt der Wert „URL“. Wählen Sie den Modus „Handbuch“ und geben Sie die "
+              "Einstellungen des Netzbetreibers ein.";
+        EXPECT_EQ(shown[0].text.toStdString(),
+            language == 2 ? "The built-in settings for Telstra (Spain) have no URL. Choose "
+                            "Manual mode and enter the operator's settings."
+                          : german);
+        EXPECT_EQ(form->focusWidget(), list(form, kOperator));
+        EXPECT_FALSE(written());
+    }
+
+    auto form = open(1);
+    pick(list(form, kCountry), 10);
+    pick(list(form, kOperator), 3); // Movistar
+    type(edit(form, kPhone1), "1234567");
+    MmsSettings s = english();
+    s.countryPosition = 10;
+    s.operatorPosition = 3;
+    s.phone1 = "1234567";
+    expectGenerated(form, s);
 }
 
 // Typing 150 shows the range message and leaves 0; 99 is the most.

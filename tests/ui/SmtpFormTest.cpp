@@ -396,6 +396,89 @@ TEST_F(SmtpForm, ChecksRefuseGenerateOnEachForm)
     }
 }
 
+// Auto mode's preset goes to the file only. A refused Generate followed by
+// anything that redraws the fields (here Select) must not bring the preset's
+// APN, account and password into the edits, nor may they stay there after a
+// country change; the next Generate writes the new country's preset.
+TEST_F(SmtpForm, ARefusedGenerateLeavesNoPresetInTheEdits)
+{
+    for (int model : {kK600Model, kK200Model}) {
+        SCOPED_TRACE(::testing::Message() << "model " << model);
+        auto form = open(model);
+        SmtpFormEngine *f = form.get();
+        pick(list(f, SmtpId::CountryList), 3);  // United Kingdom
+        pick(list(f, SmtpId::OperatorList), 1); // O2, whose preset has all three texts
+        SmtpSettings expected = fillMailbox(f);
+        type(edit(f, SmtpId::Port), "");
+        generate(f);
+        expectNotice("Port");
+        EXPECT_TRUE(nothingWritten());
+
+        const auto gprsEditsEmpty = [&](const char *when) {
+            for (int id : {SmtpId::Apn, SmtpId::Account, SmtpId::GprsPassword})
+                EXPECT_EQ(edit(f, id)->text().toStdString(), "") << when << ", edit " << id;
+            EXPECT_EQ(f->values().apn, "") << when;
+            EXPECT_EQ(f->values().account, "") << when;
+            EXPECT_EQ(f->values().gprsPassword, "") << when;
+        };
+        FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
+        button(f, SmtpId::Select)->click();
+        gprsEditsEmpty("after Select");
+        pick(list(f, SmtpId::CountryList), 10); // Spain
+        gprsEditsEmpty("after a country change");
+
+        type(edit(f, SmtpId::Port), "25");
+        generate(f);
+        expectNotice(kGenerated);
+        expected.smtpStatus = model == kK600Model ? 1 : 0;
+        expected.countryIndex = 10;
+        loadGprsPreset(expected);
+        EXPECT_EQ(written(), coreFile(expected, f->variant().layout));
+        gprsEditsEmpty("after a write");
+        std::filesystem::remove(folder.path() / "smtp.dat");
+    }
+}
+
+// Auto mode with an operator whose preset has no APN: Generate is refused in
+// the form's language with the operator list focused, and nothing is written.
+// Swisscom, which the camera's lists give no APN, writes an empty one.
+TEST_F(SmtpForm, AnIncompletePresetIsRefused)
+{
+    const auto russian = "Во встроенных настройках для Cell C ("
+        + std::string(gprsCountryName(15, 31))
+        + ") нет значения APN. Выберите режим «Ручная» и введите настройки оператора.";
+    const std::pair<int, QString> cases[] = {
+        {kK600Model,
+            "The built-in settings for Cell C (South Africa) have no APN. Choose Manual mode and "
+            "enter the operator's settings."},
+        {kK200Model, QString::fromStdString(russian)},
+    };
+    for (const auto &[model, message] : cases) {
+        SCOPED_TRACE(::testing::Message() << "model " << model);
+        auto form = open(model, model == kK600Model ? 2 : 15);
+        SmtpFormEngine *f = form.get();
+        pick(list(f, SmtpId::CountryList), 31); // South Africa
+        pick(list(f, SmtpId::OperatorList), 0); // Cell C
+        SmtpSettings expected = fillMailbox(f);
+        boxes();
+        generate(f);
+        expectNotice(message);
+        EXPECT_TRUE(nothingWritten());
+        EXPECT_EQ(f->focusWidget(), list(f, SmtpId::OperatorList));
+
+        pick(list(f, SmtpId::CountryList), 9);  // Schweiz
+        pick(list(f, SmtpId::OperatorList), 2); // Swisscom
+        generate(f);
+        expectNotice(kGenerated);
+        expected.smtpStatus = model == kK600Model ? 1 : 0;
+        expected.cameraLanguage = model == kK600Model ? 2 : 15;
+        expected.countryIndex = 9;
+        expected.operatorIndex = 2;
+        EXPECT_EQ(written(), coreFile(expected, f->variant().layout)) << "with an empty APN";
+        std::filesystem::remove(folder.path() / "smtp.dat");
+    }
+}
+
 TEST_F(SmtpForm, HiddenRowsNeverReachTheFile)
 {
     auto form = open(kK600Model);

@@ -374,11 +374,13 @@ std::optional<FormBase::Refusal> MmsFormEngine::validate()
     readEdits();
     const MmsGenerate prepared = prepareMmsGenerate(m_variant, m_state.values, recordContext());
     if (prepared.failure) {
+        const MmsCheckFailure &failure = *prepared.failure;
         QWidget *focus = nullptr;
-        const MmsEdit edit = prepared.failure->focus;
-        if (index(edit) < kMmsTextCount)
-            focus = m_edits[index(edit)];
-        return Refusal{text(*prepared.failure->message), focus};
+        if (failure.preset)
+            focus = m_operator; // the operator's settings are not typed in Auto mode
+        else if (index(failure.focus) < kMmsTextCount)
+            focus = m_edits[index(failure.focus)];
+        return Refusal{qtText(mmsRefusalText(failure, context().languageIndex)), focus};
     }
     m_checked = prepared.settings;
     return std::nullopt;

@@ -390,12 +390,13 @@ void SmtpFormEngine::writeGenerated()
     pullTexts();
     const SmtpGenerateResult result
         = generateSmtp(m_variant, m_values, folderPath(), context().cameraLanguage);
-    // The preset texts that Generate loaded (or cleared again) are the form's
-    // values now; the edits do not show them.
-    pushTexts();
     if (result.failure) {
-        refuse({text(*result.failure->message),
-            m_edits.value(m_variant.fieldId(result.failure->field))});
+        const SmtpCheckFailure &failure = *result.failure;
+        // An incomplete preset is the operator's: its settings are not typed in Auto mode.
+        QWidget *focus = failure.preset
+            ? static_cast<QWidget *>(m_lists.value(SmtpId::OperatorList))
+            : m_edits.value(m_variant.fieldId(failure.field));
+        refuse({qtText(smtpRefusalText(m_variant, failure, context().languageIndex)), focus});
         return;
     }
     if (result.write)
