@@ -13,7 +13,7 @@ namespace marrowby::i18n::presets {
 
 // "The built-in settings for %1 (%2) have no %3. Choose %4 mode and enter the
 // operator's settings."
-const CaptionTable IncompletePreset{"presets.IncompletePreset", {
+const TranslatedMessage IncompletePreset{"presets.IncompletePreset", {
     /*  1 Chinese    */ "%1（%2）的内置设置中缺少%3。请选择“%4”模式并输入运营商的设置。",
     /*  2 English    */ "The built-in settings for %1 (%2) have no %3. Choose %4 mode and enter the operator's settings.",
     /*  3 Deutsch    */ "In den eingebauten Einstellungen für %1 (%2) fehlt der Wert „%3“. Wählen Sie den Modus „%4“ und geben Sie die Einstellungen des Netzbetreibers ein.",
@@ -37,7 +37,7 @@ std::string incompletePresetText(int languageIndex, std::string_view operatorNam
     std::string_view country, std::string_view setting, std::string_view manualMode)
 {
     const std::array<std::string_view, 4> values{operatorName, country, setting, manualMode};
-    const std::string_view pattern = caption(IncompletePreset, languageIndex);
+    const std::string_view pattern = message(IncompletePreset, languageIndex);
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';

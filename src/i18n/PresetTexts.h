@@ -12,7 +12,7 @@ namespace marrowby::i18n::presets {
 // Generate refuses an operator whose built-in settings lack one the camera
 // needs: %1 the operator, %2 the country, %3 the missing setting as the form's
 // caption names it, %4 the mode list's "Manual" entry.
-extern const CaptionTable IncompletePreset;
+extern const TranslatedMessage IncompletePreset;
 
 // IncompletePreset in the language with its placeholders filled in, in one
 // pass: a "%2" inside a name stays as it is.

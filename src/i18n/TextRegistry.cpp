@@ -51,7 +51,6 @@ const CaptionTable *const kCaptionTables[] = {
     &smtp::SenderPassword,
     &smtp::Email01,
     &smtp::Sms,
-    &presets::IncompletePreset,
     &camera::Mode,
     &camera::ImageSize,
     &camera::VideoSize,
@@ -157,6 +156,7 @@ const TranslatedMessage *const kTranslatedMessages[] = {
     &framework::IntegerBetween,
     &files::PlainFileLeft,
     &files::PathTooLong,
+    &presets::IncompletePreset,
 };
 
 } // namespace
