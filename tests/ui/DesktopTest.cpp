@@ -36,6 +36,12 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 QT_END_NAMESPACE
 
+// The program's resources (its icon) live in the window library.
+static void useProgramResources()
+{
+    Q_INIT_RESOURCE(marrowby);
+}
+
 namespace {
 
 // ---------------------------------------------------------------------------
@@ -415,6 +421,52 @@ TEST_F(Desktop, EveryWindowFitsALaptopScreenInEveryLanguage)
         QApplication::setFont(standard);
     }
     std::cout << "tallest window: " << tallest << " px (" << tallestWhich << ")\n";
+}
+
+// A timer's on/off list is as wide as its entries on every camera form, however
+// wide the form around it.
+TEST_F(Desktop, TimerListsAreAsWideAsTheirEntries)
+{
+    for (int language : {1, 2, 3}) {
+        forEveryForm(language, [language](QDialog *form, const std::string &which) {
+            QApplication::processEvents();
+            for (int id : {1025, 1048}) {
+                if (auto *list = form->findChild<QComboBox *>(QString::number(id))) {
+                    EXPECT_EQ(list->width(), list->sizeHint().width())
+                        << which << ", language " << language << ", list " << id;
+                }
+            }
+        });
+    }
+}
+
+// The program's icon stands out on the windows' blue, as the About box and the
+// notice boxes show it: most of the camera is not the window's colour.
+TEST_F(Desktop, TheIconStandsOutOnTheWindowsBlue)
+{
+    useProgramResources();
+    const QImage icon = QImage(QStringLiteral(":/marrowby/icon.png"))
+                            .scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                            .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(icon.isNull());
+    CSetupDlg window;
+    const QColor blue = window.palette().color(QPalette::Window);
+    int opaque = 0;
+    int likeTheWindow = 0;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            const QColor c = icon.pixelColor(x, y);
+            if (c.alpha() < 128)
+                continue;
+            ++opaque;
+            if (std::abs(c.red() - blue.red()) + std::abs(c.green() - blue.green())
+                    + std::abs(c.blue() - blue.blue())
+                < 60)
+                ++likeTheWindow;
+        }
+    }
+    ASSERT_GT(opaque, 0);
+    EXPECT_LT(likeTheWindow * 10, opaque) << likeTheWindow << " of " << opaque;
 }
 
 // The entries of the context menu that Shift+F10 opens with the focus on a list

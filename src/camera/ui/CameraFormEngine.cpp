@@ -141,7 +141,8 @@ QWidget *CameraFormEngine::makeTimerGroup(const CameraFormDescription::TimerGrou
     grid->addWidget(caption, 0, 0, 2, 1);
     QComboBox *onOff = listFor(timer.listId, &i18n::camera::OffOnOptions);
     nameControl(onOff, {caption});
-    grid->addWidget(onOff, 0, 1, 2, 1);
+    // As wide as its entries: a wider form widens the space beside it.
+    grid->addWidget(onOff, 0, 1, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
     // Start  [hour] : [minute]    Stop  [hour] : [minute]
     const std::array<const i18n::CaptionTable *, 2> columns
         = {&i18n::camera::Hour, &i18n::camera::Minute};
