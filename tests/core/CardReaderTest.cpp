@@ -34,11 +34,19 @@ public:
     int in(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
     bool coin() { return in(0, 1) == 1; }
 
-    // Texts the OEM code page can hold: ASCII and a few accented letters.
+    // Texts the machine's OEM code page can hold: ASCII, and those of a few
+    // letters from several code pages (437 and 850, 866, 936) that it keeps.
     std::string text(std::size_t maxLength)
     {
-        static const std::vector<std::string> pieces
-            = {"a", "Z", "0", "9", ".", "@", "-", "_", " ", "/", ":", "+", "é", "ü", "Ä", "ñ", "£"};
+        static const std::vector<std::string> pieces = [] {
+            std::vector<std::string> held
+                = {"a", "Z", "0", "9", ".", "@", "-", "_", " ", "/", ":", "+"};
+            for (const char *letter : {"é", "ü", "Ä", "ñ", "£", "д", "Ж", "ё", "中", "文"}) {
+                if (fromOemText(toOemText(letter)) == letter)
+                    held.emplace_back(letter);
+            }
+            return held;
+        }();
         std::string out;
         const int length = in(0, static_cast<int>(maxLength));
         for (int i = 0; i < length; ++i)
