@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Takes the screenshots in docs/ from the real program under Xvfb: each window
+# opened from the main window with the keyboard, as a user would. Needs a built
+# program (scripts/start.sh or scripts/test.sh builds it) and installs Xvfb,
+# xdotool and ImageMagick when missing.
+#
+#   scripts/screenshots.sh [BUILD_DIR]
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+BUILD="${1:-$ROOT/build}"
+PROGRAM="$BUILD/marrowby"
+[ -x "$PROGRAM" ] || { echo "no program at $PROGRAM: build it first" >&2; exit 1; }
+install_missing_packages xvfb xdotool imagemagick x11-utils
+
+export DISPLAY=:97
+Xvfb "$DISPLAY" -screen 0 1366x768x24 >/dev/null 2>&1 &
+XVFB=$!
+HOME_DIR="$(mktemp -d)"
+CARD="$(mktemp -d)"
+trap 'kill $XVFB 2>/dev/null; rm -rf "$HOME_DIR" "$CARD"' EXIT
+sleep 1
+
+# A preference file of our own, so the user's choices stay untouched.
+export XDG_CONFIG_HOME="$HOME_DIR"
+mkdir -p "$HOME_DIR/Marrowby"
+
+start() { # MODEL [LANGUAGE]
+    printf '[Marrowby]\nlanguage=%s\nmodel=%s\n' "${2:-2}" "$1" >"$HOME_DIR/Marrowby/Marrowby.ini"
+    "$PROGRAM" >/dev/null 2>&1 &
+    PID=$!
+    sleep 2
+}
+stop() { kill "$PID" 2>/dev/null; wait "$PID" 2>/dev/null || true; }
+keys() { xdotool key --delay 80 "$@"; sleep 1; }
+# The program's topmost window that has a title.
+window() { xdotool search --onlyvisible --name 'Marrowby' | tail -1; }
+save() { import -window "$(window)" "$ROOT/docs/$1.png"; echo "docs/$1.png"; }
+
+start 1; save main-window; stop
+# The form of a main-window button: Tab from the language list to the button.
+form() { # NAME MODEL TABS
+    start "$2"
+    local tabs=()
+    for ((i = 0; i < $3; ++i)); do tabs+=(Tab); done
+    keys "${tabs[@]}" Return
+    save "$1"
+    stop
+}
+form camera-form 1 2
+form camera-form-k600 4 2
+form camera-form-k400 6 2
+form camera-form-k800 8 2
+form camera-form-k500 11 2
+form camera-form-k100 14 2
+form mms-form 1 3
+form mms-form-k600 4 3
+form smtp-form-k200 3 4
+form smtp-form-k600 4 4
+
+# Check card on a folder with a damaged menu.dat: Generate there, spoil a
+# byte, and ask from the form's context menu (Shift+F10).
+start 1
+keys Tab Tab Return
+keys shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
+xdotool type --delay 20 "$CARD"
+keys Tab Return Return
+printf '\x09' | dd of="$CARD/menu.dat" bs=1 seek=5 conv=notrunc status=none
+keys shift+F10
+keys Down Return
+# The form with the report's box over it: the screen less its empty border.
+import -window root -trim +repage "$ROOT/docs/check-card.png"
+echo docs/check-card.png
+stop
