@@ -193,7 +193,8 @@ int main(int argc, char *argv[])
         new QLabel(QStringLiteral("Marrowby"), warm);
         return warm;
     });
-    std::printf("form kind          form ms   floor ms   ratio   (median of %d, offscreen)\n", runs);
+    std::printf(
+        "form kind          form ms   floor ms   ratio   (median of %d, offscreen)\n", runs);
     for (const FormKind &kind : kinds) {
         marrowby::appState().ModelIndex = kind.model;
         marrowby::appState().LanguageIndex = 2;

@@ -1,6 +1,6 @@
 #include "dialog/CardCheck.h"
 
-#include "cardfiles/CardReport.h"
+#include "cardfiles/CardFolderCheck.h"
 #include "dialog/UiServices.h"
 #include "i18n/CardTexts.h"
 
@@ -8,109 +8,19 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPointer>
-#include <QStringList>
 #include <QWidget>
 
 #include <filesystem>
-#include <system_error>
-#include <vector>
 
 namespace marrowby {
 
 namespace msg = i18n::inspect;
 
-namespace {
-
-QString fromPath(const std::filesystem::path &path)
-{
-    return QString::fromStdU16String(path.u16string());
-}
-
-// What is wrong with one file, each finding in words; empty when nothing is.
-QStringList findingsOf(const inspect::FileInspection &file, int language)
-{
-    QStringList out;
-    auto add = [&](const std::vector<inspect::Finding> &findings, const QString &prefix = {},
-                   bool skipNoLayoutFits = false) {
-        for (const inspect::Finding &f : findings) {
-            if (!(skipNoLayoutFits && f.code == inspect::FindingCode::NoLayoutFits))
-                out << prefix + qtText(inspect::findingText(f, language));
-        }
-    };
-    if (file.menu) {
-        const inspect::MenuInspection &m = *file.menu;
-        // Read in the form's one layout, what it found says more than that no
-        // layout fits.
-        add(m.findings, {}, m.readings.size() == 1 && !m.readings.front().findings.empty());
-        // When no layout fits, what each one tried found; named by its layout
-        // when more than one was tried (a form without a model).
-        if (!m.factoryMarker && m.fittingLayouts().empty()) {
-            const bool named = m.readings.size() > 1;
-            for (const inspect::MenuReading &r : m.readings) {
-                const QString layout = qtText(inspect::layoutText(r.layout, language));
-                add(r.findings, named ? QStringLiteral("[%1] ").arg(layout) : QString());
-            }
-        }
-    }
-    if (file.sealed)
-        add(file.sealed->findings);
-    if (out.isEmpty() && file.status() != 0)
-        out << messageText(msg::NoLayoutFits, language);
-    return out;
-}
-
-} // namespace
-
 CardReport checkCardFolder(const QString &folder, int modelIndex, int language)
 {
-    const auto say
-        = [language](const i18n::TranslatedMessage &m) { return messageText(m, language); };
-    const std::filesystem::path path(folder.toStdU16String());
-
-    // The folder the form writes into; a file or nothing of that name is not one.
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    switch (status.type()) {
-    case std::filesystem::file_type::directory:
-        break;
-    case std::filesystem::file_type::not_found:
-        return {false, say(msg::NoSuchFolder).arg(folder)};
-    case std::filesystem::file_type::none:
-        return {false, say(msg::Unreadable).arg(folder, QString::fromStdString(error.message()))};
-    default:
-        return {false, say(msg::NotAFolder).arg(folder)};
-    }
-
-    inspect::InspectOptions options;
-    options.model = modelIndex;
-    const std::vector<inspect::FileInspection> files = inspect::inspectPath(path, options);
-    if (files.size() == 1 && !files.front().error.empty() && files.front().path == path) {
-        // The folder itself: no card files in it, or it could not be listed.
-        const inspect::FileInspection &none = files.front();
-        if (none.noCardFiles)
-            return {false, say(msg::NoCardFiles).arg(folder)};
-        return {
-            false, say(msg::Unreadable).arg(folder, qtText(inspect::failureText(none, language)))};
-    }
-
-    bool good = true;
-    QStringList lines;
-    for (const inspect::FileInspection &file : files) {
-        const QString name = fromPath(file.path.filename());
-        if (!file.error.empty()) {
-            good = false;
-            lines << say(msg::Unreadable).arg(name, qtText(inspect::failureText(file, language)));
-            continue;
-        }
-        const QStringList findings = findingsOf(file, language);
-        if (findings.isEmpty())
-            lines << say(msg::FileResult).arg(name, say(msg::NoFindings));
-        good = good && findings.isEmpty();
-        for (const QString &finding : findings)
-            lines << say(msg::FileResult).arg(name, finding);
-    }
-    const QString heading = say(good ? msg::CardGood : msg::CardFaulty).arg(folder);
-    return {good, heading + QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'))};
+    const inspect::CardFolderReport report = inspect::checkCardFolder(
+        std::filesystem::path(folder.toStdU16String()), folder.toStdString(), modelIndex, language);
+    return {report.good, QString::fromStdString(report.text)};
 }
 
 CardCheck::CardCheck(QWidget *form, const FormContext &context, std::function<QString()> folder)
