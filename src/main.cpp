@@ -78,7 +78,9 @@ int main(int argc, char *argv[])
     marrowby::appState() = marrowby::startUp(*store, marrowby::systemLanguageId());
     marrowby::QtTranslations::use(marrowby::appState().LanguageIndex);
 
-    marrowby::WindowLoop loop;
+    // The services every form is handed.
+    marrowby::DesktopServices services(store.get());
+    marrowby::WindowLoop loop(&services);
     QObject::connect(
         &loop, &marrowby::WindowLoop::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     loop.start();

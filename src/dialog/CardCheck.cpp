@@ -1,6 +1,7 @@
 #include "dialog/CardCheck.h"
 
 #include "cardfiles/CardFolderCheck.h"
+#include "dialog/Services.h"
 #include "dialog/UiServices.h"
 #include "i18n/CardTexts.h"
 
@@ -37,9 +38,9 @@ void CardCheck::run()
     const CardReport report
         = checkCardFolder(m_folder(), m_context.modelIndex, m_context.languageIndex);
     if (report.good)
-        MessageBoxes::notice(report.text);
+        m_context.services->notice(report.text);
     else
-        MessageBoxes::failure(report.text);
+        m_context.services->failure(report.text);
 }
 
 void CardCheck::showMenu(const QPoint &globalPos)

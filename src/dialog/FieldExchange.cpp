@@ -1,5 +1,6 @@
 #include "dialog/FieldExchange.h"
 
+#include "dialog/Services.h"
 #include "dialog/UiServices.h"
 
 #include <QLineEdit>
@@ -45,14 +46,6 @@ void FieldExchange::addText(QLineEdit *edit, QString *value, int maxLength, Text
     m_fields.last().check = std::move(check);
 }
 
-void FieldExchange::addDisplay(QLineEdit *edit, const QString *value)
-{
-    Field field;
-    field.edit = edit;
-    field.display = value;
-    m_fields.append(field);
-}
-
 namespace {
 
 // A whole number as the dialog layer reads it: optional white space, an optional
@@ -86,26 +79,24 @@ QString rangeMessage(int minimum, int maximum, int language)
 
 } // namespace
 
-bool RangeCheck(int value, int minimum, int maximum, int language)
+bool FieldExchange::rangeCheck(int value, int minimum, int maximum) const
 {
     if (value >= minimum && value <= maximum)
         return true;
-    MessageBoxes::notice(rangeMessage(minimum, maximum, language));
+    m_services->notice(rangeMessage(minimum, maximum, m_language));
     return false;
 }
 
-void FieldExchange::fail(QLineEdit *edit, const QString &message, bool frameworkBox)
+void FieldExchange::fail(QLineEdit *edit, const QString &message, bool frameworkBox) const
 {
     if (frameworkBox)
-        MessageBoxes::framework(message);
+        m_services->framework(message);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
 }
 
 bool FieldExchange::takeIn(const Field &field) const
 {
-    if (field.display)
-        return true;
     const QString text = field.edit->text();
     if (field.number) {
         int value = 0;
@@ -122,7 +113,7 @@ bool FieldExchange::takeIn(const Field &field) const
                 true);
             return false;
         }
-        if (field.ranged && !RangeCheck(value, field.minimum, field.maximum, m_language)) {
+        if (field.ranged && !rangeCheck(value, field.minimum, field.maximum)) {
             fail(field.edit, {}, false);
             return false;
         }
@@ -134,7 +125,7 @@ bool FieldExchange::takeIn(const Field &field) const
         *field.text = text;
         if (field.check) {
             if (const QString message = field.check(text); !message.isEmpty()) {
-                MessageBoxes::notice(message);
+                m_services->notice(message);
                 fail(field.edit, {}, false);
                 return false;
             }
@@ -174,8 +165,6 @@ void FieldExchange::show()
             text = QString::number(*field.number);
         else if (field.text)
             text = *field.text;
-        else if (field.display)
-            text = *field.display;
         // An unchanged text is left alone so the cursor stays where the user typed.
         if (field.edit->text() != text) {
             const QSignalBlocker blocker(field.edit);

@@ -8,6 +8,10 @@
 class QLineEdit;
 
 namespace marrowby {
+class Services;
+}
+
+namespace marrowby {
 
 // Binds a form's member values to its edits and exchanges them in a fixed order.
 // Taking in checks each field (whole number, range, text length); the first
@@ -17,12 +21,14 @@ namespace marrowby {
 // the exchange is made with.
 class FieldExchange {
 public:
-    explicit FieldExchange(int language)
+    // Messages go to `services`' boxes.
+    FieldExchange(int language, Services *services)
         : m_language(language)
+        , m_services(services)
     { }
 
-    // How an out-of-range number is reported: the notice-box range message of
-    // RangeCheck (the camera and MMS forms), or the dialog layer's own range
+    // How an out-of-range number is reported: the notice-box range message
+    // (the camera and MMS forms), or the dialog layer's own range
     // message in its standard box (the SMTP forms' pictures per day).
     enum class RangeMessage {
         Notice,
@@ -39,13 +45,11 @@ public:
     // and refused when it is taken in, never cut.
     void addText(QLineEdit *edit, QString *value, int maxLength);
     // A field's own check of a text once it is stored: a message (empty when the
-    // text passes). A failure is reported like a failed RangeCheck: the notice
+    // text passes). A failure is reported like a number out of range: the notice
     // box, the focus with the text selected, the end of the pass, and the field
     // keeps the text it was given.
     using TextCheck = std::function<QString(const QString &text)>;
     void addText(QLineEdit *edit, QString *value, int maxLength, TextCheck check);
-    // A text shown by the form but never taken in (such as a read-only clock).
-    void addDisplay(QLineEdit *edit, const QString *value);
 
     // Copies the edits into the values in binding order. Returns false at the
     // first failure, after its message.
@@ -63,7 +67,6 @@ private:
         QLineEdit *edit = nullptr;
         int *number = nullptr;
         QString *text = nullptr;
-        const QString *display = nullptr;
         int minimum = 0;
         int maximum = 0;
         bool ranged = false;
@@ -72,14 +75,14 @@ private:
         TextCheck check;
     };
     bool takeIn(const Field &field) const;
-    static void fail(QLineEdit *edit, const QString &message, bool frameworkBox);
+    void fail(QLineEdit *edit, const QString &message, bool frameworkBox) const;
+    // Reports a number outside minimum..maximum in the notice box; returns
+    // whether the value is in range.
+    bool rangeCheck(int value, int minimum, int maximum) const;
 
     int m_language;
+    Services *m_services;
     QList<Field> m_fields;
 };
-
-// Reports a number outside minimum..maximum in the notice box's style, in the
-// given language; returns whether the value is in range.
-bool RangeCheck(int value, int minimum, int maximum, int language);
 
 } // namespace marrowby

@@ -1,6 +1,7 @@
 #include "dialog/FormBase.h"
 
 #include "dialog/CardCheck.h"
+#include "dialog/Services.h"
 #include "dialog/UiServices.h"
 #include "records/RecordFile.h"
 
@@ -11,10 +12,24 @@
 
 namespace marrowby {
 
+namespace {
+
+// A context handed without services gets the desktop's.
+FormContext withServices(FormContext context, std::unique_ptr<Services> &own)
+{
+    if (!context.services) {
+        own = std::make_unique<DesktopServices>();
+        context.services = own.get();
+    }
+    return context;
+}
+
+} // namespace
+
 FormBase::FormBase(const FormContext &context, QWidget *parent)
     : FormWindow(parent)
-    , m_context(context)
-    , m_exchange(context.languageIndex)
+    , m_context(withServices(context, m_ownServices))
+    , m_exchange(m_context.languageIndex, m_context.services)
     , m_folder(defaultOutputFolder())
 {
     // The context menu with Check card, on the folder as the folder edit shows it.
@@ -85,19 +100,25 @@ QWidget *FormBase::makeButtonRow(std::initializer_list<QPushButton *> buttons)
 void FormBase::chooseFolder()
 {
     const QPointer<FormBase> self(this);
-    const QString chosen = FolderChooser::choose();
+    const FolderChoice choice = services().chooseFolder();
     if (!self)
         return; // the form went away while the chooser was open
-    if (!chosen.isEmpty() && m_folderLimit > 0 && chosen.size() > m_folderLimit) {
-        // Refused now, so the form stays usable: shown in the edit, such a
-        // folder would fail every later take-in and pull the focus back to it.
-        MessageBoxes::framework(m_exchange.tooManyCharacters(m_folderLimit));
-        return;
-    }
-    if (!chosen.isEmpty())
-        m_folder = chosen;
-    else if (!FolderChooser::lastWasCancelled())
+    switch (choice.kind) {
+    case FolderChoice::Kind::Folder:
+        if (m_folderLimit > 0 && choice.folder.size() > m_folderLimit) {
+            // Refused now, so the form stays usable: shown in the edit, such a
+            // folder would fail every later take-in and pull the focus back to it.
+            services().framework(m_exchange.tooManyCharacters(m_folderLimit));
+            return;
+        }
+        m_folder = choice.folder;
+        break;
+    case FolderChoice::Kind::NoPath:
         m_folder = defaultOutputFolder(); // an item without a file-system path
+        break;
+    case FolderChoice::Kind::Cancelled:
+        break;
+    }
     showAll();
 }
 
@@ -114,7 +135,7 @@ void FormBase::generate()
 
 void FormBase::refuse(const Refusal &refusal)
 {
-    MessageBoxes::notice(refusal.message);
+    services().notice(refusal.message);
     if (refusal.focus) {
         refusal.focus->setFocus(Qt::OtherFocusReason);
         if (auto *edit = qobject_cast<QLineEdit *>(refusal.focus))
@@ -126,14 +147,14 @@ bool FormBase::reportWrite(const WriteResult &result, const QString &success)
 {
     if (result.pathTooLong) {
         // Not a system error: say what the limit is and what to do.
-        MessageBoxes::failure(
+        services().failure(
             text(i18n::files::PathTooLong)
                 .arg(QString::fromStdString(result.path), QString::number(kMaxPathLength)));
         return false;
     }
     if (!result) {
         // One pass over the placeholders: a "%2" inside the path stays as it is.
-        MessageBoxes::failure(
+        services().failure(
             text(i18n::shared::WriteFailed)
                 .arg(QString::fromStdString(result.path), QString::fromStdString(result.reason)));
         return false;
@@ -141,13 +162,13 @@ bool FormBase::reportWrite(const WriteResult &result, const QString &success)
     if (!result.leftPlainFile.empty()) {
         // Written, but a plain-text work file with the settings stays in the
         // folder: say so instead of a bare success.
-        MessageBoxes::failure(text(i18n::files::PlainFileLeft)
-                                  .arg(QString::fromStdString(result.path),
-                                      QString::fromStdString(result.leftPlainFile),
-                                      QString::fromStdString(result.leftPlainFileReason)));
+        services().failure(text(i18n::files::PlainFileLeft)
+                               .arg(QString::fromStdString(result.path),
+                                   QString::fromStdString(result.leftPlainFile),
+                                   QString::fromStdString(result.leftPlainFileReason)));
         return true;
     }
-    NoticeBox(success);
+    services().notice(success);
     return true;
 }
 

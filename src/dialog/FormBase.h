@@ -3,12 +3,14 @@
 #include "dialog/FieldExchange.h"
 #include "dialog/FormContext.h"
 #include "dialog/FormWindow.h"
+#include "dialog/Services.h"
 #include "i18n/TextTables.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -27,6 +29,8 @@ class FormBase : public FormWindow {
     Q_OBJECT
 public:
     const FormContext &context() const { return m_context; }
+    // The services the form was handed.
+    Services &services() const { return *m_context.services; }
     // The output folder as last chosen or taken in.
     QString folder() const { return m_folder; }
 
@@ -82,13 +86,14 @@ protected:
 
     // Shows a refusal and moves the focus as it asks.
     void refuse(const Refusal &refusal);
-    // Reports a write: the success text in the NoticeBox, or the file's name and
+    // Reports a write: the success text in the notice box, or the file's name and
     // the reason it could not be written, or, when the file was written but a
     // plain-text work file could not be removed, that file and the reason in
     // place of the success text. Returns whether the file was written.
     bool reportWrite(const WriteResult &result, const QString &success);
 
 private:
+    std::unique_ptr<Services> m_ownServices; // when the context brought none
     FormContext m_context;
     FieldExchange m_exchange;
     QString m_folder;

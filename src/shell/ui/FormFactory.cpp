@@ -7,6 +7,7 @@
 #include "camera/ui/CMarrowbyK500Menu.h"
 #include "camera/ui/CMarrowbyK600Menu.h"
 #include "camera/ui/CMarrowbyK800Menu.h"
+#include "dialog/Services.h"
 #include "mms/ui/CMarrowbyK600MMS.h"
 #include "mms/ui/CMarrowbyMMS.h"
 #include "shell/ModelCatalogue.h"
@@ -15,9 +16,17 @@
 
 namespace marrowby {
 
+FormContext formContext(const AppState &state, Services &services, CameraState &camera)
+{
+    return {state.ModelIndex, state.LanguageIndex, state.cameraLanguageByte(), state.tvModeByte(),
+        &services, &camera};
+}
+
 FormContext formContext(const AppState &state)
 {
-    return {state.ModelIndex, state.LanguageIndex, state.cameraLanguageByte(), state.tvModeByte()};
+    // The preference store is looked up when asked for: tests set their own.
+    static DesktopServices desktop;
+    return formContext(state, desktop, cameraState());
 }
 
 bool formAvailable(FormButton button, int modelIndex)

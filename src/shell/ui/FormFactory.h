@@ -7,6 +7,8 @@ class QDialog;
 namespace marrowby {
 
 struct AppState;
+struct CameraState;
+class Services;
 
 enum class FormButton {
     Camera,
@@ -15,7 +17,10 @@ enum class FormButton {
 };
 
 // What a form is handed: the model, language and record bytes of the program's
-// current choices.
+// current choices, the program's services and the camera state it works on.
+FormContext formContext(const AppState &state, Services &services, CameraState &camera);
+// The same with the desktop's services and the camera state of the process
+// (benchmarks and tests that make forms without a window loop).
 FormContext formContext(const AppState &state);
 
 // The form the catalogue names for the context's model and a button, or nothing

@@ -5,6 +5,11 @@
 
 namespace marrowby {
 
+WindowLoop::WindowLoop(Services *services)
+    : m_ownServices(services ? nullptr : std::make_unique<DesktopServices>())
+    , m_services(services ? services : m_ownServices.get())
+{ }
+
 void WindowLoop::start()
 {
     openMainWindow();
@@ -34,7 +39,9 @@ void WindowLoop::mainWindowEnded()
     if (window)
         window->deleteLater();
     m_current = nullptr;
-    QDialog *form = request ? createForm(*request, formContext(appState())) : nullptr;
+    QDialog *form = request
+        ? createForm(*request, formContext(appState(), *m_services, m_cameraState))
+        : nullptr;
     if (!form) {
         emit finished();
         return;

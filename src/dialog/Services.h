@@ -1,0 +1,64 @@
+// What a window may ask of the world outside it: message boxes, the folder
+// chooser, the computer's clock, the web browser and the preference store. One
+// object is made at start-up and handed to every form through its context; a
+// form reaches nothing else. Tests hand in their own.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+
+namespace marrowby {
+
+class PreferenceStore;
+
+// The answer of the folder chooser.
+struct FolderChoice {
+    enum class Kind {
+        Folder,    // `folder` holds the chosen folder
+        Cancelled, // the user closed the chooser
+        NoPath,    // an item without a file-system path was chosen
+    };
+    Kind kind = Kind::Cancelled;
+    QString folder;
+};
+
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // The notice box every form reports success and its refusals in.
+    virtual void notice(const QString &text) = 0;
+    // The dialog layer's data-exchange messages.
+    virtual void framework(const QString &text) = 0;
+    // A file that could not be written; a card check that found something.
+    virtual void failure(const QString &text) = 0;
+
+    virtual FolderChoice chooseFolder() = 0;
+    virtual QDateTime now() const = 0;
+    virtual void openUrl(const QUrl &url) = 0;
+    virtual PreferenceStore &preferences() = 0;
+};
+
+// The program's services: the desktop's message boxes, folder chooser, clock
+// and browser (each with its test seam in dialog/UiServices.h), and the
+// preference store it is given (without one, the store the program set up).
+class DesktopServices final : public Services {
+public:
+    explicit DesktopServices(PreferenceStore *preferences = nullptr)
+        : m_preferences(preferences)
+    { }
+
+    void notice(const QString &text) override;
+    void framework(const QString &text) override;
+    void failure(const QString &text) override;
+    FolderChoice chooseFolder() override;
+    QDateTime now() const override;
+    void openUrl(const QUrl &url) override;
+    PreferenceStore &preferences() override;
+
+private:
+    PreferenceStore *m_preferences;
+};
+
+} // namespace marrowby
