@@ -1,7 +1,7 @@
 #include "smtp/SmtpFormRules.h"
 
 #include "i18n/PresetTexts.h"
-#include "mms/CountryOperatorLists.h"
+#include "operators/CountryOperatorLists.h"
 #include "records/RecordText.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "i18n/TextTables.h"
-#include "mms/OperatorPresets.h"
+#include "operators/OperatorPresets.h"
 #include "records/RecordFile.h"
 #include "smtp/SmtpFormValues.h"
 #include "smtp/SmtpFormVariant.h"

@@ -1,7 +1,7 @@
 #include "TempFolder.h"
 
-#include "mms/OperatorPresets.h"
-#include "mms/OperatorTables.h"
+#include "operators/OperatorPresets.h"
+#include "operators/OperatorTables.h"
 #include "records/RecordFile.h"
 #include "smtp/SmtpFormRules.h"
 #include "smtp/SmtpRecordFile.h"

@@ -3,7 +3,7 @@
 #include "../core/TempFolder.h"
 
 #include "mms/MmsRecordFile.h"
-#include "mms/OperatorTables.h"
+#include "operators/OperatorTables.h"
 #include "mms/ui/CMarrowbyK600MMS.h"
 #include "mms/ui/CMarrowbyMMS.h"
 #include "records/FileOps.h"

@@ -2,7 +2,7 @@
 
 #include "../core/TempFolder.h"
 
-#include "mms/OperatorTables.h"
+#include "operators/OperatorTables.h"
 #include "records/FileOps.h"
 #include "records/RecordFraming.h"
 #include "shell/ModelCatalogue.h"

@@ -2,7 +2,7 @@
 
 #include "dialog/FormColours.h"
 #include "dialog/UiServices.h"
-#include "mms/CountryOperatorLists.h"
+#include "operators/CountryOperatorLists.h"
 #include "shell/ModelCatalogue.h"
 #include "smtp/SmtpFormRules.h"
 
