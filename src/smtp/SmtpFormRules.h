@@ -1,11 +1,12 @@
-// The rules of the two SMTP forms, free of widgets: the Generate checks, the
-// mode, country and pictures-per-day rules, what the country and operator lists
-// hold, and how the form's values become smtp.dat.
+// The rules of the two SMTP forms, free of widgets: the mode, country and
+// pictures-per-day rules, what the country and operator lists hold, and how
+// the form's values become smtp.dat. The Generate checks are in SmtpFormChecks.h.
 #pragma once
 
 #include "i18n/TextTables.h"
 #include "operators/OperatorPresets.h"
 #include "records/RecordFile.h"
+#include "smtp/SmtpFormChecks.h"
 #include "smtp/SmtpFormValues.h"
 #include "smtp/SmtpFormVariant.h"
 #include "smtp/SmtpRecordFile.h"
@@ -19,40 +20,6 @@
 #include <vector>
 
 namespace marrowby {
-
-// Checks ----------------------------------------------------------------------
-
-// Check 13, Auto mode only: the selected operator's preset has an access
-// point (incompleteGprsPreset). It runs before checks 1 to 12.
-inline constexpr int kSmtpPresetCheck = 13;
-
-// The first check Generate refuses: its number (1..12 the rows of the form's
-// checks, or kSmtpPresetCheck), its message and the field it concerns.
-struct SmtpCheckFailure {
-    int check = 0;
-    const i18n::Message *message = nullptr; // null for the preset check
-    SmtpField field = SmtpField::Apn;
-    // The preset check: the operator and the setting its preset lacks. The form
-    // names them in the notice (smtpRefusalText) and focuses the operator list,
-    // since the APN edit takes no typing in Auto mode.
-    std::optional<IncompletePreset> preset = std::nullopt;
-
-    bool operator==(const SmtpCheckFailure &) const = default;
-};
-
-// Runs the checks on the form's values and returns the first that fails: in
-// Auto mode the preset check, then checks 1 to 12 of the form in order (in
-// Auto mode the APN, account and GPRS password values play no part: the preset
-// supplies them). Lengths count UTF-16 units; the searches for "@" and "."
-// cover the whole text. Empty when every check passes.
-std::optional<SmtpCheckFailure> firstFailingCheck(
-    const SmtpFormVariant &form, const SmtpFormValues &values);
-
-// The notice for a failed check in the language: the check's message, or for
-// the preset check the operator, its country, the form's "APN" caption and the
-// mode list's "Manual" entry.
-std::string smtpRefusalText(
-    const SmtpFormVariant &form, const SmtpCheckFailure &failure, int languageIndex);
 
 // Mode ------------------------------------------------------------------------
 

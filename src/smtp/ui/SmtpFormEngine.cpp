@@ -384,23 +384,25 @@ void SmtpFormEngine::onListActivated(int id, int index)
     }
 }
 
+std::optional<FormBase::Refusal> SmtpFormEngine::validate()
+{
+    // Generate has just taken every edit in.
+    pullTexts();
+    const std::optional<SmtpCheckFailure> failure = firstFailingCheck(m_variant, m_values);
+    if (!failure)
+        return std::nullopt;
+    // An incomplete preset is the operator's: its settings are not typed in Auto mode.
+    QWidget *focus = failure->preset ? static_cast<QWidget *>(m_lists.value(SmtpId::OperatorList))
+                                     : m_edits.value(m_variant.fieldId(failure->field));
+    return Refusal{qtText(smtpRefusalText(m_variant, *failure, context().languageIndex)), focus};
+}
+
 void SmtpFormEngine::writeGenerated()
 {
-    // The form layer has just taken every edit in.
-    pullTexts();
-    const SmtpGenerateResult result
-        = generateSmtp(m_variant, m_values, folderPath(), context().cameraLanguage);
-    if (result.failure) {
-        const SmtpCheckFailure &failure = *result.failure;
-        // An incomplete preset is the operator's: its settings are not typed in Auto mode.
-        QWidget *focus = failure.preset
-            ? static_cast<QWidget *>(m_lists.value(SmtpId::OperatorList))
-            : m_edits.value(m_variant.fieldId(failure.field));
-        refuse({qtText(smtpRefusalText(m_variant, failure, context().languageIndex)), focus});
-        return;
-    }
-    if (result.write)
-        reportWrite(*result.write, text(i18n::smtp::FileGenerated));
+    const SmtpSettings settings
+        = collectSmtpSettings(m_variant, m_values, context().cameraLanguage);
+    reportWrite(
+        writeSmtpFile(folderPath(), settings, m_variant.layout), text(i18n::smtp::FileGenerated));
 }
 
 } // namespace marrowby

@@ -52,6 +52,7 @@ protected:
     SmtpFormEngine(const SmtpFormVariant &variant, const SmtpFormPlacement &placement,
         const FormContext &context, QWidget *parent = nullptr);
 
+    std::optional<Refusal> validate() override;
     void writeGenerated() override;
 
 private:
