@@ -1,6 +1,7 @@
 #include "smtp/SmtpFormRules.h"
 
 #include "operators/CountryOperatorLists.h"
+#include "operators/OperatorTables.h"
 
 namespace marrowby {
 
@@ -11,6 +12,20 @@ void replaceFirst(std::string &text, std::string_view placeholder, std::string_v
     const std::size_t at = text.find(placeholder);
     if (at != std::string::npos)
         text.replace(at, placeholder.size(), value);
+}
+
+int inRange(int value, int low, int high, int fallback)
+{
+    return value >= low && value <= high ? value : fallback;
+}
+
+bool writtenInAutoMode(const SmtpSettings &s)
+{
+    if (!s.autoMode || s.countryIndex < 0 || s.countryIndex >= kGprsCountryCount
+        || s.operatorIndex < 0 || s.operatorIndex >= gprsOperatorCount(s.countryIndex))
+        return false;
+    const GprsPreset preset = gprsPreset(s.countryIndex, s.operatorIndex);
+    return s.apn == preset.apn && s.account == preset.account && s.gprsPassword == preset.password;
 }
 
 } // namespace
@@ -44,6 +59,14 @@ SmtpChoiceLists smtpModeLists(int mode, int languageIndex)
     const bool autoMode = mode != kSmtpManualMode;
     return {countryListEntries(OperatorFamily::Gprs, autoMode, languageIndex),
         operatorListEntries(OperatorFamily::Gprs, autoMode, 0, languageIndex, true)};
+}
+
+SmtpChoiceLists smtpValueLists(const SmtpFormValues &values, int languageIndex)
+{
+    if (!values.autoMode())
+        return smtpModeLists(kSmtpManualMode, languageIndex);
+    return {countryListEntries(OperatorFamily::Gprs, true, languageIndex),
+        operatorListEntries(OperatorFamily::Gprs, true, values.country, languageIndex, true)};
 }
 
 std::optional<std::vector<std::string_view>> changeSmtpCountry(SmtpFormValues &values, int position)
@@ -112,4 +135,33 @@ SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, const SmtpFormValue
     result.write = writer(folder, collectSmtpSettings(form, values, cameraLanguage), form.layout);
     return result;
 }
+
+SmtpFormValues smtpFormValues(const SmtpFormVariant &form, const SmtpSettings &settings)
+{
+    const SmtpFormValues start;
+    SmtpFormValues v;
+    if (form.hasStatusList())
+        v.smtpStatus = inRange(settings.smtpStatus, 0, 2, start.smtpStatus);
+    v.smsRemoteControl = inRange(settings.smsInterval, 0, kSmsRemoteOff, start.smsRemoteControl);
+    v.picturesPerDay
+        = inRange(settings.picturesPerDay, kPicturesPerDayMinimum, kPicturesPerDayMaximum, 0);
+    v.smtpServer = settings.smtpServer;
+    v.port = settings.port;
+    v.senderPassword = settings.senderPassword;
+    v.senderEmail = settings.senderEmail;
+    v.email1 = settings.recipientEmail;
+    v.phoneNumber = settings.phoneNumber;
+    if (writtenInAutoMode(settings)) {
+        v.mode = kSmtpAutoMode;
+        v.country = settings.countryIndex;
+        v.operatorIndex = settings.operatorIndex;
+        return v;
+    }
+    v.mode = kSmtpManualMode;
+    v.apn = settings.apn;
+    v.account = settings.account;
+    v.gprsPassword = settings.gprsPassword;
+    return v;
+}
+
 } // namespace marrowby

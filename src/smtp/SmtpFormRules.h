@@ -51,6 +51,11 @@ SmtpChoiceLists smtpStartLists(int languageIndex);
 // first country's operators. Manual: the single "Other" entry in both lists.
 SmtpChoiceLists smtpModeLists(int mode, int languageIndex);
 
+// The lists for values shown all at once (smtpFormValues): in Auto mode the
+// GPRS country list and the chosen country's operators under their table
+// names, as after choosing that country; in Manual mode "Other" in both.
+SmtpChoiceLists smtpValueLists(const SmtpFormValues &values, int languageIndex);
+
 // A new country selection. In Auto mode, when the position really changed, it
 // takes the position, selects the first operator and returns the operator list
 // to show: the table names of that country. Otherwise nothing happens.
@@ -100,5 +105,23 @@ struct SmtpGenerateResult {
 SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, const SmtpFormValues &values,
     std::string_view folder, std::uint8_t cameraLanguage,
     const SmtpFileWriter &writer = writeSmtpFile);
+
+// The way back ----------------------------------------------------------------
+
+// The form's values for settings read from a card's smtp.dat.
+//
+// In Auto mode the file holds the chosen operator's GPRS preset, never what the
+// APN, account and GPRS password edits held (they stay empty in Auto mode). So
+// settings marked Auto whose three GPRS texts equal that operator's preset are
+// Auto mode with that country and operator, the GPRS texts left out of the
+// edits. Everything else is Manual mode with the file's texts in the edits:
+// settings marked Manual (the mark tells them apart even when their texts
+// equal a preset), and settings marked Auto that Auto mode would not write
+// again as they are: texts unlike today's preset, or a country or operator
+// outside the lists. The recipient is Email 1; the hidden Email 2 to Email 5
+// rows are never in the file and stay empty. The SMTP status counts on a form
+// with a status list only. A status, an SMS remote control or a pictures-per-
+// day value outside its list or range gets the form's start value.
+SmtpFormValues smtpFormValues(const SmtpFormVariant &form, const SmtpSettings &settings);
 
 } // namespace marrowby

@@ -225,6 +225,19 @@ void MmsFormEngine::build()
     showFields();
 }
 
+void MmsFormEngine::showSettings(const MmsSettings &settings)
+{
+    m_state = mmsFormState(m_variant, mmsFormValues(m_variant, settings));
+    const MmsFormValues &values = m_state.values;
+    m_mode->setCurrentIndex(values.mode);
+    m_status->setCurrentIndex(values.status);
+    m_phoneType->setCurrentIndex(values.international ? 1 : 0);
+    m_remoteControl->setCurrentIndex(values.smsRemoteControl);
+    fillLists();
+    applyEditable();
+    showFields();
+}
+
 void MmsFormEngine::fill(
     QComboBox *list, const std::vector<std::string_view> &entries, int selected)
 {

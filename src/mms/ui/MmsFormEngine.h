@@ -60,6 +60,11 @@ public:
     // The values of the last take-in or rule.
     const MmsFormState &state() const { return m_state; }
 
+    // Shows settings read from a card's setup.dat in every control (see
+    // mmsFormValues): the lists, the edits, which edits take typing. In Auto
+    // mode the preset's texts stay out of the edits. The folder stays.
+    void showSettings(const MmsSettings &settings);
+
 protected:
     MmsFormEngine(MmsFormVariant variant, const FormContext &context, QWidget *parent = nullptr);
 

@@ -333,6 +333,19 @@ void SmtpFormEngine::fillChoiceLists(
     operatorList->setCurrentIndex(m_values.operatorIndex);
 }
 
+void SmtpFormEngine::showSettings(const SmtpSettings &settings)
+{
+    m_values = smtpFormValues(m_variant, settings);
+    m_lists.value(SmtpId::ModeList)->setCurrentIndex(m_values.mode);
+    if (m_variant.hasStatusList())
+        m_lists.value(m_variant.statusListId)->setCurrentIndex(m_values.smtpStatus);
+    m_lists.value(m_variant.smsListId)->setCurrentIndex(m_values.smsRemoteControl);
+    const SmtpChoiceLists lists = smtpValueLists(m_values, context().languageIndex);
+    fillChoiceLists(lists.countries, lists.operators);
+    applyMode();
+    showAllFields();
+}
+
 void SmtpFormEngine::applyMode()
 {
     const bool editable = gprsTextsEditable(m_values.mode);

@@ -3,6 +3,7 @@
 #include "dialog/FormBase.h"
 #include "smtp/SmtpFormValues.h"
 #include "smtp/SmtpFormVariant.h"
+#include "smtp/SmtpSettings.h"
 
 #include <QHash>
 #include <QString>
@@ -44,6 +45,12 @@ public:
     const SmtpFormVariant &variant() const { return m_variant; }
     // The form's values after the last take-in or handler.
     const SmtpFormValues &values() const { return m_values; }
+
+    // Shows settings read from a card's smtp.dat in every control (see
+    // smtpFormValues): the lists, the edits, the masked sender password, which
+    // edits take typing. In Auto mode the preset's GPRS texts stay out of the
+    // edits. The folder stays.
+    void showSettings(const SmtpSettings &settings);
 
     QComboBox *list(int id) const { return m_lists.value(id); }
     QLineEdit *edit(int id) const { return m_edits.value(id); }
