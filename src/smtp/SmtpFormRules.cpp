@@ -111,15 +111,11 @@ SmtpSettings collectSmtpSettings(
     s.cameraLanguage = cameraLanguage;
     s.smtpStatus = form.hasStatusList() ? v.smtpStatus : 0;
     s.smsInterval = v.smsRemoteControl;
-    s.apn = v.apn;
-    s.account = v.account;
-    s.gprsPassword = v.gprsPassword;
-    s.smtpServer = v.smtpServer;
-    s.port = v.port;
-    s.senderEmail = v.senderEmail;
-    s.senderPassword = v.senderPassword;
-    s.phoneNumber = v.phoneNumber;
-    s.recipientEmail = v.email1;
+    SmtpFormValues texts = v;
+    for (const SmtpEdit &e : form.edits) {
+        if (e.value && e.setting)
+            s.*e.setting = *e.value(texts);
+    }
     if (s.autoMode)
         loadGprsPreset(s);
     return s;
@@ -145,22 +141,17 @@ SmtpFormValues smtpFormValues(const SmtpFormVariant &form, const SmtpSettings &s
     v.smsRemoteControl = inRange(settings.smsInterval, 0, kSmsRemoteOff, start.smsRemoteControl);
     v.picturesPerDay
         = inRange(settings.picturesPerDay, kPicturesPerDayMinimum, kPicturesPerDayMaximum, 0);
-    v.smtpServer = settings.smtpServer;
-    v.port = settings.port;
-    v.senderPassword = settings.senderPassword;
-    v.senderEmail = settings.senderEmail;
-    v.email1 = settings.recipientEmail;
-    v.phoneNumber = settings.phoneNumber;
-    if (writtenInAutoMode(settings)) {
-        v.mode = kSmtpAutoMode;
+    const bool autoMode = writtenInAutoMode(settings);
+    if (autoMode) {
         v.country = settings.countryIndex;
         v.operatorIndex = settings.operatorIndex;
-        return v;
+    } else {
+        v.mode = kSmtpManualMode;
     }
-    v.mode = kSmtpManualMode;
-    v.apn = settings.apn;
-    v.account = settings.account;
-    v.gprsPassword = settings.gprsPassword;
+    for (const SmtpEdit &e : form.edits) {
+        if (e.value && e.setting && !(autoMode && e.fromPreset))
+            *e.value(v) = settings.*e.setting;
+    }
     return v;
 }
 

@@ -79,11 +79,11 @@ int correctPicturesPerDay(int value);
 
 // Generate --------------------------------------------------------------------
 
-// What the form hands to the writer. Only Email 1 goes out as the recipient;
-// Manual mode writes operator 0 and the typed APN, account and GPRS password;
-// Auto mode writes those three from the preset of the selected country and
-// operator instead. `cameraLanguage` is the camera language byte of the
-// application state.
+// What the form hands to the writer: each edit's text goes to the smtp.dat
+// text its row names (only Email 1 as the recipient). Manual mode writes operator 0 and the typed
+// APN, account and GPRS password; Auto mode writes those three from the preset of the selected
+// country and operator instead. `cameraLanguage` is the camera language byte of the application
+// state.
 SmtpSettings collectSmtpSettings(
     const SmtpFormVariant &form, const SmtpFormValues &values, std::uint8_t cameraLanguage);
 
