@@ -271,16 +271,10 @@ MmsSettings collectMmsSettings(
     s.countryPosition = values.choice.country;
     s.operatorPosition = values.choice.op;
     s.smsRemoteControl = values.smsRemoteControl;
-    s.url = values.url;
-    s.apn = values.apn;
-    s.gateway = values.gateway;
-    s.port = values.port;
-    s.phone1 = values.phone1;
-    s.email = values.email;
-    s.account = values.account;
-    s.password = values.password;
-    s.phone2 = values.phone2;
-    s.phone3 = values.phone3;
+    for (const MmsEditRow &row : mmsEditRows()) {
+        if (row.setting)
+            s.*row.setting = values.*row.value;
+    }
     if (s.autoMode)
         loadMmsPreset(s);
     return s;
@@ -297,24 +291,18 @@ MmsFormValues mmsFormValues(const MmsFormVariant &variant, const MmsSettings &se
     v.smsRemoteControl
         = inRange(settings.smsRemoteControl, 0, kSmsRemoteControlOff, start.smsRemoteControl);
     v.picturesPerDay = inRange(settings.picturesPerDay, 0, kMaxPicturesPerDay, 0);
-    v.phone1 = settings.phone1;
-    v.email = settings.email;
-    v.phone2 = settings.phone2;
-    v.phone3 = settings.phone3;
-    if (writtenInAutoMode(settings)) {
-        v.mode = kMmsAuto;
+    const bool autoMode = writtenInAutoMode(settings);
+    if (autoMode) {
         v.choice = {settings.countryPosition, settings.operatorPosition};
-        return v;
+    } else {
+        v.mode = kMmsManual;
+        v.choice = choiceAfterModeChange();
+        v.connectionType = inRange(settings.connectionType, 0, 1, 0);
     }
-    v.mode = kMmsManual;
-    v.choice = choiceAfterModeChange();
-    v.connectionType = inRange(settings.connectionType, 0, 1, 0);
-    v.url = settings.url;
-    v.apn = settings.apn;
-    v.gateway = settings.gateway;
-    v.port = settings.port;
-    v.account = settings.account;
-    v.password = settings.password;
+    for (const MmsEditRow &row : mmsEditRows()) {
+        if (row.setting && !(autoMode && row.fromPreset))
+            v.*row.value = settings.*row.setting;
+    }
     return v;
 }
 
