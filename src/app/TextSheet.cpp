@@ -1,6 +1,6 @@
 #include "app/TextSheet.h"
 
-#include "mms/OperatorTextRows.h"
+#include "operators/OperatorTextRows.h"
 
 #include <iterator>
 

@@ -36,7 +36,7 @@ struct TextRow {
 };
 
 // Every text of the text tables in this folder, in table order. The country and
-// operator names live with their tables (mms/OperatorTextRows.h); the whole
+// operator names live with their tables (operators/OperatorTextRows.h); the whole
 // sheet is composed in app/TextSheet.h.
 std::vector<TextRow> collectTextRows();
 

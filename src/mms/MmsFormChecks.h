@@ -6,7 +6,7 @@
 #include "i18n/TextTables.h"
 #include "mms/MmsFormValues.h"
 #include "mms/MmsFormVariant.h"
-#include "mms/OperatorPresets.h"
+#include "operators/OperatorPresets.h"
 
 #include <optional>
 #include <string_view>

@@ -2,6 +2,8 @@
 
 #include "i18n/PresetTexts.h"
 #include "mms/MmsRecordFile.h"
+#include "operators/OperatorPresets.h"
+#include "operators/OperatorTables.h"
 #include "records/RecordText.h"
 
 namespace marrowby {
@@ -33,6 +35,25 @@ bool emailOpensPhone2(const MmsFormVariant &variant, const MmsFormValues &values
 {
     return longEnough(values.email)
         && (variant.phoneOrEmail || values.email.find('@') != std::string::npos);
+}
+
+int inRange(int value, int low, int high, int fallback)
+{
+    return value >= low && value <= high ? value : fallback;
+}
+
+bool equalsPreset(const MmsSettings &s)
+{
+    const MmsPreset preset = mmsPreset(s.countryPosition, s.operatorPosition);
+    return s.url == preset.url && s.apn == preset.apn && s.gateway == preset.gateway
+        && s.port == preset.port && s.account == preset.account && s.password == preset.password;
+}
+
+bool writtenInAutoMode(const MmsSettings &s)
+{
+    return s.autoMode && s.countryPosition >= 0 && s.countryPosition < kCountryCount
+        && s.operatorPosition >= 0 && s.operatorPosition < mmsOperatorCount(s.countryPosition)
+        && s.connectionType == 0 && equalsPreset(s);
 }
 
 void closePhone2(MmsFormState &state)
@@ -250,19 +271,52 @@ MmsSettings collectMmsSettings(
     s.countryPosition = values.choice.country;
     s.operatorPosition = values.choice.op;
     s.smsRemoteControl = values.smsRemoteControl;
-    s.url = values.url;
-    s.apn = values.apn;
-    s.gateway = values.gateway;
-    s.port = values.port;
-    s.phone1 = values.phone1;
-    s.email = values.email;
-    s.account = values.account;
-    s.password = values.password;
-    s.phone2 = values.phone2;
-    s.phone3 = values.phone3;
+    for (const MmsEditRow &row : mmsEditRows()) {
+        if (row.setting)
+            s.*row.setting = values.*row.value;
+    }
     if (s.autoMode)
         loadMmsPreset(s);
     return s;
+}
+
+MmsFormValues mmsFormValues(const MmsFormVariant &variant, const MmsSettings &settings)
+{
+    const MmsFormValues start = startMmsForm().values;
+    MmsFormValues v;
+    const int statusEntries
+        = static_cast<int>(mmsStatusEntries(variant, i18n::kEnglishLanguage).size());
+    v.status = inRange(settings.sendPosition, 0, statusEntries - 1, start.status);
+    v.international = settings.international;
+    v.smsRemoteControl
+        = inRange(settings.smsRemoteControl, 0, kSmsRemoteControlOff, start.smsRemoteControl);
+    v.picturesPerDay = inRange(settings.picturesPerDay, 0, kMaxPicturesPerDay, 0);
+    const bool autoMode = writtenInAutoMode(settings);
+    if (autoMode) {
+        v.choice = {settings.countryPosition, settings.operatorPosition};
+    } else {
+        v.mode = kMmsManual;
+        v.choice = choiceAfterModeChange();
+        v.connectionType = inRange(settings.connectionType, 0, 1, 0);
+    }
+    for (const MmsEditRow &row : mmsEditRows()) {
+        if (row.setting && !(autoMode && row.fromPreset))
+            v.*row.value = settings.*row.setting;
+    }
+    return v;
+}
+
+MmsFormState mmsFormState(const MmsFormVariant &variant, const MmsFormValues &values)
+{
+    MmsFormState state = startMmsForm();
+    changeMmsMode(variant, state, values.mode);
+    changeMmsStatus(variant, state, values.status);
+    state.values = values;
+    mmsPhone1Changed(variant, state);
+    mmsEmailChanged(variant, state);
+    mmsPhone2Changed(state);
+    state.values = values;
+    return state;
 }
 
 MmsGenerate prepareMmsGenerate(

@@ -104,4 +104,25 @@ std::string mmsRefusalText(const MmsCheckFailure &failure, int languageIndex);
 MmsSettings collectMmsSettings(
     const MmsFormVariant &variant, const MmsFormValues &values, RecordContext context);
 
+// The way back: the form's values for settings read from a card's setup.dat.
+//
+// In Auto mode the file holds the chosen operator's preset texts, never what
+// the edits held (those stay empty in Auto mode). So settings marked Auto whose
+// six operator texts equal that operator's preset are Auto mode with that
+// country and operator, the operator texts left out of the edits. Everything
+// else is Manual mode with the file's texts in the edits: settings marked
+// Manual (the mark tells them apart even when their texts equal a preset), and
+// settings marked Auto that Auto mode would not write again as they are: texts
+// unlike today's preset (another program version, or the file changed by
+// hand), a country or operator outside the lists, or "CSD", which Auto mode
+// does not offer. The send code follows from the status position and is not
+// read; a status, an SMS remote control or a pictures-per-day value outside
+// its list or range gets the form's start value.
+MmsFormValues mmsFormValues(const MmsFormVariant &variant, const MmsSettings &settings);
+
+// The form's state for values shown all at once: which edits take typing is
+// what the rules make of choosing the mode and the status, then typing phone 1,
+// the e-mail and phone 2; the values stay as they are.
+MmsFormState mmsFormState(const MmsFormVariant &variant, const MmsFormValues &values);
+
 } // namespace marrowby

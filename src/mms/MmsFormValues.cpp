@@ -1,5 +1,7 @@
 #include "mms/MmsFormValues.h"
 
+#include "mms/MmsFormVariant.h"
+
 #include <utility>
 
 namespace marrowby {
@@ -16,38 +18,13 @@ std::size_t textIndex(MmsEdit edit)
 
 int mmsEditId(MmsEdit edit)
 {
-    if (edit == MmsEdit::PicturesPerDay)
-        return 1074;
-    return 1002 + static_cast<int>(edit);
+    return mmsEditRow(edit).id;
 }
 
 const std::string &MmsFormValues::text(MmsEdit edit) const
 {
-    switch (edit) {
-    case MmsEdit::Url:
-        return url;
-    case MmsEdit::Apn:
-        return apn;
-    case MmsEdit::Gateway:
-        return gateway;
-    case MmsEdit::Port:
-        return port;
-    case MmsEdit::Phone1:
-        return phone1;
-    case MmsEdit::Email:
-        return email;
-    case MmsEdit::Account:
-        return account;
-    case MmsEdit::Password:
-        return password;
-    case MmsEdit::Phone2:
-        return phone2;
-    case MmsEdit::Phone3:
-        return phone3;
-    case MmsEdit::Folder:
-    case MmsEdit::PicturesPerDay:
-        break;
-    }
+    if (textIndex(edit) < kMmsTextCount)
+        return this->*mmsEditRow(edit).value;
     static const std::string none;
     return none;
 }
@@ -55,7 +32,7 @@ const std::string &MmsFormValues::text(MmsEdit edit) const
 void MmsFormValues::setText(MmsEdit edit, std::string value)
 {
     if (textIndex(edit) < kMmsTextCount)
-        const_cast<std::string &>(text(edit)) = std::move(value);
+        this->*mmsEditRow(edit).value = std::move(value);
 }
 
 bool MmsEditable::editable(MmsEdit edit) const

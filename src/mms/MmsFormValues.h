@@ -2,7 +2,7 @@
 // selected list positions and which edits may be typed into.
 #pragma once
 
-#include "mms/CountryOperatorLists.h"
+#include "operators/CountryOperatorLists.h"
 
 #include <array>
 #include <cstddef>

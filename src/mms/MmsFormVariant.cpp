@@ -22,7 +22,6 @@ MmsFormVariant standardVariant(int modelIndex)
 {
     MmsFormVariant v;
     v.kind = MmsFormKind::Standard;
-    v.modelIndex = modelIndex;
     v.dialogId = 130;
     v.gatewayDotError = &i18n::mms::GatewayDotError;
     // The K300MG and K400MG have no QVGA entry; their "SMS" is the third entry
@@ -46,7 +45,6 @@ MmsFormVariant k600Variant(int modelIndex)
 {
     MmsFormVariant v;
     v.kind = MmsFormKind::K600;
-    v.modelIndex = modelIndex;
     v.dialogId = 142;
     v.gatewayDotError = &i18n::mms::GatewayDotErrorK600;
     v.statusOptions = &i18n::mms::StatusOptionsNoQvga;
@@ -68,7 +66,47 @@ MmsFormVariant k600Variant(int modelIndex)
     return v;
 }
 
+using V = MmsFormValues;
+using S = MmsSettings;
+using E = MmsEdit;
+namespace mms = i18n::mms;
+namespace ms = i18n::mmssmtp;
+
+// clang-format off
+constexpr MmsEditRow kEdits[] = {
+    {E::Url,            1002, 1047, &mms::Url,             50, &V::url,      &S::url,      true},
+    {E::Apn,            1003, 0,    nullptr,               30, &V::apn,      &S::apn,      true},
+    {E::Gateway,        1004, 1048, &mms::Gateway,         20, &V::gateway,  &S::gateway,  true},
+    {E::Port,           1005, 1049, &mms::Port,            10, &V::port,     &S::port,     true},
+    {E::Phone1,         1006, 1050, &ms::PhoneNo,          0,  &V::phone1,   &S::phone1},
+    {E::Email,          1007, 1051, &mms::Email,           40, &V::email,    &S::email},
+    {E::Account,        1008, 1052, &ms::Account,          30, &V::account,  &S::account,  true},
+    {E::Password,       1009, 1053, &ms::Password,         30, &V::password, &S::password, true},
+    {E::Phone2,         1010, 1054, &mms::PhoneOrEmail,    0,  &V::phone2,   &S::phone2},
+    {E::Phone3,         1011, 1055, &mms::PhoneOrEmail,    0,  &V::phone3,   &S::phone3},
+    {E::Folder,         1012, 0,    nullptr,               80, nullptr,      nullptr},
+    {E::PicturesPerDay, 1074, 1059, &ms::PictureNoPerDay,  0,  nullptr,      nullptr},
+};
+// clang-format on
+
 } // namespace
+
+const MmsEditRow &mmsEditRow(MmsEdit edit)
+{
+    return kEdits[static_cast<std::size_t>(edit)];
+}
+
+std::span<const MmsEditRow> mmsEditRows()
+{
+    return kEdits;
+}
+
+const i18n::CaptionTable *mmsEditCaption(const MmsFormVariant &variant, MmsEdit edit)
+{
+    if (variant.phoneOrEmail && (edit == MmsEdit::Phone1 || edit == MmsEdit::Email))
+        return &i18n::mms::PhoneOrEmail;
+    return mmsEditRow(edit).caption;
+}
 
 MmsFormVariant mmsFormVariant(MmsFormKind kind, int modelIndex)
 {
@@ -88,29 +126,14 @@ int mmsSendCode(const MmsFormVariant &variant, int status)
 int mmsEditMaxLength(const MmsFormVariant &variant, MmsEdit edit)
 {
     switch (edit) {
-    case MmsEdit::Url:
-        return 50;
-    case MmsEdit::Apn:
-    case MmsEdit::Account:
-    case MmsEdit::Password:
-        return 30;
-    case MmsEdit::Gateway:
-        return 20;
-    case MmsEdit::Port:
-        return 10;
     case MmsEdit::Phone1:
         return variant.phone1EditLimit;
-    case MmsEdit::Email:
-        return 40;
     case MmsEdit::Phone2:
     case MmsEdit::Phone3:
         return variant.phone23EditLimit;
-    case MmsEdit::Folder:
-        return 80;
-    case MmsEdit::PicturesPerDay:
-        break;
+    default:
+        return mmsEditRow(edit).maxLength;
     }
-    return 0;
 }
 
 int mmsPhone1Limit(const MmsFormVariant &variant, bool international)

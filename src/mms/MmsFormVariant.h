@@ -7,13 +7,15 @@
 
 #include "i18n/TextTables.h"
 #include "mms/MmsFormValues.h"
+#include "mms/MmsSettings.h"
 #include "shell/ModelCatalogue.h"
+
+#include <string>
 
 namespace marrowby {
 
 struct MmsFormVariant {
     MmsFormKind kind = MmsFormKind::Standard;
-    int modelIndex = 1;
     int dialogId = 130; // 130 standard, 142 K600
 
     // MMS Status list 1042: "Off", "VGA", ["QVGA",] "SMS".
@@ -45,6 +47,34 @@ struct MmsFormVariant {
     int smsRemoteControlLabelId = 1129;
     int smsRemoteControlListId = 1134;
 };
+
+// One edit of the MMS forms, the same on both: its control, the static text
+// that names it and that text's caption, how many UTF-16 units it takes (its
+// check on take-in), and the form value and setup.dat text it stands for.
+struct MmsEditRow {
+    MmsEdit edit;
+    int id;
+    // 0 for the access point, beside which the connection-type list stands,
+    // and for the folder.
+    int labelId;
+    const i18n::CaptionTable *caption;
+    // The edit's own limit; 0 for none. Phone 1 to phone 3 have the variant's.
+    int maxLength;
+    // The form's value it shows; null for pictures per day (a number) and the
+    // folder (the folder row's own).
+    std::string MmsFormValues::*value;
+    std::string MmsSettings::*setting;
+    // An operator text: Auto mode writes the chosen operator's preset in its place.
+    bool fromPreset = false;
+};
+
+// The rows, in the order of MmsEdit.
+const MmsEditRow &mmsEditRow(MmsEdit edit);
+std::span<const MmsEditRow> mmsEditRows();
+
+// The caption of an edit's label on the form: on the phone-or-e-mail variant
+// phone 1 and the e-mail read "Phone or Email".
+const i18n::CaptionTable *mmsEditCaption(const MmsFormVariant &variant, MmsEdit edit);
 
 // The variant of a form for a model. An index outside 1..19 gets the standard
 // form's general rules (no SMS rules, four status entries).

@@ -1,6 +1,6 @@
 #include "mms/MmsRecordFile.h"
 
-#include "mms/OperatorPresets.h"
+#include "operators/OperatorPresets.h"
 #include "records/RecordText.h"
 
 namespace marrowby {

@@ -1,29 +1,11 @@
 #include "smtp/SmtpFormRules.h"
 
-#include "i18n/PresetTexts.h"
-#include "mms/CountryOperatorLists.h"
-#include "records/RecordText.h"
-
-#include <array>
+#include "operators/CountryOperatorLists.h"
+#include "operators/OperatorTables.h"
 
 namespace marrowby {
 
 namespace {
-
-namespace sm = i18n::smtp;
-
-// The label of the APN edit, in the GPRS group of both forms.
-constexpr int kApnCaptionId = 1097;
-
-std::size_t length(const std::string &text)
-{
-    return utf16Length(text);
-}
-
-bool contains(const std::string &text, char c)
-{
-    return text.find(c) != std::string::npos;
-}
 
 void replaceFirst(std::string &text, std::string_view placeholder, std::string_view value)
 {
@@ -32,67 +14,21 @@ void replaceFirst(std::string &text, std::string_view placeholder, std::string_v
         text.replace(at, placeholder.size(), value);
 }
 
+int inRange(int value, int low, int high, int fallback)
+{
+    return value >= low && value <= high ? value : fallback;
+}
+
+bool writtenInAutoMode(const SmtpSettings &s)
+{
+    if (!s.autoMode || s.countryIndex < 0 || s.countryIndex >= kGprsCountryCount
+        || s.operatorIndex < 0 || s.operatorIndex >= gprsOperatorCount(s.countryIndex))
+        return false;
+    const GprsPreset preset = gprsPreset(s.countryIndex, s.operatorIndex);
+    return s.apn == preset.apn && s.account == preset.account && s.gprsPassword == preset.password;
+}
+
 } // namespace
-
-std::optional<SmtpCheckFailure> firstFailingCheck(
-    const SmtpFormVariant &form, const SmtpFormValues &v)
-{
-    // In Auto mode the preset stands in for the GPRS texts, which Manual mode
-    // checks first (check 1), so the preset check runs first as well: a user
-    // whose operator has no usable preset learns it before completing the
-    // mailbox, whose texts the change to Manual mode empties again.
-    if (v.autoMode()) {
-        if (auto incomplete = incompleteGprsPreset(v.country, v.operatorIndex))
-            return SmtpCheckFailure{kSmtpPresetCheck, nullptr, SmtpField::Apn, incomplete};
-    }
-    const std::size_t phone = length(v.phoneNumber);
-    struct Row {
-        bool fails;
-        const i18n::Message *message;
-        SmtpField field;
-    };
-    // Row i is check i + 1.
-    const std::array<Row, 12> rows{{
-        {!v.autoMode() && length(v.apn) < 2, &sm::EnterGprsApn, SmtpField::Apn},
-        {length(v.smtpServer) < 2, &sm::EnterSmtpServer, SmtpField::SmtpServer},
-        {length(v.port) < 2, &sm::SetPort, SmtpField::Port},
-        {length(v.senderEmail) < 2, &sm::EnterEmail, SmtpField::SenderEmail},
-        {!contains(v.senderEmail, '@'), &sm::EmailErrorAt, SmtpField::SenderEmail},
-        {!contains(v.senderEmail, '.'), &sm::EmailErrorDot, SmtpField::SenderEmail},
-        {length(v.senderPassword) < 2, &sm::EnterSenderPassword, SmtpField::SenderPassword},
-        {length(v.email1) < 2, form.email1Missing, SmtpField::Email1},
-        {!contains(v.email1, '@'), form.email1ErrorAt, SmtpField::Email1},
-        {!contains(v.email1, '.'), form.email1ErrorDot, SmtpField::Email1},
-        {form.refusesShortPhone && phone >= 1 && phone <= 4, &sm::PhoneError,
-            SmtpField::PhoneNumber},
-        {v.smsRemoteControl != kSmsRemoteOff && phone < 5, &sm::PhoneError, SmtpField::PhoneNumber},
-    }};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].fails)
-            return SmtpCheckFailure{static_cast<int>(i) + 1, rows[i].message, rows[i].field};
-    }
-    return std::nullopt;
-}
-
-std::string smtpRefusalText(
-    const SmtpFormVariant &form, const SmtpCheckFailure &failure, int languageIndex)
-{
-    if (!failure.preset)
-        return std::string(failure.message ? i18n::message(*failure.message, languageIndex) : "");
-    const IncompletePreset &preset = *failure.preset;
-    // The names the operator list shows after a country change.
-    const std::vector<std::string_view> operators = gprsOperatorNames(preset.list);
-    const auto op = static_cast<std::size_t>(preset.op);
-    std::string_view setting;
-    for (const SmtpCaption &c : form.captions) {
-        if (c.id == kApnCaptionId)
-            setting = c.table ? i18n::caption(*c.table, languageIndex) : c.fixedText;
-    }
-    return i18n::presets::incompletePresetText(languageIndex,
-        op < operators.size() ? operators[op] : std::string_view{},
-        gprsCountryName(languageIndex, preset.list), setting,
-        i18n::options(i18n::smtp::ModeOptions, languageIndex)[kSmtpManualMode]);
-}
 
 bool changeSmtpMode(SmtpFormValues &values, int mode)
 {
@@ -123,6 +59,14 @@ SmtpChoiceLists smtpModeLists(int mode, int languageIndex)
     const bool autoMode = mode != kSmtpManualMode;
     return {countryListEntries(OperatorFamily::Gprs, autoMode, languageIndex),
         operatorListEntries(OperatorFamily::Gprs, autoMode, 0, languageIndex, true)};
+}
+
+SmtpChoiceLists smtpValueLists(const SmtpFormValues &values, int languageIndex)
+{
+    if (!values.autoMode())
+        return smtpModeLists(kSmtpManualMode, languageIndex);
+    return {countryListEntries(OperatorFamily::Gprs, true, languageIndex),
+        operatorListEntries(OperatorFamily::Gprs, true, values.country, languageIndex, true)};
 }
 
 std::optional<std::vector<std::string_view>> changeSmtpCountry(SmtpFormValues &values, int position)
@@ -167,15 +111,11 @@ SmtpSettings collectSmtpSettings(
     s.cameraLanguage = cameraLanguage;
     s.smtpStatus = form.hasStatusList() ? v.smtpStatus : 0;
     s.smsInterval = v.smsRemoteControl;
-    s.apn = v.apn;
-    s.account = v.account;
-    s.gprsPassword = v.gprsPassword;
-    s.smtpServer = v.smtpServer;
-    s.port = v.port;
-    s.senderEmail = v.senderEmail;
-    s.senderPassword = v.senderPassword;
-    s.phoneNumber = v.phoneNumber;
-    s.recipientEmail = v.email1;
+    SmtpFormValues texts = v;
+    for (const SmtpEdit &e : form.edits) {
+        if (e.value && e.setting)
+            s.*e.setting = *e.value(texts);
+    }
     if (s.autoMode)
         loadGprsPreset(s);
     return s;
@@ -190,6 +130,29 @@ SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, const SmtpFormValue
         return result;
     result.write = writer(folder, collectSmtpSettings(form, values, cameraLanguage), form.layout);
     return result;
+}
+
+SmtpFormValues smtpFormValues(const SmtpFormVariant &form, const SmtpSettings &settings)
+{
+    const SmtpFormValues start;
+    SmtpFormValues v;
+    if (form.hasStatusList())
+        v.smtpStatus = inRange(settings.smtpStatus, 0, 2, start.smtpStatus);
+    v.smsRemoteControl = inRange(settings.smsInterval, 0, kSmsRemoteOff, start.smsRemoteControl);
+    v.picturesPerDay
+        = inRange(settings.picturesPerDay, kPicturesPerDayMinimum, kPicturesPerDayMaximum, 0);
+    const bool autoMode = writtenInAutoMode(settings);
+    if (autoMode) {
+        v.country = settings.countryIndex;
+        v.operatorIndex = settings.operatorIndex;
+    } else {
+        v.mode = kSmtpManualMode;
+    }
+    for (const SmtpEdit &e : form.edits) {
+        if (e.value && e.setting && !(autoMode && e.fromPreset))
+            *e.value(v) = settings.*e.setting;
+    }
+    return v;
 }
 
 } // namespace marrowby

@@ -1,11 +1,12 @@
-// The rules of the two SMTP forms, free of widgets: the Generate checks, the
-// mode, country and pictures-per-day rules, what the country and operator lists
-// hold, and how the form's values become smtp.dat.
+// The rules of the two SMTP forms, free of widgets: the mode, country and
+// pictures-per-day rules, what the country and operator lists hold, and how
+// the form's values become smtp.dat. The Generate checks are in SmtpFormChecks.h.
 #pragma once
 
 #include "i18n/TextTables.h"
-#include "mms/OperatorPresets.h"
+#include "operators/OperatorPresets.h"
 #include "records/RecordFile.h"
+#include "smtp/SmtpFormChecks.h"
 #include "smtp/SmtpFormValues.h"
 #include "smtp/SmtpFormVariant.h"
 #include "smtp/SmtpRecordFile.h"
@@ -19,40 +20,6 @@
 #include <vector>
 
 namespace marrowby {
-
-// Checks ----------------------------------------------------------------------
-
-// Check 13, Auto mode only: the selected operator's preset has an access
-// point (incompleteGprsPreset). It runs before checks 1 to 12.
-inline constexpr int kSmtpPresetCheck = 13;
-
-// The first check Generate refuses: its number (1..12 the rows of the form's
-// checks, or kSmtpPresetCheck), its message and the field it concerns.
-struct SmtpCheckFailure {
-    int check = 0;
-    const i18n::Message *message = nullptr; // null for the preset check
-    SmtpField field = SmtpField::Apn;
-    // The preset check: the operator and the setting its preset lacks. The form
-    // names them in the notice (smtpRefusalText) and focuses the operator list,
-    // since the APN edit takes no typing in Auto mode.
-    std::optional<IncompletePreset> preset = std::nullopt;
-
-    bool operator==(const SmtpCheckFailure &) const = default;
-};
-
-// Runs the checks on the form's values and returns the first that fails: in
-// Auto mode the preset check, then checks 1 to 12 of the form in order (in
-// Auto mode the APN, account and GPRS password values play no part: the preset
-// supplies them). Lengths count UTF-16 units; the searches for "@" and "."
-// cover the whole text. Empty when every check passes.
-std::optional<SmtpCheckFailure> firstFailingCheck(
-    const SmtpFormVariant &form, const SmtpFormValues &values);
-
-// The notice for a failed check in the language: the check's message, or for
-// the preset check the operator, its country, the form's "APN" caption and the
-// mode list's "Manual" entry.
-std::string smtpRefusalText(
-    const SmtpFormVariant &form, const SmtpCheckFailure &failure, int languageIndex);
 
 // Mode ------------------------------------------------------------------------
 
@@ -84,6 +51,11 @@ SmtpChoiceLists smtpStartLists(int languageIndex);
 // first country's operators. Manual: the single "Other" entry in both lists.
 SmtpChoiceLists smtpModeLists(int mode, int languageIndex);
 
+// The lists for values shown all at once (smtpFormValues): in Auto mode the
+// GPRS country list and the chosen country's operators under their table
+// names, as after choosing that country; in Manual mode "Other" in both.
+SmtpChoiceLists smtpValueLists(const SmtpFormValues &values, int languageIndex);
+
 // A new country selection. In Auto mode, when the position really changed, it
 // takes the position, selects the first operator and returns the operator list
 // to show: the table names of that country. Otherwise nothing happens.
@@ -107,11 +79,11 @@ int correctPicturesPerDay(int value);
 
 // Generate --------------------------------------------------------------------
 
-// What the form hands to the writer. Only Email 1 goes out as the recipient;
-// Manual mode writes operator 0 and the typed APN, account and GPRS password;
-// Auto mode writes those three from the preset of the selected country and
-// operator instead. `cameraLanguage` is the camera language byte of the
-// application state.
+// What the form hands to the writer: each edit's text goes to the smtp.dat
+// text its row names (only Email 1 as the recipient). Manual mode writes operator 0 and the typed
+// APN, account and GPRS password; Auto mode writes those three from the preset of the selected
+// country and operator instead. `cameraLanguage` is the camera language byte of the application
+// state.
 SmtpSettings collectSmtpSettings(
     const SmtpFormVariant &form, const SmtpFormValues &values, std::uint8_t cameraLanguage);
 
@@ -133,5 +105,23 @@ struct SmtpGenerateResult {
 SmtpGenerateResult generateSmtp(const SmtpFormVariant &form, const SmtpFormValues &values,
     std::string_view folder, std::uint8_t cameraLanguage,
     const SmtpFileWriter &writer = writeSmtpFile);
+
+// The way back ----------------------------------------------------------------
+
+// The form's values for settings read from a card's smtp.dat.
+//
+// In Auto mode the file holds the chosen operator's GPRS preset, never what the
+// APN, account and GPRS password edits held (they stay empty in Auto mode). So
+// settings marked Auto whose three GPRS texts equal that operator's preset are
+// Auto mode with that country and operator, the GPRS texts left out of the
+// edits. Everything else is Manual mode with the file's texts in the edits:
+// settings marked Manual (the mark tells them apart even when their texts
+// equal a preset), and settings marked Auto that Auto mode would not write
+// again as they are: texts unlike today's preset, or a country or operator
+// outside the lists. The recipient is Email 1; the hidden Email 2 to Email 5
+// rows are never in the file and stay empty. The SMTP status counts on a form
+// with a status list only. A status, an SMS remote control or a pictures-per-
+// day value outside its list or range gets the form's start value.
+SmtpFormValues smtpFormValues(const SmtpFormVariant &form, const SmtpSettings &settings);
 
 } // namespace marrowby

@@ -10,37 +10,53 @@ namespace ms = i18n::mmssmtp;
 namespace sm = i18n::smtp;
 namespace sh = i18n::shared;
 
+template <std::string SmtpFormValues::*Member> std::string *valueOf(SmtpFormValues &v)
+{
+    return &(v.*Member);
+}
+
+template <std::size_t Row> std::string *hiddenEmail(SmtpFormValues &v)
+{
+    return &v.hiddenEmails[Row];
+}
+
+using V = SmtpFormValues;
+using S = SmtpSettings;
+using F = SmtpField;
+
+// Each form's edits in take-in order. The K200 form differs in its phone
+// number's ids, its 32-character addresses and having no Email 2 to Email 5.
 // clang-format off
 constexpr std::array k600Edits{
-    SmtpEdit{SmtpField::PicturesPerDay, SmtpId::PicturesPerDay, 0,  false, true},
-    SmtpEdit{SmtpField::Apn,            SmtpId::Apn,            32},
-    SmtpEdit{SmtpField::Account,        SmtpId::Account,        32},
-    SmtpEdit{SmtpField::GprsPassword,   SmtpId::GprsPassword,   32},
-    SmtpEdit{SmtpField::SmtpServer,     SmtpId::SmtpServer,     40},
-    SmtpEdit{SmtpField::Port,           SmtpId::Port,           10},
-    SmtpEdit{SmtpField::SenderPassword, SmtpId::SenderPassword, 32, true},
-    SmtpEdit{SmtpField::SenderEmail,    SmtpId::SenderEmail,    40},
-    SmtpEdit{SmtpField::Email1,         SmtpId::Email1,         40},
-    SmtpEdit{SmtpField::Email2,         1013,                   40, false, false, false},
-    SmtpEdit{SmtpField::Email3,         1014,                   40, false, false, false},
-    SmtpEdit{SmtpField::Email4,         1015,                   40, false, false, false},
-    SmtpEdit{SmtpField::Email5,         1016,                   40, false, false, false},
-    SmtpEdit{SmtpField::Folder,         SmtpId::Folder,         0},
-    SmtpEdit{SmtpField::PhoneNumber,    1117,                   30},
+    SmtpEdit{F::PicturesPerDay, SmtpId::PicturesPerDay, 1089, 0},
+    SmtpEdit{F::Apn,            SmtpId::Apn,            1097, 32, valueOf<&V::apn>,            &S::apn,            true},
+    SmtpEdit{F::Account,        SmtpId::Account,        1098, 32, valueOf<&V::account>,        &S::account,        true},
+    SmtpEdit{F::GprsPassword,   SmtpId::GprsPassword,   1099, 32, valueOf<&V::gprsPassword>,   &S::gprsPassword,   true},
+    SmtpEdit{F::SmtpServer,     SmtpId::SmtpServer,     1100, 40, valueOf<&V::smtpServer>,     &S::smtpServer},
+    SmtpEdit{F::Port,           SmtpId::Port,           1101, 10, valueOf<&V::port>,           &S::port},
+    SmtpEdit{F::SenderPassword, SmtpId::SenderPassword, 1102, 32, valueOf<&V::senderPassword>, &S::senderPassword, false, true},
+    SmtpEdit{F::SenderEmail,    SmtpId::SenderEmail,    1103, 40, valueOf<&V::senderEmail>,    &S::senderEmail},
+    SmtpEdit{F::Email1,         SmtpId::Email1,         1106, 40, valueOf<&V::email1>,         &S::recipientEmail},
+    SmtpEdit{F::Email2,         1013,                   1108, 40, hiddenEmail<0>,              nullptr,            false, false, false},
+    SmtpEdit{F::Email3,         1014,                   1109, 40, hiddenEmail<1>,              nullptr,            false, false, false},
+    SmtpEdit{F::Email4,         1015,                   1110, 40, hiddenEmail<2>,              nullptr,            false, false, false},
+    SmtpEdit{F::Email5,         1016,                   1118, 40, hiddenEmail<3>,              nullptr,            false, false, false},
+    SmtpEdit{F::Folder,         SmtpId::Folder,         0,    0},
+    SmtpEdit{F::PhoneNumber,    1117,                   1116, 30, valueOf<&V::phoneNumber>,    &S::phoneNumber},
 };
 
 constexpr std::array k200Edits{
-    SmtpEdit{SmtpField::PicturesPerDay, SmtpId::PicturesPerDay, 0,  false, true},
-    SmtpEdit{SmtpField::Apn,            SmtpId::Apn,            32},
-    SmtpEdit{SmtpField::Account,        SmtpId::Account,        32},
-    SmtpEdit{SmtpField::GprsPassword,   SmtpId::GprsPassword,   32},
-    SmtpEdit{SmtpField::SmtpServer,     SmtpId::SmtpServer,     40},
-    SmtpEdit{SmtpField::Port,           SmtpId::Port,           10},
-    SmtpEdit{SmtpField::SenderPassword, SmtpId::SenderPassword, 32, true},
-    SmtpEdit{SmtpField::SenderEmail,    SmtpId::SenderEmail,    32},
-    SmtpEdit{SmtpField::Email1,         SmtpId::Email1,         32},
-    SmtpEdit{SmtpField::Folder,         SmtpId::Folder,         0},
-    SmtpEdit{SmtpField::PhoneNumber,    1113,                   30},
+    SmtpEdit{F::PicturesPerDay, SmtpId::PicturesPerDay, 1089, 0},
+    SmtpEdit{F::Apn,            SmtpId::Apn,            1097, 32, valueOf<&V::apn>,            &S::apn,            true},
+    SmtpEdit{F::Account,        SmtpId::Account,        1098, 32, valueOf<&V::account>,        &S::account,        true},
+    SmtpEdit{F::GprsPassword,   SmtpId::GprsPassword,   1099, 32, valueOf<&V::gprsPassword>,   &S::gprsPassword,   true},
+    SmtpEdit{F::SmtpServer,     SmtpId::SmtpServer,     1100, 40, valueOf<&V::smtpServer>,     &S::smtpServer},
+    SmtpEdit{F::Port,           SmtpId::Port,           1101, 10, valueOf<&V::port>,           &S::port},
+    SmtpEdit{F::SenderPassword, SmtpId::SenderPassword, 1102, 32, valueOf<&V::senderPassword>, &S::senderPassword, false, true},
+    SmtpEdit{F::SenderEmail,    SmtpId::SenderEmail,    1103, 32, valueOf<&V::senderEmail>,    &S::senderEmail},
+    SmtpEdit{F::Email1,         SmtpId::Email1,         1106, 32, valueOf<&V::email1>,         &S::recipientEmail},
+    SmtpEdit{F::Folder,         SmtpId::Folder,         0,    0},
+    SmtpEdit{F::PhoneNumber,    1113,                   1114, 30, valueOf<&V::phoneNumber>,    &S::phoneNumber},
 };
 
 // The "APN" caption reads the same in every language; the hidden Email 2 to
@@ -116,15 +132,11 @@ const SmtpFormVariant k600SmtpForm{
     .className = "CMarrowbyK600Smtp",
     .dialogId = 143,
     .layout = SmtpLayout::K600,
-    .templateWidth = 292,
-    .templateHeight = 399,
     .edits = k600Edits,
     .captions = k600Captions,
     .statusListId = 1114,
     .smsListId = 1115,
     .phoneId = 1117,
-    .hiddenRowsHeight = 126,
-    .emailLimit = 40,
     .refusesShortPhone = true,
     .email1Missing = &sm::EnterEmail01,
     .email1ErrorAt = &sm::Email01ErrorAt,
@@ -135,15 +147,11 @@ const SmtpFormVariant k200SmtpForm{
     .className = "CMarrowbyK200Smtp",
     .dialogId = 147,
     .layout = SmtpLayout::K200,
-    .templateWidth = 286,
-    .templateHeight = 357,
     .edits = k200Edits,
     .captions = k200Captions,
     .statusListId = 0,
     .smsListId = 1135,
     .phoneId = 1113,
-    .hiddenRowsHeight = 0,
-    .emailLimit = 32,
     .refusesShortPhone = false,
     // The K200 form asks for its recipient with the sender's messages.
     .email1Missing = &sm::EnterEmail,

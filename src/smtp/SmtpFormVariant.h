@@ -4,10 +4,12 @@
 #pragma once
 
 #include "i18n/TextTables.h"
+#include "smtp/SmtpFormValues.h"
 #include "smtp/SmtpSettings.h"
 
 #include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace marrowby {
@@ -31,14 +33,24 @@ enum class SmtpField {
     PhoneNumber,
 };
 
-// One edit: its control id and how many UTF-16 units it takes (0: no limit).
+// One edit: its control, the static text that names it, how many UTF-16
+// units it takes (its check on take-in; 0: no limit), and the form value and
+// smtp.dat text it stands for.
 struct SmtpEdit {
     SmtpField field;
     int id;
+    int labelId;
     int maxLength;
-    bool masked = false;  // the sender password
-    bool numeric = false; // digits only, centred: pictures per day
-    bool visible = true;  // false for the K600 form's Email 2 to Email 5
+    // The form's value it shows; null for pictures per day (a number) and the
+    // folder (the folder row's own).
+    std::string *(*value)(SmtpFormValues &) = nullptr;
+    // The text of smtp.dat it is written to; null when it is never written.
+    std::string SmtpSettings::*setting = nullptr;
+    // A GPRS text: Auto mode writes the chosen operator's preset in its place,
+    // and the edit takes no typing there.
+    bool fromPreset = false;
+    bool masked = false; // the sender password
+    bool visible = true; // false for the K600 form's Email 2 to Email 5
 };
 
 // The caption of a static text, group box or button. A null table means the
@@ -74,8 +86,6 @@ struct SmtpFormVariant {
     std::string_view className; // "CMarrowbyK600Smtp", "CMarrowbyK200Smtp"
     int dialogId;               // 143, 147
     SmtpLayout layout;          // the smtp.dat layout it writes
-    int templateWidth;          // dialog units
-    int templateHeight;
 
     // Every edit, in take-in order.
     std::span<const SmtpEdit> edits;
@@ -86,18 +96,11 @@ struct SmtpFormVariant {
     int smsListId;    // SMS remote control: "0".."24", then "Off"
     int phoneId;      // the phone number edit
 
-    // Height of the hidden Email 2 to Email 5 rows that the form gives up, so no
-    // gap remains where they were (pixels at the original dialog scaling).
-    int hiddenRowsHeight;
-
-    // Limit of the sender e-mail and Email 1.
-    int emailLimit;
-
-    // Check 11: a phone number of 1 to 4 characters is refused even with SMS
+    // Check C11: a phone number of 1 to 4 characters is refused even with SMS
     // remote control "Off".
     bool refusesShortPhone;
 
-    // Checks 8 to 10, on Email 1.
+    // Checks C8 to C10, on Email 1.
     const i18n::Message *email1Missing;
     const i18n::Message *email1ErrorAt;
     const i18n::Message *email1ErrorDot;

@@ -1,6 +1,6 @@
 #include "smtp/SmtpRecordFile.h"
 
-#include "mms/OperatorPresets.h"
+#include "operators/OperatorPresets.h"
 #include "records/RecordText.h"
 
 #include <algorithm>

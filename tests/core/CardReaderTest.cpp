@@ -3,7 +3,7 @@
 #include "cardfiles/CardReport.h"
 #include "i18n/CardTexts.h"
 #include "mms/MmsRecordFile.h"
-#include "mms/OperatorTables.h"
+#include "operators/OperatorTables.h"
 #include "records/Crc16.h"
 #include "records/RecordFile.h"
 #include "records/RecordFraming.h"

@@ -1,7 +1,7 @@
 #include "app/TextSheet.h"
 #include "i18n/TextExport.h"
 #include "i18n/TextTables.h"
-#include "mms/OperatorTables.h"
+#include "operators/OperatorTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "i18n/PresetTexts.h"
 #include "mms/MmsFormRules.h"
 #include "mms/MmsRecordFile.h"
-#include "mms/OperatorPresets.h"
+#include "operators/OperatorPresets.h"
 #include "shell/ModelCatalogue.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "TempFolder.h"
 
 #include "mms/MmsRecordFile.h"
-#include "mms/OperatorPresets.h"
+#include "operators/OperatorPresets.h"
 #include "records/RecordFraming.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "mms/OperatorPresets.h"
+#include "operators/OperatorPresets.h"
 
 #include <gtest/gtest.h>
 
@@ -229,8 +229,8 @@ TEST(OperatorPresets, CellsLeftEmptyByTheOperatorListsStayEmpty)
             const MmsPreset p = mmsPreset(country, op);
             SCOPED_TRACE(std::to_string(country) + "/" + std::to_string(op));
             EXPECT_TRUE(p.password.empty() || !p.account.empty()) << "password without account";
-            const bool mayLackPassword = std::find(std::begin(accountOnly), std::end(accountOnly),
-                                             std::pair{country, op})
+            const bool mayLackPassword
+                = std::find(std::begin(accountOnly), std::end(accountOnly), std::pair{country, op})
                 != std::end(accountOnly);
             if (!mayLackPassword)
                 EXPECT_EQ(p.account.empty(), p.password.empty());

@@ -1,4 +1,4 @@
-#include "mms/OperatorTables.h"
+#include "operators/OperatorTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "TempFolder.h"
 
-#include "mms/OperatorPresets.h"
-#include "mms/OperatorTables.h"
+#include "operators/OperatorPresets.h"
+#include "operators/OperatorTables.h"
 #include "records/RecordFile.h"
 #include "smtp/SmtpFormRules.h"
 #include "smtp/SmtpRecordFile.h"
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,9 +42,9 @@ SmtpFormValues validValues()
 struct CheckCase {
     const char *name;
     std::function<void(SmtpFormValues &)> change;
-    int k600Check; // 0: accepted
+    std::optional<SmtpCheck> k600Check; // none: accepted
     const i18n::Message *k600Message;
-    int k200Check;
+    std::optional<SmtpCheck> k200Check;
     const i18n::Message *k200Message;
     SmtpField field;
 };
@@ -76,6 +77,8 @@ std::vector<std::uint8_t> bytesOf(const ConfigRecord &record, std::size_t from, 
 TEST(SmtpFormChecks, FirstFailingCheckOnEachForm)
 {
     using F = SmtpField;
+    using enum SmtpCheck;
+    constexpr std::optional<SmtpCheck> ok = std::nullopt;
     const auto set = [](std::string SmtpFormValues::*field, std::string text) {
         return [field, text](SmtpFormValues &v) { v.*field = text; };
     };
@@ -87,54 +90,54 @@ TEST(SmtpFormChecks, FirstFailingCheckOnEachForm)
     };
     // clang-format off
     const std::vector<CheckCase> cases{
-        {"all valid",               [](SmtpFormValues &) {},                     0, nullptr, 0, nullptr, F::Apn},
-        {"manual, empty APN",       set(&SmtpFormValues::apn, ""),               1, &sm::EnterGprsApn, 1, &sm::EnterGprsApn, F::Apn},
-        {"manual, one-letter APN",  set(&SmtpFormValues::apn, "a"),              1, &sm::EnterGprsApn, 1, &sm::EnterGprsApn, F::Apn},
+        {"all valid",               [](SmtpFormValues &) {},                     ok, nullptr, ok, nullptr, F::Apn},
+        {"manual, empty APN",       set(&SmtpFormValues::apn, ""),               C1, &sm::EnterGprsApn, C1, &sm::EnterGprsApn, F::Apn},
+        {"manual, one-letter APN",  set(&SmtpFormValues::apn, "a"),              C1, &sm::EnterGprsApn, C1, &sm::EnterGprsApn, F::Apn},
         {"auto, empty APN",         [](SmtpFormValues &v) { v.mode = kSmtpAutoMode; v.apn.clear(); },
-                                                                                 0, nullptr, 0, nullptr, F::Apn},
-        {"one-letter server",       set(&SmtpFormValues::smtpServer, "s"),       2, &sm::EnterSmtpServer, 2, &sm::EnterSmtpServer, F::SmtpServer},
-        {"one-digit port",          set(&SmtpFormValues::port, "8"),             3, &sm::SetPort, 3, &sm::SetPort, F::Port},
-        {"empty port",              set(&SmtpFormValues::port, ""),              3, &sm::SetPort, 3, &sm::SetPort, F::Port},
-        {"empty sender e-mail",     set(&SmtpFormValues::senderEmail, ""),       4, &sm::EnterEmail, 4, &sm::EnterEmail, F::SenderEmail},
-        {"sender without @",        set(&SmtpFormValues::senderEmail, "a.b"),    5, &sm::EmailErrorAt, 5, &sm::EmailErrorAt, F::SenderEmail},
-        {"sender without .",        set(&SmtpFormValues::senderEmail, "a@b"),    6, &sm::EmailErrorDot, 6, &sm::EmailErrorDot, F::SenderEmail},
-        {"sender . before @",       set(&SmtpFormValues::senderEmail, "a.b@c"),  0, nullptr, 0, nullptr, F::Apn},
-        {"one-letter password",     set(&SmtpFormValues::senderPassword, "x"),   7, &sm::EnterSenderPassword, 7, &sm::EnterSenderPassword, F::SenderPassword},
+                                                                                 ok, nullptr, ok, nullptr, F::Apn},
+        {"one-letter server",       set(&SmtpFormValues::smtpServer, "s"),       C2, &sm::EnterSmtpServer, C2, &sm::EnterSmtpServer, F::SmtpServer},
+        {"one-digit port",          set(&SmtpFormValues::port, "8"),             C3, &sm::SetPort, C3, &sm::SetPort, F::Port},
+        {"empty port",              set(&SmtpFormValues::port, ""),              C3, &sm::SetPort, C3, &sm::SetPort, F::Port},
+        {"empty sender e-mail",     set(&SmtpFormValues::senderEmail, ""),       C4, &sm::EnterEmail, C4, &sm::EnterEmail, F::SenderEmail},
+        {"sender without @",        set(&SmtpFormValues::senderEmail, "a.b"),    C5, &sm::EmailErrorAt, C5, &sm::EmailErrorAt, F::SenderEmail},
+        {"sender without .",        set(&SmtpFormValues::senderEmail, "a@b"),    C6, &sm::EmailErrorDot, C6, &sm::EmailErrorDot, F::SenderEmail},
+        {"sender . before @",       set(&SmtpFormValues::senderEmail, "a.b@c"),  ok, nullptr, ok, nullptr, F::Apn},
+        {"one-letter password",     set(&SmtpFormValues::senderPassword, "x"),   C7, &sm::EnterSenderPassword, C7, &sm::EnterSenderPassword, F::SenderPassword},
         // One character that takes two bytes in UTF-8 is still one character.
-        {"one non-ASCII password",  set(&SmtpFormValues::senderPassword, "é"),   7, &sm::EnterSenderPassword, 7, &sm::EnterSenderPassword, F::SenderPassword},
-        {"empty Email 1",           set(&SmtpFormValues::email1, ""),            8, &sm::EnterEmail01, 8, &sm::EnterEmail, F::Email1},
-        {"Email 1 without @",       set(&SmtpFormValues::email1, "me.org"),      9, &sm::Email01ErrorAt, 9, &sm::EmailErrorAt, F::Email1},
-        {"Email 1 without .",       set(&SmtpFormValues::email1, "me@org"),     10, &sm::Email01ErrorDot, 10, &sm::EmailErrorDot, F::Email1},
-        {"empty phone, SMS off",    phone("", kSmsRemoteOff),                    0, nullptr, 0, nullptr, F::Apn},
-        {"3-digit phone, SMS off",  phone("123", kSmsRemoteOff),                11, &sm::PhoneError, 0, nullptr, F::PhoneNumber},
-        {"1-digit phone, SMS off",  phone("1", kSmsRemoteOff),                  11, &sm::PhoneError, 0, nullptr, F::PhoneNumber},
-        {"4-digit phone, SMS 6 h",  phone("1234", 6),                           11, &sm::PhoneError, 12, &sm::PhoneError, F::PhoneNumber},
-        {"empty phone, SMS 0 h",    phone("", 0),                               12, &sm::PhoneError, 12, &sm::PhoneError, F::PhoneNumber},
-        {"5-digit phone, SMS 24 h", phone("12345", 24),                          0, nullptr, 0, nullptr, F::Apn},
+        {"one non-ASCII password",  set(&SmtpFormValues::senderPassword, "é"),   C7, &sm::EnterSenderPassword, C7, &sm::EnterSenderPassword, F::SenderPassword},
+        {"empty Email 1",           set(&SmtpFormValues::email1, ""),            C8, &sm::EnterEmail01, C8, &sm::EnterEmail, F::Email1},
+        {"Email 1 without @",       set(&SmtpFormValues::email1, "me.org"),      C9, &sm::Email01ErrorAt, C9, &sm::EmailErrorAt, F::Email1},
+        {"Email 1 without .",       set(&SmtpFormValues::email1, "me@org"),     C10, &sm::Email01ErrorDot, C10, &sm::EmailErrorDot, F::Email1},
+        {"empty phone, SMS off",    phone("", kSmsRemoteOff),                    ok, nullptr, ok, nullptr, F::Apn},
+        {"3-digit phone, SMS off",  phone("123", kSmsRemoteOff),                C11, &sm::PhoneError, ok, nullptr, F::PhoneNumber},
+        {"1-digit phone, SMS off",  phone("1", kSmsRemoteOff),                  C11, &sm::PhoneError, ok, nullptr, F::PhoneNumber},
+        {"4-digit phone, SMS 6 h",  phone("1234", 6),                           C11, &sm::PhoneError, C12, &sm::PhoneError, F::PhoneNumber},
+        {"empty phone, SMS 0 h",    phone("", 0),                               C12, &sm::PhoneError, C12, &sm::PhoneError, F::PhoneNumber},
+        {"5-digit phone, SMS 24 h", phone("12345", 24),                          ok, nullptr, ok, nullptr, F::Apn},
         // Several failures: the first in order wins.
         {"port and Email 1 wrong",  [](SmtpFormValues &v) { v.port = "8"; v.email1.clear(); v.phoneNumber = "1"; },
-                                                                                 3, &sm::SetPort, 3, &sm::SetPort, F::Port},
+                                                                                 C3, &sm::SetPort, C3, &sm::SetPort, F::Port},
         {"everything empty",        [](SmtpFormValues &v) { v = SmtpFormValues{}; v.mode = kSmtpManualMode; },
-                                                                                 1, &sm::EnterGprsApn, 1, &sm::EnterGprsApn, F::Apn},
+                                                                                 C1, &sm::EnterGprsApn, C1, &sm::EnterGprsApn, F::Apn},
         {"auto, everything empty",  [](SmtpFormValues &v) { v = SmtpFormValues{}; },
-                                                                                 2, &sm::EnterSmtpServer, 2, &sm::EnterSmtpServer, F::SmtpServer},
+                                                                                 C2, &sm::EnterSmtpServer, C2, &sm::EnterSmtpServer, F::SmtpServer},
     };
     // clang-format on
     for (const CheckCase &c : cases) {
         SmtpFormValues v = validValues();
         c.change(v);
-        const auto expect
-            = [&](const SmtpFormVariant &form, int check, const i18n::Message *message) {
-                  const auto failure = firstFailingCheck(form, v);
-                  if (check == 0) {
-                      EXPECT_FALSE(failure) << form.className << ": " << c.name;
-                      return;
-                  }
-                  ASSERT_TRUE(failure) << form.className << ": " << c.name;
-                  EXPECT_EQ(*failure, (SmtpCheckFailure{check, message, c.field}))
-                      << form.className << ": " << c.name << " gave check " << failure->check << " "
-                      << failure->message->key;
-              };
+        const auto expect = [&](const SmtpFormVariant &form, std::optional<SmtpCheck> check,
+                                const i18n::Message *message) {
+            const auto failure = firstFailingCheck(form, v);
+            if (!check) {
+                EXPECT_FALSE(failure) << form.className << ": " << c.name;
+                return;
+            }
+            ASSERT_TRUE(failure) << form.className << ": " << c.name;
+            EXPECT_EQ(*failure, (SmtpCheckFailure{*check, message, c.field}))
+                << form.className << ": " << c.name << " gave check "
+                << smtpCheckName(failure->check) << " " << failure->message->key;
+        };
         expect(k600SmtpForm, c.k600Check, c.k600Message);
         expect(k200SmtpForm, c.k200Check, c.k200Message);
     }
@@ -337,7 +340,7 @@ TEST(SmtpFormGenerate, PresetReachesTheSettingsNeverTheValues)
     const SmtpFormValues refused = v;
     SmtpGenerateResult result = generateSmtp(k600SmtpForm, v, "card", 2, writer.writer());
     ASSERT_TRUE(result.failure);
-    EXPECT_EQ(result.failure->check, 3);
+    EXPECT_EQ(result.failure->check, SmtpCheck::C3);
     EXPECT_FALSE(result.write);
     EXPECT_TRUE(writer.settings.empty());
     EXPECT_EQ(v, refused);
@@ -390,7 +393,7 @@ TEST(SmtpFormGenerate, AutoModeRefusesAPresetWithoutApn)
         ++refused;
         ASSERT_TRUE(result.failure);
         EXPECT_EQ(*result.failure,
-            (SmtpCheckFailure{kSmtpPresetCheck, nullptr, SmtpField::Apn,
+            (SmtpCheckFailure{SmtpCheck::P1, nullptr, SmtpField::Apn,
                 IncompletePreset{row.position, row.op, PresetSetting::Apn}}));
         EXPECT_FALSE(result.write);
         EXPECT_TRUE(writer.settings.empty());
@@ -399,7 +402,7 @@ TEST(SmtpFormGenerate, AutoModeRefusesAPresetWithoutApn)
         SmtpFormValues empty;
         empty.country = row.position;
         empty.operatorIndex = row.op;
-        EXPECT_EQ(firstFailingCheck(k600SmtpForm, empty)->check, kSmtpPresetCheck);
+        EXPECT_EQ(firstFailingCheck(k600SmtpForm, empty)->check, SmtpCheck::P1);
     }
     EXPECT_EQ(refused, 3);
 
@@ -409,7 +412,7 @@ TEST(SmtpFormGenerate, AutoModeRefusesAPresetWithoutApn)
     RecordingWriter writer;
     const auto result = generateSmtp(k200SmtpForm, manual, "card", 2, writer.writer());
     ASSERT_TRUE(result.failure);
-    EXPECT_EQ(result.failure->check, 1);
+    EXPECT_EQ(result.failure->check, SmtpCheck::C1);
     EXPECT_TRUE(writer.settings.empty());
 }
 

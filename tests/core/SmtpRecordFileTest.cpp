@@ -1,6 +1,6 @@
 #include "TempFolder.h"
 
-#include "mms/OperatorPresets.h"
+#include "operators/OperatorPresets.h"
 #include "records/Crc16.h"
 #include "records/RecordFraming.h"
 #include "records/RecordText.h"

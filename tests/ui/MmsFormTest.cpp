@@ -2,10 +2,11 @@
 
 #include "../core/TempFolder.h"
 
+#include "cardfiles/CardReader.h"
 #include "mms/MmsRecordFile.h"
-#include "mms/OperatorTables.h"
 #include "mms/ui/CMarrowbyK600MMS.h"
 #include "mms/ui/CMarrowbyMMS.h"
+#include "operators/OperatorTables.h"
 #include "records/FileOps.h"
 #include "records/RecordFraming.h"
 #include "shell/ModelCatalogue.h"
@@ -770,4 +771,93 @@ TEST_F(MmsForm, WriteReports)
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].kind, Kind::Failure);
     EXPECT_TRUE(shown[0].text.startsWith("Could not write the file "));
+}
+
+// The way back: settings shown in a form are generated as the core writes
+// them; that file, read back by the card reader and shown in a new form, is
+// generated again byte for byte. In Auto mode the preset stays out of the edits.
+TEST_F(MmsForm, ShownSettingsGenerateTheSameFileAgain)
+{
+    struct Case {
+        const char *name;
+        int model;
+        MmsSettings settings;
+    };
+    MmsSettings automatic = english();
+    automatic.countryPosition = 3; // United Kingdom
+    automatic.operatorPosition = 2;
+    automatic.sendCode = 2;
+    automatic.sendPosition = 2;
+    automatic.international = true;
+    automatic.smsRemoteControl = 6;
+    automatic.picturesPerDay = 42;
+    automatic.phone1 = "+447700900123";
+    automatic.email = "me@example.org";
+    automatic.phone2 = "+447700900456";
+    loadMmsPreset(automatic);
+    MmsSettings manual = english();
+    manual.autoMode = false;
+    manual.connectionType = 1;
+    manual.url = "http://mms.example.net";
+    manual.apn = "csd";
+    manual.gateway = "10.0.0.172";
+    manual.port = "9201";
+    manual.account = "wap";
+    manual.password = "secret";
+    manual.phone1 = "13800138000";
+    manual.phone2 = "13900139000";
+    manual.phone3 = "other@example.org";
+    MmsSettings smsOnK600 = manual; // "SMS" is the third entry on the K600 form
+    smsOnK600.sendCode = 2;
+    smsOnK600.sendPosition = 2;
+    smsOnK600.phone3 = "+8613700137000"; // with "SMS" phone numbers only
+    const std::vector<Case> cases{
+        {"standard form, auto", 1, automatic},
+        {"standard form, manual", 1, manual},
+        {"K600 form, auto", 4, automatic},
+        {"K600 form, manual, SMS", 7, smsOnK600},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        auto form = open(c.model);
+        auto *engine = qobject_cast<MmsFormEngine *>(form.get());
+        ASSERT_NE(engine, nullptr);
+        engine->showSettings(c.settings);
+        const bool autoMode = c.settings.autoMode;
+        EXPECT_EQ(list(form, kMode)->currentIndex(), autoMode ? 0 : 1);
+        EXPECT_EQ(list(form, kStatus)->currentIndex(), c.settings.sendPosition);
+        EXPECT_EQ(list(form, kPhoneType)->currentIndex(), c.settings.international ? 1 : 0);
+        EXPECT_EQ(list(form, engine->variant().smsRemoteControlListId)->currentIndex(),
+            c.settings.smsRemoteControl);
+        EXPECT_EQ(list(form, kConnectionType)->currentIndex(), c.settings.connectionType);
+        EXPECT_EQ(edit(form, kPictures)->text(), QString::number(c.settings.picturesPerDay));
+        if (autoMode) {
+            EXPECT_EQ(list(form, kCountry)->currentText(), qtText(countryName(2, 3)));
+            EXPECT_EQ(list(form, kOperator)->currentIndex(), 2);
+            for (int id : {kUrl, kApn, kGateway, kPort, kAccount, kPassword}) {
+                EXPECT_EQ(edit(form, id)->text(), "") << id;
+                EXPECT_TRUE(edit(form, id)->isReadOnly()) << id;
+            }
+        } else {
+            EXPECT_EQ(entries(list(form, kCountry)), QStringList({"Other"}));
+            EXPECT_EQ(edit(form, kUrl)->text(), "http://mms.example.net");
+            EXPECT_EQ(edit(form, kPassword)->text(), "secret");
+        }
+        EXPECT_EQ(edit(form, kPhone1)->text(), qtText(c.settings.phone1));
+        EXPECT_EQ(edit(form, kPhone2)->text(), qtText(c.settings.phone2));
+        EXPECT_FALSE(edit(form, kPhone2)->isReadOnly());
+        EXPECT_EQ(edit(form, kPhone3)->text(), qtText(c.settings.phone3));
+
+        expectGenerated(form, c.settings);
+        const std::vector<std::uint8_t> bytes = writtenFile();
+        const inspect::SealedInspection read = inspect::inspectSealed(bytes);
+        ASSERT_TRUE(read.clean());
+
+        auto again = open(c.model);
+        qobject_cast<MmsFormEngine *>(again.get())->showSettings(read.mms);
+        removeFile();
+        generate(again);
+        EXPECT_EQ(boxes().size(), 1);
+        EXPECT_EQ(writtenFile(), bytes);
+    }
 }

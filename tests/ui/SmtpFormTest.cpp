@@ -2,7 +2,8 @@
 
 #include "../core/TempFolder.h"
 
-#include "mms/OperatorTables.h"
+#include "cardfiles/CardReader.h"
+#include "operators/OperatorTables.h"
 #include "records/FileOps.h"
 #include "records/RecordFraming.h"
 #include "shell/ModelCatalogue.h"
@@ -710,4 +711,94 @@ TEST_F(SmtpForm, EnterStaysWhenTheTakeInFails)
     const auto shown = boxes();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].kind, Kind::Framework);
+}
+
+// The way back: settings shown in a form are generated as the core writes
+// them; that file, read back by the card reader and shown in a new form, is
+// generated again byte for byte. In Auto mode the preset stays out of the GPRS
+// edits; the sender password stays masked.
+TEST_F(SmtpForm, ShownSettingsGenerateTheSameFileAgain)
+{
+    struct Case {
+        const char *name;
+        int model;
+        SmtpSettings settings;
+    };
+    SmtpSettings automatic;
+    automatic.countryIndex = 2; // Deutschland
+    automatic.operatorIndex = 1;
+    automatic.cameraLanguage = 2;
+    automatic.picturesPerDay = 7;
+    automatic.smtpServer = "smtp.example.com";
+    automatic.port = "587";
+    automatic.senderEmail = "camera@example.com";
+    automatic.senderPassword = "secret";
+    automatic.recipientEmail = "me@example.org";
+    loadGprsPreset(automatic);
+    SmtpSettings manual = automatic;
+    manual.autoMode = false;
+    manual.countryIndex = 0;
+    manual.operatorIndex = 0;
+    manual.apn = "internet";
+    manual.account = "web";
+    manual.gprsPassword = "web";
+    manual.smsInterval = 0;
+    manual.phoneNumber = "+4917012345";
+    SmtpSettings k600Manual = manual;
+    k600Manual.smtpStatus = 2;
+    SmtpSettings k200Auto = automatic;
+    k200Auto.smtpStatus = 0; // the K200 form has no status list
+    SmtpSettings k200Manual = manual;
+    k200Manual.smtpStatus = 0;
+    const std::vector<Case> cases{
+        {"K600, auto", kK600Model, automatic},
+        {"K600, manual", kK600Model, k600Manual},
+        {"K200, auto", kK200Model, k200Auto},
+        {"K200, manual", kK200Model, k200Manual},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        auto form = open(c.model);
+        ASSERT_NE(form, nullptr);
+        form->showSettings(c.settings);
+        const SmtpFormVariant &variant = form->variant();
+        const bool autoMode = c.settings.autoMode;
+        EXPECT_EQ(list(form.get(), SmtpId::ModeList)->currentIndex(), autoMode ? 0 : 1);
+        if (variant.hasStatusList()) {
+            EXPECT_EQ(
+                list(form.get(), variant.statusListId)->currentIndex(), c.settings.smtpStatus);
+        }
+        EXPECT_EQ(list(form.get(), variant.smsListId)->currentIndex(), c.settings.smsInterval);
+        EXPECT_EQ(edit(form.get(), SmtpId::PicturesPerDay)->text(),
+            QString::number(c.settings.picturesPerDay));
+        if (autoMode) {
+            EXPECT_EQ(list(form.get(), SmtpId::CountryList)->currentText(),
+                qtText(gprsCountryName(2, 2)));
+            EXPECT_EQ(list(form.get(), SmtpId::OperatorList)->currentIndex(), 1);
+        } else {
+            EXPECT_EQ(entries(list(form.get(), SmtpId::CountryList)), QStringList({"Other"}));
+        }
+        for (const int id : {SmtpId::Apn, SmtpId::Account, SmtpId::GprsPassword})
+            EXPECT_EQ(edit(form.get(), id)->isReadOnly(), autoMode) << id;
+        EXPECT_EQ(edit(form.get(), SmtpId::Apn)->text(), autoMode ? "" : "internet");
+        EXPECT_EQ(edit(form.get(), SmtpId::SenderPassword)->text(), "secret");
+        EXPECT_EQ(edit(form.get(), SmtpId::SenderPassword)->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(edit(form.get(), SmtpId::Email1)->text(), "me@example.org");
+        EXPECT_EQ(edit(form.get(), variant.phoneId)->text(), qtText(c.settings.phoneNumber));
+
+        generate(form.get());
+        expectNotice(kGenerated);
+        const std::vector<std::uint8_t> bytes = written();
+        EXPECT_EQ(bytes, coreFile(c.settings, variant.layout));
+        const inspect::SealedInspection read
+            = inspect::inspectSealed(bytes, inspect::FileKind::Smtp, variant.layout);
+        ASSERT_TRUE(read.clean());
+
+        auto again = open(c.model);
+        again->showSettings(read.smtp);
+        std::filesystem::remove(folder.path() / "smtp.dat");
+        generate(again.get());
+        expectNotice(kGenerated);
+        EXPECT_EQ(written(), bytes);
+    }
 }

@@ -39,6 +39,11 @@ QLabel *MmsFormEngine::label(int id, const i18n::CaptionTable &caption)
     return makeLabel(id, text(caption));
 }
 
+QLabel *MmsFormEngine::editLabel(MmsEdit edit)
+{
+    return label(mmsEditRow(edit).labelId, *mmsEditCaption(m_variant, edit));
+}
+
 QComboBox *MmsFormEngine::list(int id)
 {
     QComboBox *combo = makeList(id, {});
@@ -69,8 +74,8 @@ QWidget *MmsFormEngine::makeModeGroup()
     m_status = list(MmsId::Status);
     grid->addWidget(m_status, 0, 3);
 
-    grid->addWidget(label(MmsId::PicturesLabel, i18n::mmssmtp::PictureNoPerDay), 1, 0);
-    m_picturesEdit = makeNumberEdit(MmsId::Pictures);
+    grid->addWidget(editLabel(MmsEdit::PicturesPerDay), 1, 0);
+    m_picturesEdit = makeNumberEdit(mmsEditId(MmsEdit::PicturesPerDay));
     m_picturesEdit->setMaximumWidth(48);
     connect(m_picturesEdit, &QLineEdit::textEdited, this,
         [this] { onEdited(MmsEdit::PicturesPerDay); });
@@ -118,17 +123,14 @@ QWidget *MmsFormEngine::makeSettingsGroup()
 {
     QGroupBox *group = makeGroup();
     auto *grid = new QGridLayout(group);
-    const auto *phoneCaption
-        = m_variant.phoneOrEmail ? &i18n::mms::PhoneOrEmail : &i18n::mmssmtp::PhoneNo;
-    const auto *emailCaption
-        = m_variant.phoneOrEmail ? &i18n::mms::PhoneOrEmail : &i18n::mms::Email;
     int row = 0;
     const auto addRow = [&](QWidget *front, MmsEdit edit) {
         grid->addWidget(front, row, 0);
         grid->addWidget(textEdit(edit), row, 1, 1, 2);
         ++row;
     };
-    addRow(label(MmsId::UrlLabel, i18n::mms::Url), MmsEdit::Url);
+    const auto addLabelledRow = [&](MmsEdit edit) { addRow(editLabel(edit), edit); };
+    addLabelledRow(MmsEdit::Url);
     // Wide enough for a typical MMS centre address whatever the language's captions.
     m_edits[index(MmsEdit::Url)]->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     m_connectionType = list(MmsId::ConnectionType);
@@ -138,12 +140,12 @@ QWidget *MmsFormEngine::makeSettingsGroup()
     nameControl(m_connectionType, text(i18n::mms::ConnectionType));
     QLineEdit *apn = m_edits[index(MmsEdit::Apn)];
     connect(m_connectionType, &QComboBox::currentTextChanged, apn, &QWidget::setAccessibleName);
-    addRow(label(MmsId::GatewayLabel, i18n::mms::Gateway), MmsEdit::Gateway);
-    addRow(label(MmsId::PortLabel, i18n::mms::Port), MmsEdit::Port);
+    addLabelledRow(MmsEdit::Gateway);
+    addLabelledRow(MmsEdit::Port);
 
     // Phone 1 with the phone-type list; on the phone-or-e-mail variant the list
     // is absent and phone 1 is as wide as the e-mail edit.
-    grid->addWidget(label(MmsId::Phone1Label, *phoneCaption), row, 0);
+    grid->addWidget(editLabel(MmsEdit::Phone1), row, 0);
     QLineEdit *phone1 = textEdit(MmsEdit::Phone1);
     m_phoneType = list(MmsId::PhoneType);
     if (m_variant.phoneOrEmail) {
@@ -154,11 +156,9 @@ QWidget *MmsFormEngine::makeSettingsGroup()
         grid->addWidget(m_phoneType, row, 2);
     }
     ++row;
-    addRow(label(MmsId::EmailLabel, *emailCaption), MmsEdit::Email);
-    addRow(label(MmsId::AccountLabel, i18n::mmssmtp::Account), MmsEdit::Account);
-    addRow(label(MmsId::PasswordLabel, i18n::mmssmtp::Password), MmsEdit::Password);
-    addRow(label(MmsId::Phone2Label, i18n::mms::PhoneOrEmail), MmsEdit::Phone2);
-    addRow(label(MmsId::Phone3Label, i18n::mms::PhoneOrEmail), MmsEdit::Phone3);
+    for (const MmsEdit edit :
+        {MmsEdit::Email, MmsEdit::Account, MmsEdit::Password, MmsEdit::Phone2, MmsEdit::Phone3})
+        addLabelledRow(edit);
     grid->setColumnStretch(1, 1);
     return group;
 }
@@ -205,11 +205,11 @@ void MmsFormEngine::build()
     layout->addWidget(makeRemoteControlGroup());
     layout->addWidget(makeOperatorGroup());
     layout->addWidget(makeSettingsGroup());
-    layout->addWidget(
-        makeFolderRow(MmsId::Select, MmsId::Folder, mmsEditMaxLength(m_variant, MmsEdit::Folder)));
+    layout->addWidget(makeFolderRow(
+        MmsId::Select, mmsEditId(MmsEdit::Folder), mmsEditMaxLength(m_variant, MmsEdit::Folder)));
     layout->addWidget(makeButtons());
     // The folder is chosen with Select only.
-    setEditReadOnly(control<QLineEdit>(this, MmsId::Folder), true);
+    setEditReadOnly(control<QLineEdit>(this, mmsEditId(MmsEdit::Folder)), true);
 
     const int language = context().languageIndex;
     fill(m_mode, i18n::options(i18n::mms::ModeOptions, language), m_state.values.mode);
@@ -221,6 +221,19 @@ void MmsFormEngine::build()
 
     bindFields();
     finishBuilding();
+    applyEditable();
+    showFields();
+}
+
+void MmsFormEngine::showSettings(const MmsSettings &settings)
+{
+    m_state = mmsFormState(m_variant, mmsFormValues(m_variant, settings));
+    const MmsFormValues &values = m_state.values;
+    m_mode->setCurrentIndex(values.mode);
+    m_status->setCurrentIndex(values.status);
+    m_phoneType->setCurrentIndex(values.international ? 1 : 0);
+    m_remoteControl->setCurrentIndex(values.smsRemoteControl);
+    fillLists();
     applyEditable();
     showFields();
 }

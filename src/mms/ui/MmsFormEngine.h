@@ -16,11 +16,10 @@ class QLineEdit;
 namespace marrowby {
 
 // Ids shared by both MMS forms (the SMS remote-control row's ids are the
-// variant's).
+// variant's, the edits' and their labels' ids are in their rows).
 namespace MmsId {
 inline constexpr int Generate = 1;
 inline constexpr int Exit = 2;
-inline constexpr int Folder = 1012;
 inline constexpr int ModeLabel = 1039;
 inline constexpr int StatusLabel = 1040;
 inline constexpr int Mode = 1041;
@@ -29,21 +28,10 @@ inline constexpr int CountryLabel = 1043;
 inline constexpr int OperatorLabel = 1044;
 inline constexpr int Country = 1045;
 inline constexpr int Operator = 1046;
-inline constexpr int UrlLabel = 1047;
-inline constexpr int GatewayLabel = 1048;
-inline constexpr int PortLabel = 1049;
-inline constexpr int Phone1Label = 1050;
-inline constexpr int EmailLabel = 1051;
-inline constexpr int AccountLabel = 1052;
-inline constexpr int PasswordLabel = 1053;
-inline constexpr int Phone2Label = 1054;
-inline constexpr int Phone3Label = 1055;
 inline constexpr int ConnectionType = 1056;
 inline constexpr int Select = 1057;
 inline constexpr int MmsGroup = 1058;
-inline constexpr int PicturesLabel = 1059;
 inline constexpr int PhoneType = 1060;
-inline constexpr int Pictures = 1074;
 inline constexpr int UnlimitedNote = 1075;
 inline constexpr int RemoteControlGroup = 1083; // K600 form only
 inline constexpr int Hour = 1085;
@@ -60,6 +48,11 @@ public:
     // The values of the last take-in or rule.
     const MmsFormState &state() const { return m_state; }
 
+    // Shows settings read from a card's setup.dat in every control (see
+    // mmsFormValues): the lists, the edits, which edits take typing. In Auto
+    // mode the preset's texts stay out of the edits. The folder stays.
+    void showSettings(const MmsSettings &settings);
+
 protected:
     MmsFormEngine(MmsFormVariant variant, const FormContext &context, QWidget *parent = nullptr);
 
@@ -75,6 +68,8 @@ private:
     QWidget *makeButtons();
     QLineEdit *textEdit(MmsEdit edit);
     QLabel *label(int id, const i18n::CaptionTable &caption);
+    // The label that names an edit, from the edit's row.
+    QLabel *editLabel(MmsEdit edit);
     QComboBox *list(int id);
     void bindFields();
 

@@ -13,7 +13,6 @@ const SmtpFormPlacement k200Placement{
     .statusLabel = 0,
     .gprsGroup = 1107,
     .smsGroup = 1083,
-    .phoneLabel = 1114,
 };
 
 } // namespace

@@ -13,7 +13,6 @@ const SmtpFormPlacement k600Placement{
     .statusLabel = 1113,
     .gprsGroup = 1146,
     .smsGroup = 1147,
-    .phoneLabel = 1116,
 };
 
 } // namespace

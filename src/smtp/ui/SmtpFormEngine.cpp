@@ -2,7 +2,7 @@
 
 #include "dialog/FormColours.h"
 #include "dialog/UiServices.h"
-#include "mms/CountryOperatorLists.h"
+#include "operators/CountryOperatorLists.h"
 #include "shell/ModelCatalogue.h"
 #include "smtp/SmtpFormRules.h"
 
@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include <initializer_list>
-#include <utility>
 
 namespace marrowby {
 
@@ -26,20 +25,11 @@ namespace {
 namespace LabelId {
 inline constexpr int Hour = 1085;
 inline constexpr int Mode = 1086;
-inline constexpr int PicturesPerDay = 1089;
 inline constexpr int Unlimited = 1090;
 inline constexpr int Country = 1091;
 inline constexpr int Operator = 1092;
-inline constexpr int Apn = 1097;
-inline constexpr int Account = 1098;
-inline constexpr int GprsPassword = 1099;
-inline constexpr int SmtpServer = 1100;
-inline constexpr int Port = 1101;
-inline constexpr int SenderPassword = 1102;
-inline constexpr int SenderEmail = 1103;
 inline constexpr int SenderGroup = 1104;
 inline constexpr int RecipientsGroup = 1105;
-inline constexpr int Email1 = 1106;
 } // namespace LabelId
 
 QStringList qtTexts(const std::vector<std::string_view> &texts)
@@ -48,44 +38,6 @@ QStringList qtTexts(const std::vector<std::string_view> &texts)
     for (std::string_view text : texts)
         list << qtText(text);
     return list;
-}
-
-// The member of the form's values an edit exchanges its text with; null for the
-// pictures per day and the folder, which are exchanged elsewhere.
-std::string *valueText(SmtpFormValues &v, SmtpField field)
-{
-    switch (field) {
-    case SmtpField::Apn:
-        return &v.apn;
-    case SmtpField::Account:
-        return &v.account;
-    case SmtpField::GprsPassword:
-        return &v.gprsPassword;
-    case SmtpField::SmtpServer:
-        return &v.smtpServer;
-    case SmtpField::Port:
-        return &v.port;
-    case SmtpField::SenderPassword:
-        return &v.senderPassword;
-    case SmtpField::SenderEmail:
-        return &v.senderEmail;
-    case SmtpField::Email1:
-        return &v.email1;
-    case SmtpField::Email2:
-        return &v.hiddenEmails[0];
-    case SmtpField::Email3:
-        return &v.hiddenEmails[1];
-    case SmtpField::Email4:
-        return &v.hiddenEmails[2];
-    case SmtpField::Email5:
-        return &v.hiddenEmails[3];
-    case SmtpField::PhoneNumber:
-        return &v.phoneNumber;
-    case SmtpField::PicturesPerDay:
-    case SmtpField::Folder:
-        break;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -97,7 +49,7 @@ SmtpFormEngine::SmtpFormEngine(const SmtpFormVariant &variant, const SmtpFormPla
     , m_placement(placement)
 {
     for (const SmtpEdit &e : m_variant.edits) {
-        if (valueText(m_values, e.field))
+        if (e.value)
             m_texts[e.field] = QString();
     }
     build();
@@ -158,7 +110,7 @@ QWidget *SmtpFormEngine::makeUpperRows()
     picturesEdit->setMaximumWidth(48);
     m_edits.insert(SmtpId::PicturesPerDay, picturesEdit);
     connect(picturesEdit, &QLineEdit::textEdited, this, &SmtpFormEngine::onPicturesPerDayEdited);
-    pictures->addWidget(label(LabelId::PicturesPerDay));
+    pictures->addWidget(label(m_variant.edit(SmtpField::PicturesPerDay)->labelId));
     pictures->addWidget(picturesEdit);
     pictures->addWidget(label(LabelId::Unlimited));
     pictures->addStretch(1);
@@ -179,16 +131,17 @@ QWidget *SmtpFormEngine::makeUpperRows()
 }
 
 QGroupBox *SmtpFormEngine::rowGroup(
-    int groupId, std::initializer_list<std::pair<int, int>> rows, QGridLayout **gridOut)
+    int groupId, std::initializer_list<SmtpField> fields, QGridLayout **gridOut)
 {
     QGroupBox *group = makeGroup(groupId, caption(groupId));
     auto *grid = new QGridLayout(group);
     grid->setColumnStretch(1, 1);
     grid->setColumnMinimumWidth(0, 110);
     int row = 0;
-    for (const auto &[labelId, editId] : rows) {
-        grid->addWidget(label(labelId), row, 0);
-        grid->addWidget(m_edits.value(editId), row, 1);
+    for (const SmtpField field : fields) {
+        const SmtpEdit *e = m_variant.edit(field);
+        grid->addWidget(label(e->labelId), row, 0);
+        grid->addWidget(m_edits.value(e->id), row, 1);
         ++row;
     }
     if (gridOut)
@@ -199,26 +152,19 @@ QGroupBox *SmtpFormEngine::rowGroup(
 QWidget *SmtpFormEngine::makeRecipientsGroup()
 {
     QGridLayout *grid = nullptr;
-    QGroupBox *group
-        = rowGroup(LabelId::RecipientsGroup, {{LabelId::Email1, SmtpId::Email1}}, &grid);
+    QGroupBox *group = rowGroup(LabelId::RecipientsGroup, {SmtpField::Email1}, &grid);
     // The K600 form's Email 2 to Email 5 rows exist but are never shown; a
     // hidden row takes no room, so no gap remains where they were.
     int row = 1;
-    auto hiddenEdit = m_variant.edits.begin();
-    for (const SmtpCaption &c : m_variant.captions) {
-        if (c.visible)
+    for (const SmtpEdit &e : m_variant.edits) {
+        if (e.visible)
             continue;
-        while (hiddenEdit != m_variant.edits.end() && hiddenEdit->visible)
-            ++hiddenEdit;
-        QLabel *hiddenLabel = label(c.id);
+        QLabel *hiddenLabel = label(e.labelId);
         grid->addWidget(hiddenLabel, row, 0);
         hiddenLabel->hide();
-        if (hiddenEdit != m_variant.edits.end()) {
-            QLineEdit *e = m_edits.value(hiddenEdit->id);
-            grid->addWidget(e, row, 1);
-            e->hide();
-            ++hiddenEdit;
-        }
+        QLineEdit *edit = m_edits.value(e.id);
+        grid->addWidget(edit, row, 1);
+        edit->hide();
         ++row;
     }
     return group;
@@ -241,7 +187,7 @@ void SmtpFormEngine::build()
     // The text edits, made first so each group can place its own; the folder
     // edit comes with the folder row.
     for (const SmtpEdit &e : m_variant.edits) {
-        if (!valueText(m_values, e.field))
+        if (!e.value)
             continue;
         QLineEdit *edit = makeEdit(e.id, e.maxLength);
         if (e.masked)
@@ -252,16 +198,13 @@ void SmtpFormEngine::build()
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(makeUpperRows());
-    layout->addWidget(rowGroup(m_placement.gprsGroup,
-        {{LabelId::Apn, SmtpId::Apn}, {LabelId::Account, SmtpId::Account},
-            {LabelId::GprsPassword, SmtpId::GprsPassword}}));
+    layout->addWidget(rowGroup(
+        m_placement.gprsGroup, {SmtpField::Apn, SmtpField::Account, SmtpField::GprsPassword}));
     layout->addWidget(rowGroup(LabelId::SenderGroup,
-        {{LabelId::SmtpServer, SmtpId::SmtpServer}, {LabelId::Port, SmtpId::Port},
-            {LabelId::SenderEmail, SmtpId::SenderEmail},
-            {LabelId::SenderPassword, SmtpId::SenderPassword}}));
+        {SmtpField::SmtpServer, SmtpField::Port, SmtpField::SenderEmail,
+            SmtpField::SenderPassword}));
     layout->addWidget(makeRecipientsGroup());
-    layout->addWidget(
-        rowGroup(m_placement.smsGroup, {{m_placement.phoneLabel, m_variant.phoneId}}));
+    layout->addWidget(rowGroup(m_placement.smsGroup, {SmtpField::PhoneNumber}));
     layout->addWidget(makeFolderRow(SmtpId::Select, SmtpId::Folder, 0)); // no length limit
     layout->addWidget(makeButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -298,13 +241,13 @@ void SmtpFormEngine::bindEdits()
 void SmtpFormEngine::pullTexts()
 {
     for (const auto &[field, shown] : m_texts)
-        *valueText(m_values, field) = shown.toStdString();
+        *m_variant.edit(field)->value(m_values) = shown.toStdString();
 }
 
 void SmtpFormEngine::pushTexts()
 {
     for (auto &[field, shown] : m_texts)
-        shown = QString::fromStdString(*valueText(m_values, field));
+        shown = QString::fromStdString(*m_variant.edit(field)->value(m_values));
 }
 
 bool SmtpFormEngine::takeInAll()
@@ -333,11 +276,26 @@ void SmtpFormEngine::fillChoiceLists(
     operatorList->setCurrentIndex(m_values.operatorIndex);
 }
 
+void SmtpFormEngine::showSettings(const SmtpSettings &settings)
+{
+    m_values = smtpFormValues(m_variant, settings);
+    m_lists.value(SmtpId::ModeList)->setCurrentIndex(m_values.mode);
+    if (m_variant.hasStatusList())
+        m_lists.value(m_variant.statusListId)->setCurrentIndex(m_values.smtpStatus);
+    m_lists.value(m_variant.smsListId)->setCurrentIndex(m_values.smsRemoteControl);
+    const SmtpChoiceLists lists = smtpValueLists(m_values, context().languageIndex);
+    fillChoiceLists(lists.countries, lists.operators);
+    applyMode();
+    showAllFields();
+}
+
 void SmtpFormEngine::applyMode()
 {
     const bool editable = gprsTextsEditable(m_values.mode);
-    for (int id : {SmtpId::Apn, SmtpId::Account, SmtpId::GprsPassword})
-        setEditReadOnly(m_edits.value(id), !editable);
+    for (const SmtpEdit &e : m_variant.edits) {
+        if (e.fromPreset)
+            setEditReadOnly(m_edits.value(e.id), !editable);
+    }
 }
 
 void SmtpFormEngine::onTextEdited()
@@ -384,23 +342,25 @@ void SmtpFormEngine::onListActivated(int id, int index)
     }
 }
 
+std::optional<FormBase::Refusal> SmtpFormEngine::validate()
+{
+    // Generate has just taken every edit in.
+    pullTexts();
+    const std::optional<SmtpCheckFailure> failure = firstFailingCheck(m_variant, m_values);
+    if (!failure)
+        return std::nullopt;
+    // An incomplete preset is the operator's: its settings are not typed in Auto mode.
+    QWidget *focus = failure->preset ? static_cast<QWidget *>(m_lists.value(SmtpId::OperatorList))
+                                     : m_edits.value(m_variant.fieldId(failure->field));
+    return Refusal{qtText(smtpRefusalText(m_variant, *failure, context().languageIndex)), focus};
+}
+
 void SmtpFormEngine::writeGenerated()
 {
-    // The form layer has just taken every edit in.
-    pullTexts();
-    const SmtpGenerateResult result
-        = generateSmtp(m_variant, m_values, folderPath(), context().cameraLanguage);
-    if (result.failure) {
-        const SmtpCheckFailure &failure = *result.failure;
-        // An incomplete preset is the operator's: its settings are not typed in Auto mode.
-        QWidget *focus = failure.preset
-            ? static_cast<QWidget *>(m_lists.value(SmtpId::OperatorList))
-            : m_edits.value(m_variant.fieldId(failure.field));
-        refuse({qtText(smtpRefusalText(m_variant, failure, context().languageIndex)), focus});
-        return;
-    }
-    if (result.write)
-        reportWrite(*result.write, text(i18n::smtp::FileGenerated));
+    const SmtpSettings settings
+        = collectSmtpSettings(m_variant, m_values, context().cameraLanguage);
+    reportWrite(
+        writeSmtpFile(folderPath(), settings, m_variant.layout), text(i18n::smtp::FileGenerated));
 }
 
 } // namespace marrowby

@@ -3,13 +3,13 @@
 #include "dialog/FormBase.h"
 #include "smtp/SmtpFormValues.h"
 #include "smtp/SmtpFormVariant.h"
+#include "smtp/SmtpSettings.h"
 
 #include <QHash>
 #include <QString>
 
 #include <initializer_list>
 #include <map>
-#include <utility>
 
 class QComboBox;
 class QGridLayout;
@@ -22,7 +22,8 @@ class QVBoxLayout;
 namespace marrowby {
 
 // Where the controls of an SMTP form sit: the ids of the frames and group boxes
-// and of the labels whose ids differ between the two forms.
+// and of the labels beside lists whose ids differ between the two forms (the
+// edits' labels are in the form's variant).
 struct SmtpFormPlacement {
     int modeFrame = 0;      // frames of the upper rows: mode (and status),
     int picturesFrame = 0;  // pictures per day,
@@ -32,7 +33,6 @@ struct SmtpFormPlacement {
     int statusLabel = 0;    // "Smtp Status"; 0 when the form has no status list
     int gprsGroup = 0;      // "GPRS Setting"
     int smsGroup = 0;       // "SMS", around the phone number
-    int phoneLabel = 0;     // "Phone No"
 };
 
 // The one SMTP form engine: builds a form from its variant and runs what both
@@ -45,6 +45,12 @@ public:
     // The form's values after the last take-in or handler.
     const SmtpFormValues &values() const { return m_values; }
 
+    // Shows settings read from a card's smtp.dat in every control (see
+    // smtpFormValues): the lists, the edits, the masked sender password, which
+    // edits take typing. In Auto mode the preset's GPRS texts stay out of the
+    // edits. The folder stays.
+    void showSettings(const SmtpSettings &settings);
+
     QComboBox *list(int id) const { return m_lists.value(id); }
     QLineEdit *edit(int id) const { return m_edits.value(id); }
 
@@ -52,6 +58,7 @@ protected:
     SmtpFormEngine(const SmtpFormVariant &variant, const SmtpFormPlacement &placement,
         const FormContext &context, QWidget *parent = nullptr);
 
+    std::optional<Refusal> validate() override;
     void writeGenerated() override;
 
 private:
@@ -62,9 +69,9 @@ private:
     // A frame of the upper part, added to `rows`; returns its row layout.
     QHBoxLayout *upperRow(QVBoxLayout *rows, int frameId);
     QWidget *makeUpperRows();
-    // A group box of caption and edit rows (label id, edit id), top to bottom.
+    // A group box of the fields' caption and edit rows, top to bottom.
     QGroupBox *rowGroup(
-        int groupId, std::initializer_list<std::pair<int, int>> rows, QGridLayout **grid = nullptr);
+        int groupId, std::initializer_list<SmtpField> fields, QGridLayout **grid = nullptr);
     QWidget *makeRecipientsGroup();
     QWidget *makeButtons();
     void bindEdits();

@@ -1,4 +1,4 @@
-#include "mms/OperatorTables.h"
+#include "operators/OperatorTables.h"
 
 // Hand-aligned tables: one row per entry, kept as written.
 // clang-format off

@@ -1,6 +1,6 @@
-#include "mms/OperatorTextRows.h"
+#include "operators/OperatorTextRows.h"
 
-#include "mms/OperatorTables.h"
+#include "operators/OperatorTables.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "mms/CountryOperatorLists.h"
+#include "operators/CountryOperatorLists.h"
 
 #include "i18n/TextTables.h"
-#include "mms/OperatorTables.h"
+#include "operators/OperatorTables.h"
 
 #include <array>
 

@@ -6,7 +6,7 @@
 // country's operator count and every index outside the tables.
 #pragma once
 
-#include "mms/OperatorTables.h"
+#include "operators/OperatorTables.h"
 
 #include <array>
 #include <cstddef>

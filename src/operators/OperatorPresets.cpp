@@ -1,4 +1,4 @@
-#include "mms/OperatorPresets.h"
+#include "operators/OperatorPresets.h"
 
 #include <algorithm>
 #include <iterator>
