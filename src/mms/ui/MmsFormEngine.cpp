@@ -363,7 +363,7 @@ void MmsFormEngine::carryOut(const MmsReaction &reaction)
     else if (reaction.refillOperators)
         fillOperators();
     if (reaction.notice)
-        NoticeBox(text(*reaction.notice));
+        services().notice(text(*reaction.notice));
     switch (reaction.fields) {
     case MmsReaction::Fields::TakeIn:
         takeInAll();

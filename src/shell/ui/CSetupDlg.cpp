@@ -25,7 +25,8 @@ namespace marrowby {
 
 namespace {
 
-constexpr int kVersion[4] = {1, 3, 1, 127};
+// The program's version, from the build (CMake's project version).
+constexpr int kVersion[4] = {MARROWBY_VERSION_PARTS};
 
 } // namespace
 
