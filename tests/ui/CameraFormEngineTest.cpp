@@ -25,14 +25,6 @@ public:
     {
         build();
     }
-
-protected:
-    void collect(CameraSettings &settings, MenuExtras &) const override
-    {
-        collectVideoLength(settings, number(1002));
-        collectInterval(settings, number(1003), selection(1029));
-        settings.SdCycle = selection(1052);
-    }
 };
 
 class CameraFormEngineTest : public UiTest {

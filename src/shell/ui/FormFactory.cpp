@@ -13,7 +13,40 @@
 #include "smtp/ui/CMarrowbyK200Smtp.h"
 #include "smtp/ui/CMarrowbyK600Smtp.h"
 
+#include <utility>
+
 namespace marrowby {
+
+namespace {
+
+using CameraMaker = QDialog *(*)(const FormContext &);
+
+template <typename Form> QDialog *makeCameraForm(const FormContext &context)
+{
+    return new Form(context, cameraState());
+}
+
+// The camera form of each family, named by the menu.dat layout it writes.
+constexpr std::pair<MenuLayout, CameraMaker> kCameraForms[] = {
+    {MenuLayout::Standard, makeCameraForm<CMarrowbyCameraMenu>},
+    {MenuLayout::K100, makeCameraForm<CMarrowbyK100Menu>},
+    {MenuLayout::K400, makeCameraForm<CMarrowbyK400Menu>},
+    {MenuLayout::K500, makeCameraForm<CMarrowbyK500Menu>},
+    {MenuLayout::K600, makeCameraForm<CMarrowbyK600Menu>},
+    {MenuLayout::K800, makeCameraForm<CMarrowbyK800Menu>},
+};
+
+CameraMaker cameraMaker(int modelIndex)
+{
+    const MenuLayout layout = ModelCatalogue::cameraForm(modelIndex);
+    for (const auto &[family, make] : kCameraForms) {
+        if (family == layout)
+            return make;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 FormContext formContext(const AppState &state)
 {
@@ -24,16 +57,7 @@ bool formAvailable(FormButton button, int modelIndex)
 {
     switch (button) {
     case FormButton::Camera:
-        switch (ModelCatalogue::cameraForm(modelIndex)) {
-        case CameraFormKind::Standard:
-        case CameraFormKind::K600:
-        case CameraFormKind::K500:
-        case CameraFormKind::K400:
-        case CameraFormKind::K800:
-        case CameraFormKind::K100:
-            return true;
-        }
-        return false;
+        return cameraMaker(modelIndex) != nullptr;
     case FormButton::Mms:
         return ModelCatalogue::mmsUsable(modelIndex);
     case FormButton::Smtp:
@@ -48,21 +72,7 @@ QDialog *createForm(FormButton button, const FormContext &context)
         return nullptr;
     switch (button) {
     case FormButton::Camera:
-        switch (ModelCatalogue::cameraForm(context.modelIndex)) {
-        case CameraFormKind::Standard:
-            return new CMarrowbyCameraMenu(context, cameraState());
-        case CameraFormKind::K600:
-            return new CMarrowbyK600Menu(context, cameraState());
-        case CameraFormKind::K500:
-            return new CMarrowbyK500Menu(context, cameraState());
-        case CameraFormKind::K400:
-            return new CMarrowbyK400Menu(context, cameraState());
-        case CameraFormKind::K800:
-            return new CMarrowbyK800Menu(context, cameraState());
-        case CameraFormKind::K100:
-            return new CMarrowbyK100Menu(context, cameraState());
-        }
-        break;
+        return cameraMaker(context.modelIndex)(context);
     case FormButton::Mms:
         if (ModelCatalogue::mmsForm(context.modelIndex) == MmsFormKind::K600)
             return new CMarrowbyK600MMS(context);
