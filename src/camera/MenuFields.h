@@ -3,6 +3,7 @@
 #include "camera/CameraRecord.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -44,7 +45,11 @@ enum class MenuField {
     Timer2StopHour,
     Timer2StopMinute,
     DateFormat,
-    WirelessPassword, // a text of up to four digits
+    WirelessPassword, // a text of up to four digits, kept as the four digits below
+    WirelessDigit1,
+    WirelessDigit2,
+    WirelessDigit3,
+    WirelessDigit4,
     WirelessPasswordOn,
     K500SdCycle,
     LongitudeDirection,
@@ -55,7 +60,42 @@ enum class MenuField {
     LatitudeDegrees,
     LatitudeMinutes,
     LatitudeSeconds,
+    // Only in the record: the clock, the record context and the copy of Side PIR.
+    ClockYear,
+    ClockMonth,
+    ClockDay,
+    ClockHour,
+    ClockMinute,
+    ClockSecond,
+    CameraLanguage,
+    TvMode,
+    SidePirCopy,
 };
+
+// One byte of a menu layout: the field it carries and the range a camera
+// accepts. A fixed byte (the Side PIR byte of a family without the sensor)
+// always holds `low` and carries nothing.
+struct MenuByte {
+    MenuField field;
+    int byte;
+    int low;
+    int high;
+    bool fixed = false;
+};
+
+// The bytes of a layout in byte order: what the writer fills and the card
+// reader reads. The bytes not named stay 0.
+std::span<const MenuByte> menuBytes(MenuLayout layout);
+
+// Builds and frames a menu.dat settings record from its bytes' table.
+ConfigRecord buildMenuRecord(std::span<const MenuByte> bytes, const CameraSettings &settings,
+    const MenuExtras &extras, RecordContext context);
+
+// The value a record carries for a field, and the way back.
+std::int32_t recordValue(MenuField field, const CameraSettings &settings, const MenuExtras &extras,
+    RecordContext context);
+void keepRecordValue(MenuField field, std::int32_t value, CameraSettings &settings,
+    MenuExtras &extras, RecordContext &context);
 
 // The value a control shows for a field of these settings.
 int shownValue(MenuField field, const CameraSettings &settings, const MenuExtras &extras);

@@ -509,6 +509,14 @@ void CameraFormEngine::showClockInOrder(int dateFormat)
     showAll();
 }
 
+ConfigRecord CameraFormEngine::menuRecord(const MenuExtras &extras) const
+{
+    const std::span<const MenuByte> bytes = m_description.recordBytes.empty()
+        ? menuBytes(m_description.layout)
+        : m_description.recordBytes;
+    return buildMenuRecord(bytes, m_state.settings, extras, recordContext());
+}
+
 RecordContext CameraFormEngine::recordContext() const
 {
     return {context().cameraLanguage, context().tvMode};
@@ -542,8 +550,7 @@ void CameraFormEngine::writeGenerated()
     MenuExtras extras;
     collect(m_state.settings, extras);
     collectClock(m_state.clock, m_state.settings);
-    writeRecord(buildMenuRecord(m_description.layout, m_state.settings, extras, recordContext()),
-        *m_description.generatedMessage);
+    writeRecord(menuRecord(extras), *m_description.generatedMessage);
 }
 
 void CameraFormEngine::writeFactorySettings()
@@ -597,7 +604,7 @@ void CameraFormEngine::writeFactorySettings()
         MenuExtras extras;
         collect(m_state.settings, extras);
         collectClock(m_state.clock, m_state.settings);
-        record = buildMenuRecord(m_description.layout, m_state.settings, extras, recordContext());
+        record = menuRecord(extras);
     } else {
         record = buildFactoryMarkerRecord();
     }

@@ -186,6 +186,8 @@ struct CameraFormDescription {
     };
 
     MenuLayout layout = MenuLayout::Standard;
+    // The bytes Generate writes; empty: the layout's.
+    std::span<const MenuByte> recordBytes = {};
     QList<Cell> cells;         // option cells in reading order, each in its placement
     QList<RowGroup> rowGroups; // at the top of the right column, beside the left column
     QList<Number> numbers;
@@ -271,6 +273,8 @@ protected:
     std::optional<Refusal> validate() override;
     void writeGenerated() override;
     RecordContext recordContext() const;
+    // The menu record of the collected settings, in the description's bytes.
+    ConfigRecord menuRecord(const MenuExtras &extras) const;
 
 private:
     QWidget *makeCell(const CameraFormDescription::Cell &cell);
