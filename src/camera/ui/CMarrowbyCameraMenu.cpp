@@ -8,6 +8,13 @@ namespace marrowby {
 
 using namespace camera_form;
 
+namespace {
+namespace id {
+constexpr int SidePirLabel = 1012, SidePir = 1028;
+constexpr int SdCycleLabel = 1051, SdCycle = 1052;
+} // namespace id
+} // namespace
+
 CameraFormDescription CMarrowbyCameraMenu::description(int model, int language)
 {
     namespace t = i18n::camera;
@@ -26,11 +33,11 @@ CameraFormDescription CMarrowbyCameraMenu::description(int model, int language)
         pictureNoCell(),
         timeStampCell(),
         sensorLevelCell(),
-        offOnCell(1012, &t::SidePir, 1028, MenuField::SidePir, 1, 1),
+        offOnCell(id::SidePirLabel, &t::SidePir, id::SidePir, MenuField::SidePir, 1, 1),
         videoLengthCell(),
         intervalCell(),
         dateFormatCell(),
-        offOnCell(1051, &t::SdCycle, 1052, MenuField::SdCycle),
+        offOnCell(id::SdCycleLabel, &t::SdCycle, id::SdCycle, MenuField::SdCycle),
     };
     d.cells.last().visible = quirks.sdCycleShown;
     d.generatedMessage = &t::MenuFileGenerated;

@@ -8,6 +8,7 @@ using namespace camera_form;
 
 namespace {
 
+constexpr int kPasswordLabelId = 1012;
 constexpr int kPasswordId = 1028;
 constexpr int kPasswordSwitchId = 1049;
 
@@ -19,8 +20,8 @@ CameraFormDescription CMarrowbyK100Menu::description()
     const QString defaultPassword = QStringLiteral("7391");
 
     CameraFormDescription d = baseDescription(MenuLayout::K100, TimerIds::Standard, &t::Timer1);
-    Cell password
-        = offOnCell(1012, &t::WirelessPwd, kPasswordSwitchId, MenuField::WirelessPasswordOn);
+    Cell password = offOnCell(
+        kPasswordLabelId, &t::WirelessPwd, kPasswordSwitchId, MenuField::WirelessPasswordOn);
     password.editId = kPasswordId;
     password.editField = MenuField::WirelessPassword;
     d.cells = {

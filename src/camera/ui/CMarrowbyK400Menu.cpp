@@ -25,7 +25,8 @@ CameraFormDescription CMarrowbyK400Menu::description()
         dateFormatCell(),
     };
     // Default keeps the interval value and the second timer's times.
-    keepOnDefault(d, {CameraId::IntervalValue, 1042, 1045, 1046, 1047});
+    keepOnDefault(d, {CameraId::IntervalValue});
+    keepOnDefault(d, secondTimerEdits(TimerIds::Standard));
     return d;
 }
 

@@ -13,6 +13,17 @@ using RowGroup = CameraFormDescription::RowGroup;
 using Row = RowGroup::Row;
 using F = MenuField;
 
+namespace id {
+constexpr int SidePirLabel = 1136, SidePir = 1028;
+constexpr int SdCycleLabel = 1050, SdCycle = 1081;
+constexpr int CoordinateLabel = 1080;
+constexpr std::array<int, 4> CoordinateHeads = {1076, 1077, 1078, 1079};
+constexpr int LongitudeLabel = 1054, Longitude = 1055;
+constexpr int LongitudeDegrees = 1056, LongitudeMinutes = 1058, LongitudeSeconds = 1071;
+constexpr int LatitudeLabel = 1012, Latitude = 1049;
+constexpr int LatitudeDegrees = 1051, LatitudeMinutes = 1052, LatitudeSeconds = 1053;
+} // namespace id
+
 // This form shows its Date Format entries in Chinese or in English only.
 QStringList dateFormats(int language)
 {
@@ -38,10 +49,11 @@ CameraFormDescription CMarrowbyK500Menu::description(int model, int language)
 
     CameraFormDescription d = baseDescription(
         MenuLayout::K500, TimerIds::Standard, quirks.plainTimerCaption ? &t::Timer : &t::Timer1);
-    Cell sidePirCell = offOnCell(1136, &t::SidePir, 1028, F::SidePir, sidePir, sidePir);
+    Cell sidePirCell
+        = offOnCell(id::SidePirLabel, &t::SidePir, id::SidePir, F::SidePir, sidePir, sidePir);
     sidePirCell.placement = CellPlacement::RightColumn; // below the coordinate group
     sidePirCell.enabled = quirks.sidePir != CameraQuirks::SidePir::OffAndLocked;
-    Cell sdCycle = offOnCell(1050, &t::SdCycle, 1081, F::K500SdCycle);
+    Cell sdCycle = offOnCell(id::SdCycleLabel, &t::SdCycle, id::SdCycle, F::K500SdCycle);
     sdCycle.keepOnDefault = true;
     d.cells = {
         modeCell(),
@@ -57,30 +69,33 @@ CameraFormDescription CMarrowbyK500Menu::description(int model, int language)
         place(sdCycle, CellPlacement::LeftColumn),
         sidePirCell,
     };
+    const Row longitude{id::LongitudeLabel, &t::Longitude, id::Longitude,
+        QStringList{shown(t::East), shown(t::West)}, 0, 0,
+        {id::LongitudeDegrees, id::LongitudeMinutes, id::LongitudeSeconds}, F::LongitudeDirection,
+        {F::LongitudeDegrees, F::LongitudeMinutes, F::LongitudeSeconds}};
+    const Row latitude{id::LatitudeLabel, &t::Latitude, id::Latitude,
+        QStringList{shown(t::South), shown(t::North)}, 0, 0,
+        {id::LatitudeDegrees, id::LatitudeMinutes, id::LatitudeSeconds}, F::LatitudeDirection,
+        {F::LatitudeDegrees, F::LatitudeMinutes, F::LatitudeSeconds}};
     d.rowGroups = {RowGroup{
-        .labelId = 1080,
+        .labelId = id::CoordinateLabel,
         .caption = &t::Coordinate,
-        .headIds = {1076, 1077, 1078, 1079},
+        .headIds = {id::CoordinateHeads.begin(), id::CoordinateHeads.end()},
         .heads = {&t::Direction, &t::Degree, OptionEntry{&t::K500SecondMinute, 1},
             OptionEntry{&t::K500SecondMinute, 0}},
-        .rows = {
-            Row{1054, &t::Longitude, 1055, QStringList{shown(t::East), shown(t::West)}, 0, 0,
-                {1056, 1058, 1071}, F::LongitudeDirection,
-                {F::LongitudeDegrees, F::LongitudeMinutes, F::LongitudeSeconds}},
-            Row{1012, &t::Latitude, 1049, QStringList{shown(t::South), shown(t::North)}, 0, 0,
-                {1051, 1052, 1053}, F::LatitudeDirection,
-                {F::LatitudeDegrees, F::LatitudeMinutes, F::LatitudeSeconds}},
-        },
+        .rows = {longitude, latitude},
     }};
-    d.numbers += {
-        Number{1056, 0, 180, 0, 0, Correction::Degrees, false, {1058, 1071}},
-        Number{1058, 0, 59, 0, 0, Correction::ArcMinuteSecond, false, {1056}},
-        Number{1071, 0, 59, 0, 0, Correction::ArcMinuteSecond, false, {1056}},
-        Number{1051, 0, 90, 0, 0, Correction::Degrees, false, {1052, 1053}},
-        Number{1052, 0, 59, 0, 0, Correction::ArcMinuteSecond, false, {1051}},
-        Number{1053, 0, 59, 0, 0, Correction::ArcMinuteSecond, false, {1051}},
-    };
-    takeInBeforeClock(d, {1056, 1058, 1071, 1051, 1052, 1053});
+    // Degrees up to their bound; at the bound the minutes and seconds become 0.
+    for (const Row &row : {longitude, latitude}) {
+        const int degrees = row.editIds[0];
+        const int bound = row.listId == id::Longitude ? 180 : 90;
+        d.numbers.append(Number{
+            degrees, 0, bound, 0, 0, Correction::Degrees, false, {row.editIds[1], row.editIds[2]}});
+        for (int arc : {row.editIds[1], row.editIds[2]})
+            d.numbers.append(
+                Number{arc, 0, 59, 0, 0, Correction::ArcMinuteSecond, false, {degrees}});
+        takeInBeforeClock(d, row.editIds);
+    }
     d.clockEditable = true;
     d.clockOrder = kDefaultDateFormat; // the Date Format the form starts with
     return d;

@@ -6,6 +6,14 @@ namespace marrowby {
 
 using namespace camera_form;
 
+namespace {
+namespace id {
+constexpr int SidePirLabel = 1012, SidePir = 1028;
+constexpr int BeepLabel = 1041, Beep = 1042;
+constexpr int SdCycleLabel = 1045, SdCycle = 1046;
+} // namespace id
+} // namespace
+
 CameraFormDescription CMarrowbyK600Menu::description(int model)
 {
     namespace t = i18n::camera;
@@ -20,12 +28,12 @@ CameraFormDescription CMarrowbyK600Menu::description(int model)
         pictureNoCell(),
         timeStampCell(),
         sensorLevelCell(),
-        offOnCell(1012, &t::SidePir, 1028, MenuField::SidePir, sidePir, sidePir),
+        offOnCell(id::SidePirLabel, &t::SidePir, id::SidePir, MenuField::SidePir, sidePir, sidePir),
         videoLengthCell(),
         intervalCell(),
         dateFormatCell(),
-        offOnCell(1041, &t::BeepSound, 1042, MenuField::BeepSound, 1, 1),
-        offOnCell(1045, &t::SdCycle, 1046, MenuField::SdCycle),
+        offOnCell(id::BeepLabel, &t::BeepSound, id::Beep, MenuField::BeepSound, 1, 1),
+        offOnCell(id::SdCycleLabel, &t::SdCycle, id::SdCycle, MenuField::SdCycle),
     };
     d.cells.last().keepOnDefault = true; // SD Cycle
     d.generatedMessage = &t::MenuFileGeneratedShort;

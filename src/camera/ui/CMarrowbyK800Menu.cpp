@@ -6,12 +6,19 @@ namespace marrowby {
 
 using namespace camera_form;
 
+namespace {
+namespace id {
+constexpr int BeepLabel = 1041, Beep = 1042;
+constexpr int SdCycleLabel = 1045, SdCycle = 1046;
+} // namespace id
+} // namespace
+
 CameraFormDescription CMarrowbyK800Menu::description()
 {
     namespace t = i18n::camera;
     CameraFormDescription d = baseDescription(MenuLayout::K800, TimerIds::K600, &t::Timer);
-    Cell sdCycle = offOnCell(1045, &t::SdCycle, 1046, MenuField::SdCycle);
-    Cell beep = offOnCell(1041, &t::BeepSound, 1042, MenuField::BeepSound, 1);
+    Cell sdCycle = offOnCell(id::SdCycleLabel, &t::SdCycle, id::SdCycle, MenuField::SdCycle);
+    Cell beep = offOnCell(id::BeepLabel, &t::BeepSound, id::Beep, MenuField::BeepSound, 1);
     sdCycle.keepOnDefault = beep.keepOnDefault = true;
     d.cells = {
         modeCell(),
@@ -28,7 +35,8 @@ CameraFormDescription CMarrowbyK800Menu::description()
         beep,
     };
     // Default keeps Beep Sound, SD Cycle, the interval and the second timer's times.
-    keepOnDefault(d, {CameraId::IntervalValue, 1048, 1049, 1050, 1051});
+    keepOnDefault(d, {CameraId::IntervalValue});
+    keepOnDefault(d, secondTimerEdits(TimerIds::K600));
     d.fixedValues = {{MenuField::SidePir, 0}}; // no side sensor
     d.generatedMessage = &t::MenuFileGeneratedShort;
     d.factoryMessage = &t::FactoryFileGeneratedNoSpace;

@@ -15,22 +15,38 @@ constexpr std::array<MenuField, 4> kFirstTimerTimes = {MenuField::TimerStartHour
 constexpr std::array<MenuField, 4> kSecondTimerTimes = {MenuField::Timer2StartHour,
     MenuField::Timer2StartMinute, MenuField::Timer2StopHour, MenuField::Timer2StopMinute};
 
+// The two sets of timer ids.
+struct TimerIdSet {
+    int secondLabel;
+    int secondList;
+    std::array<int, 4> secondEdits;  // start hour, start minute, stop hour, stop minute
+    std::array<int, 4> firstColumns; // the Hour and Minute labels above the edits
+    std::array<int, 4> secondColumns;
+    std::array<int, 4> secondTakeIn; // the order the second timer's edits are taken in
+};
+constexpr TimerIdSet kStandardTimerIds{1041, 1048, {1042, 1045, 1046, 1047},
+    {1118, 1122, 1120, 1123}, {1119, 1124, 1121, 1125}, {1047, 1046, 1045, 1042}};
+constexpr TimerIdSet kK600TimerIds{1047, 1052, {1048, 1049, 1050, 1051}, {1118, 1122, 1119, 1123},
+    {1121, 1125, 1120, 1124}, {1051, 1050, 1048, 1049}};
+
+const TimerIdSet &timerIdSet(TimerIds ids)
+{
+    return ids == TimerIds::K600 ? kK600TimerIds : kStandardTimerIds;
+}
+
 } // namespace
+
+QList<int> secondTimerEdits(TimerIds timerIds)
+{
+    const std::array<int, 4> &edits = timerIdSet(timerIds).secondEdits;
+    return {edits.begin(), edits.end()};
+}
 
 CameraFormDescription baseDescription(
     MenuLayout layout, TimerIds timerIds, const i18n::CaptionTable *firstTimer)
 {
-    const bool k600 = timerIds == TimerIds::K600;
-    // Second timer: caption, list, the four edits (start hour, start minute,
-    // stop hour, stop minute), then the column labels of both timers.
-    const int secondLabel = k600 ? 1047 : 1041;
-    const int secondList = k600 ? 1052 : 1048;
-    const std::array<int, 4> second
-        = k600 ? std::array{1048, 1049, 1050, 1051} : std::array{1042, 1045, 1046, 1047};
-    const std::array<int, 4> firstColumns
-        = k600 ? std::array{1118, 1122, 1119, 1123} : std::array{1118, 1122, 1120, 1123};
-    const std::array<int, 4> secondColumns
-        = k600 ? std::array{1121, 1125, 1120, 1124} : std::array{1119, 1124, 1121, 1125};
+    const TimerIdSet &ids = timerIdSet(timerIds);
+    const std::array<int, 4> &second = ids.secondEdits;
     const std::array<int, 4> first
         = {id::TimerStartHour, id::TimerStartMinute, id::TimerStopHour, id::TimerStopMinute};
 
@@ -50,24 +66,21 @@ CameraFormDescription baseDescription(
                 hour ? Correction::Hour : Correction::MinuteSecond});
         }
     }
-    // The second timer's edits are taken in last: stop minute, stop hour, then
-    // the start (hour and minute swapped on the standard ids).
-    const QList<int> secondOrder = k600 ? QList{second[3], second[2], second[0], second[1]}
-                                        : QList{second[3], second[2], second[1], second[0]};
+    // The second timer's edits are taken in last.
     d.takeInOrder
         = QList{id::VideoLength, id::IntervalValue, id::TimeLapseMinute, id::TimeLapseSecond,
               id::TimeLapseHour, id::TimerStopMinute, id::TimerStopHour, id::TimerStartHour,
               id::TimerStartMinute, id::ClockTextField, id::FolderField}
-        + secondOrder;
+        + QList<int>(ids.secondTakeIn.begin(), ids.secondTakeIn.end());
     d.timers = {
         Timer{id::TimerLabel, firstTimer, id::TimerList, id::TimerStartLabel, id::TimerStopLabel,
-            firstColumns, first, MenuField::Timer, kFirstTimerTimes},
-        Timer{secondLabel, &t::Timer2, secondList, id::Timer2StartLabel, id::Timer2StopLabel,
-            secondColumns, second, MenuField::Timer2, kSecondTimerTimes},
+            ids.firstColumns, first, MenuField::Timer, kFirstTimerTimes},
+        Timer{ids.secondLabel, &t::Timer2, ids.secondList, id::Timer2StartLabel,
+            id::Timer2StopLabel, ids.secondColumns, second, MenuField::Timer2, kSecondTimerTimes},
     };
     d.switches = {
         Switch{id::TimerList, 0, QList<int>(first.begin(), first.end()), {}},
-        Switch{secondList, 0, QList<int>(second.begin(), second.end()), {}},
+        Switch{ids.secondList, 0, QList<int>(second.begin(), second.end()), {}},
         Switch{id::TimeLapseList, 1, {id::TimeLapseHour, id::TimeLapseMinute, id::TimeLapseSecond},
             {}},
         Switch{id::SerialList, 0, {},

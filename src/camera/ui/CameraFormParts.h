@@ -22,6 +22,9 @@ enum class TimerIds {
 CameraFormDescription baseDescription(
     MenuLayout layout, TimerIds timerIds, const i18n::CaptionTable *firstTimer);
 
+// The second timer's edits of a set of timer ids.
+QList<int> secondTimerEdits(TimerIds timerIds);
+
 // The cells every family has, each bound to its setting.
 Cell modeCell(OptionSource options = &i18n::camera::CaptureModeOptions);
 Cell imageSizeCell(OptionSource options, int initial = 0, int factory = 0);
