@@ -1,6 +1,4 @@
-#include "UiTestSupport.h"
-
-#include "../core/TempFolder.h"
+#include "CameraFormFixture.h"
 
 #include "camera/CameraRecord.h"
 #include "camera/ui/CMarrowbyCameraMenu.h"
@@ -28,12 +26,7 @@ public:
     }
 };
 
-class CameraFormEngineTest : public UiTest {
-protected:
-    std::vector<std::uint8_t> writtenMenu() const { return readFile(folder.path() / "menu.dat"); }
-
-    TempFolder folder;
-};
+class CameraFormEngineTest : public CameraFormFixture { };
 
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "CameraFormTestSupport.h"
+#include "CameraFormFixture.h"
 
 #include "camera/ui/CMarrowbyCameraMenu.h"
 #include "camera/ui/CMarrowbyK100Menu.h"
@@ -19,7 +19,7 @@ struct Shown {
     MenuExtras extras;
 };
 
-class CameraShowSettings : public CameraFormTest {
+class CameraShowSettings : public CameraFormFixture {
 protected:
     // Every value apart from the others, so a control bound to the wrong
     // setting shows in the bytes; the clock is the test clock the form reads.
