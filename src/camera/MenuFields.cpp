@@ -8,7 +8,9 @@ namespace marrowby {
 namespace {
 
 // The place of a field that is kept as it is shown; nullptr for the others.
-std::int32_t *place(MenuField field, CameraSettings &s, MenuExtras &e)
+// Settings and extras const or not.
+template <typename Settings, typename Extras>
+auto place(MenuField field, Settings &s, Extras &e) -> decltype(&s.CameraMode)
 {
     switch (field) {
     case MenuField::CameraMode:
