@@ -1,5 +1,7 @@
 #include "cardfiles/CardReader.h"
 
+#include "camera/MenuFields.h"
+
 #include "mms/MmsRecordFile.h"
 #include "mms/OperatorTables.h"
 #include "records/ConfigRecord.h"
@@ -64,277 +66,50 @@ void outOfRange(
 // ---------------------------------------------------------------------------
 // menu.dat
 
-// One byte of a menu layout: the field it holds and its range. A fixed byte
-// (the Side PIR byte of the K100, K400 and K800 families) is not a setting: it
-// must hold `low`, and nothing is read from it.
-struct MenuByte {
-    Field field;
-    int byte;
-    int low;
-    int high;
-    bool fixed = false;
-};
-
+// The name the reader gives each menu field.
 // clang-format off
-constexpr MenuByte kCommonBytes[] = {
-    {Field::CameraMode, 0, 0, 2},       {Field::ImageSize, 1, 0, 3},
-    {Field::VideoSize, 2, 0, 3},        {Field::PictureNo, 3, 0, 2},
-    {Field::VideoLength, 4, 0, 59},     {Field::TimeStamp, 5, 0, 1},
-    {Field::Interval, 6, 1, 188},       {Field::SenseLevel, 7, 0, 3},
-    {Field::Timer, 8, 0, 1},
-    {Field::TimeLapse, 10, 0, 1},       {Field::TimeLapseHour, 11, 0, 23},
-    {Field::TimeLapseMinute, 12, 0, 59},{Field::TimeLapseSecond, 13, 0, 59},
-    {Field::ClockYear, 14, 0, 21},      {Field::ClockMonth, 15, 1, 12},
-    {Field::ClockDay, 16, 1, 31},       {Field::ClockHour, 17, 0, 23},
-    {Field::ClockMinute, 18, 0, 59},    {Field::ClockSecond, 19, 0, 59},
-    {Field::TimerStartHour, 20, 0, 23}, {Field::TimerStartMinute, 21, 0, 59},
-    {Field::TimerStopHour, 22, 0, 23},  {Field::TimerStopMinute, 23, 0, 59},
-    {Field::SerialNo, 24, 0, 1},
-    {Field::SerialDigit1, 25, 0, 35},   {Field::SerialDigit2, 26, 0, 35},
-    {Field::SerialDigit3, 27, 0, 35},   {Field::SerialDigit4, 28, 0, 35},
-    {Field::CameraLanguage, 29, 1, 15}, {Field::TvMode, 30, 0, 255},
-    {Field::DateFormat, 48, 0, 2},
-};
-
-constexpr MenuByte kSecondTimerAt32[] = {
-    {Field::Timer2, 31, 0, 1},
-    {Field::Timer2StartHour, 32, 0, 23}, {Field::Timer2StartMinute, 33, 0, 59},
-    {Field::Timer2StopHour, 34, 0, 23},  {Field::Timer2StopMinute, 35, 0, 59},
-};
-
-constexpr MenuByte kStandardBytes[] = {
-    {Field::SidePir, 9, 0, 1}, {Field::SdCycle, 36, 0, 1}, {Field::SidePirCopy, 51, 0, 1},
-};
-constexpr MenuByte kK100Bytes[] = {
-    {Field::SidePir, 9, 0, 0, true},
-    {Field::WirelessPwd1, 36, 0, 9}, {Field::WirelessPwd2, 37, 0, 9},
-    {Field::WirelessPwd3, 38, 0, 9}, {Field::WirelessPwd4, 39, 0, 9},
-    {Field::WirelessPwdOn, 40, 0, 1},
-};
-constexpr MenuByte kK400Bytes[] = {
-    {Field::SidePir, 9, 1, 1, true},
-};
-constexpr MenuByte kK500Bytes[] = {
-    {Field::SidePir, 9, 0, 1}, {Field::SdCycle, 36, 0, 1},
-    {Field::LongitudeDirection, 40, 0, 1}, {Field::LongitudeDegrees, 41, 0, 180},
-    {Field::LongitudeMinutes, 42, 0, 59},  {Field::LongitudeSeconds, 43, 0, 59},
-    {Field::LatitudeDirection, 44, 0, 1},  {Field::LatitudeDegrees, 45, 0, 90},
-    {Field::LatitudeMinutes, 46, 0, 59},   {Field::LatitudeSeconds, 47, 0, 59},
-    {Field::SidePirCopy, 51, 0, 1},
-};
-constexpr MenuByte kK600Bytes[] = {
-    {Field::SidePir, 9, 0, 1},
-    {Field::BeepSound, 31, 0, 1}, {Field::SdCycle, 32, 0, 1}, {Field::Timer2, 33, 0, 1},
-    {Field::Timer2StartHour, 34, 0, 23}, {Field::Timer2StartMinute, 35, 0, 59},
-    {Field::Timer2StopHour, 36, 0, 23},  {Field::Timer2StopMinute, 37, 0, 59},
-};
-constexpr MenuByte kK800Bytes[] = {
-    {Field::SidePir, 9, 0, 0, true},
-    {Field::BeepSound, 31, 0, 1}, {Field::SdCycle, 32, 0, 1}, {Field::Timer2, 33, 0, 1},
-    {Field::Timer2StartHour, 34, 0, 23}, {Field::Timer2StartMinute, 35, 0, 59},
-    {Field::Timer2StopHour, 36, 0, 23},  {Field::Timer2StopMinute, 37, 0, 59},
+constexpr std::pair<MenuField, Field> kMenuFieldNames[] = {
+    {MenuField::CameraMode, Field::CameraMode},           {MenuField::ImageSize, Field::ImageSize},
+    {MenuField::VideoSize, Field::VideoSize},             {MenuField::PictureNo, Field::PictureNo},
+    {MenuField::VideoLength, Field::VideoLength},         {MenuField::TimeStamp, Field::TimeStamp},
+    {MenuField::Interval, Field::Interval},               {MenuField::SenseLevel, Field::SenseLevel},
+    {MenuField::Timer, Field::Timer},                     {MenuField::SidePir, Field::SidePir},
+    {MenuField::TimeLapse, Field::TimeLapse},             {MenuField::TimeLapseHour, Field::TimeLapseHour},
+    {MenuField::TimeLapseMinute, Field::TimeLapseMinute}, {MenuField::TimeLapseSecond, Field::TimeLapseSecond},
+    {MenuField::ClockYear, Field::ClockYear},             {MenuField::ClockMonth, Field::ClockMonth},
+    {MenuField::ClockDay, Field::ClockDay},               {MenuField::ClockHour, Field::ClockHour},
+    {MenuField::ClockMinute, Field::ClockMinute},         {MenuField::ClockSecond, Field::ClockSecond},
+    {MenuField::TimerStartHour, Field::TimerStartHour},   {MenuField::TimerStartMinute, Field::TimerStartMinute},
+    {MenuField::TimerStopHour, Field::TimerStopHour},     {MenuField::TimerStopMinute, Field::TimerStopMinute},
+    {MenuField::SerialNo, Field::SerialNo},               {MenuField::SerialDigit1, Field::SerialDigit1},
+    {MenuField::SerialDigit2, Field::SerialDigit2},       {MenuField::SerialDigit3, Field::SerialDigit3},
+    {MenuField::SerialDigit4, Field::SerialDigit4},       {MenuField::CameraLanguage, Field::CameraLanguage},
+    {MenuField::TvMode, Field::TvMode},                   {MenuField::Timer2, Field::Timer2},
+    {MenuField::Timer2StartHour, Field::Timer2StartHour}, {MenuField::Timer2StartMinute, Field::Timer2StartMinute},
+    {MenuField::Timer2StopHour, Field::Timer2StopHour},   {MenuField::Timer2StopMinute, Field::Timer2StopMinute},
+    {MenuField::SdCycle, Field::SdCycle},                 {MenuField::K500SdCycle, Field::SdCycle},
+    {MenuField::BeepSound, Field::BeepSound},             {MenuField::WirelessDigit1, Field::WirelessPwd1},
+    {MenuField::WirelessDigit2, Field::WirelessPwd2},     {MenuField::WirelessDigit3, Field::WirelessPwd3},
+    {MenuField::WirelessDigit4, Field::WirelessPwd4},     {MenuField::WirelessPasswordOn, Field::WirelessPwdOn},
+    {MenuField::LongitudeDirection, Field::LongitudeDirection},
+    {MenuField::LongitudeDegrees, Field::LongitudeDegrees},
+    {MenuField::LongitudeMinutes, Field::LongitudeMinutes},
+    {MenuField::LongitudeSeconds, Field::LongitudeSeconds},
+    {MenuField::LatitudeDirection, Field::LatitudeDirection},
+    {MenuField::LatitudeDegrees, Field::LatitudeDegrees},
+    {MenuField::LatitudeMinutes, Field::LatitudeMinutes},
+    {MenuField::LatitudeSeconds, Field::LatitudeSeconds},
+    {MenuField::DateFormat, Field::DateFormat},           {MenuField::SidePirCopy, Field::SidePirCopy},
 };
 // clang-format on
 
-std::vector<MenuByte> menuBytes(MenuLayout layout)
+Field fieldName(MenuField field)
 {
-    std::vector<MenuByte> out(std::begin(kCommonBytes), std::end(kCommonBytes));
-    const auto add = [&out](std::span<const MenuByte> more) {
-        out.insert(out.end(), more.begin(), more.end());
-    };
-    switch (layout) {
-    case MenuLayout::Standard:
-        add(kSecondTimerAt32);
-        add(kStandardBytes);
-        break;
-    case MenuLayout::K100:
-        add(kSecondTimerAt32);
-        add(kK100Bytes);
-        break;
-    case MenuLayout::K400:
-        add(kSecondTimerAt32);
-        add(kK400Bytes);
-        break;
-    case MenuLayout::K500:
-        add(kSecondTimerAt32);
-        add(kK500Bytes);
-        break;
-    case MenuLayout::K600:
-        add(kK600Bytes);
-        break;
-    case MenuLayout::K800:
-        add(kK800Bytes);
-        break;
+    for (const auto &[menu, name] : kMenuFieldNames) {
+        if (menu == field)
+            return name;
     }
-    std::sort(out.begin(), out.end(),
-        [](const MenuByte &a, const MenuByte &b) { return a.byte < b.byte; });
-    return out;
-}
-
-void assignMenuField(MenuReading &r, MenuLayout layout, Field field, int v)
-{
-    CameraSettings &s = r.settings;
-    MenuExtras &e = r.extras;
-    switch (field) {
-    case Field::CameraMode:
-        s.CameraMode = v;
-        break;
-    case Field::ImageSize:
-        s.ImageSize = v;
-        break;
-    case Field::VideoSize:
-        s.VideoSize = v;
-        break;
-    case Field::PictureNo:
-        s.PictureNo = v;
-        break;
-    case Field::VideoLength:
-        s.VideoLength = v;
-        break;
-    case Field::TimeStamp:
-        s.TimeStamp = v;
-        break;
-    case Field::Interval:
-        s.Interval = v;
-        break;
-    case Field::SenseLevel:
-        s.SenseLevel = v;
-        break;
-    case Field::Timer:
-        s.Timer = v;
-        break;
-    case Field::SidePir:
-        s.SidePir = v;
-        break;
-    case Field::TimeLapse:
-        s.TimeLapse = v;
-        break;
-    case Field::TimeLapseHour:
-        s.TimeLapseHour = v;
-        break;
-    case Field::TimeLapseMinute:
-        s.TimeLapseMinute = v;
-        break;
-    case Field::TimeLapseSecond:
-        s.TimeLapseSecond = v;
-        break;
-    case Field::ClockYear:
-        s.ClockYear = v;
-        break;
-    case Field::ClockMonth:
-        s.ClockMonth = v;
-        break;
-    case Field::ClockDay:
-        s.ClockDay = v;
-        break;
-    case Field::ClockHour:
-        s.ClockHour = v;
-        break;
-    case Field::ClockMinute:
-        s.ClockMinute = v;
-        break;
-    case Field::ClockSecond:
-        s.ClockSecond = v;
-        break;
-    case Field::TimerStartHour:
-        s.TimerStartHour = v;
-        break;
-    case Field::TimerStartMinute:
-        s.TimerStartMinute = v;
-        break;
-    case Field::TimerStopHour:
-        s.TimerStopHour = v;
-        break;
-    case Field::TimerStopMinute:
-        s.TimerStopMinute = v;
-        break;
-    case Field::SerialNo:
-        s.SerialNo = v;
-        break;
-    case Field::SerialDigit1:
-        s.SerialDigit1 = v;
-        break;
-    case Field::SerialDigit2:
-        s.SerialDigit2 = v;
-        break;
-    case Field::SerialDigit3:
-        s.SerialDigit3 = v;
-        break;
-    case Field::SerialDigit4:
-        s.SerialDigit4 = v;
-        break;
-    case Field::CameraLanguage:
-        r.context.cameraLanguage = static_cast<std::uint8_t>(v);
-        break;
-    case Field::TvMode:
-        r.context.tvMode = static_cast<std::uint8_t>(v);
-        break;
-    case Field::Timer2:
-        s.Timer2 = v;
-        break;
-    case Field::Timer2StartHour:
-        e.secondTimer.startHour = v;
-        break;
-    case Field::Timer2StartMinute:
-        e.secondTimer.startMinute = v;
-        break;
-    case Field::Timer2StopHour:
-        e.secondTimer.stopHour = v;
-        break;
-    case Field::Timer2StopMinute:
-        e.secondTimer.stopMinute = v;
-        break;
-    case Field::SdCycle:
-        (layout == MenuLayout::K500 ? e.k500SdCycle : s.SdCycle) = v;
-        break;
-    case Field::BeepSound:
-        s.BeepSound = v;
-        break;
-    case Field::WirelessPwd1:
-        e.wirelessPassword[0] = v;
-        break;
-    case Field::WirelessPwd2:
-        e.wirelessPassword[1] = v;
-        break;
-    case Field::WirelessPwd3:
-        e.wirelessPassword[2] = v;
-        break;
-    case Field::WirelessPwd4:
-        e.wirelessPassword[3] = v;
-        break;
-    case Field::WirelessPwdOn:
-        e.wirelessPasswordOn = v;
-        break;
-    case Field::LongitudeDirection:
-        e.longitude.direction = v;
-        break;
-    case Field::LongitudeDegrees:
-        e.longitude.degrees = v;
-        break;
-    case Field::LongitudeMinutes:
-        e.longitude.minutes = v;
-        break;
-    case Field::LongitudeSeconds:
-        e.longitude.seconds = v;
-        break;
-    case Field::LatitudeDirection:
-        e.latitude.direction = v;
-        break;
-    case Field::LatitudeDegrees:
-        e.latitude.degrees = v;
-        break;
-    case Field::LatitudeMinutes:
-        e.latitude.minutes = v;
-        break;
-    case Field::LatitudeSeconds:
-        e.latitude.seconds = v;
-        break;
-    case Field::DateFormat:
-        e.dateFormat = v;
-        break;
-    default:
-        break; // the copy of Side PIR is checked, not read
-    }
+    return Field::SidePirCopy; // not reached: every menu byte has its name
 }
 
 // Minutes 1..60, or seconds 0..60 stored as 128..188.
@@ -351,6 +126,7 @@ MenuReading readMenuLayout(const std::array<std::uint8_t, kMenuFileSize> &b, Men
     r.settings = CameraSettings{};
     std::array<bool, 56> named{};
     for (const MenuByte &m : menuBytes(layout)) {
+        const Field field = fieldName(m.field);
         const int v = b[static_cast<std::size_t>(m.byte)];
         named[static_cast<std::size_t>(m.byte)] = true;
         if (m.fixed) {
@@ -358,17 +134,17 @@ MenuReading readMenuLayout(const std::array<std::uint8_t, kMenuFileSize> &b, Men
                 unexpectedByte(r.findings, 0, m.byte, v, m.low);
             continue;
         }
-        if (m.field == Field::SidePirCopy) {
+        if (m.field == MenuField::SidePirCopy) {
             if (v != b[9])
                 unexpectedByte(r.findings, 0, m.byte, v, b[9]);
             continue;
         }
         const bool inRange
-            = m.field == Field::Interval ? validInterval(v) : (v >= m.low && v <= m.high);
+            = m.field == MenuField::Interval ? validInterval(v) : (v >= m.low && v <= m.high);
         if (!inRange)
-            outOfRange(r.findings, m.field, 0, m.byte, v, m.low, m.high);
-        r.fields.push_back({.field = m.field, .record = 0, .byte = m.byte, .value = v});
-        assignMenuField(r, layout, m.field, v);
+            outOfRange(r.findings, field, 0, m.byte, v, m.low, m.high);
+        r.fields.push_back({.field = field, .record = 0, .byte = m.byte, .value = v});
+        keepRecordValue(m.field, v, r.settings, r.extras, r.context);
     }
     for (int i = 0; i < 56; ++i) {
         if (!named[static_cast<std::size_t>(i)] && i != 48 && b[static_cast<std::size_t>(i)] != 0)

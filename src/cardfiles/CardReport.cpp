@@ -528,21 +528,7 @@ std::optional<MenuLayout> menuLayoutOfModel(int modelIndex)
 {
     if (modelIndex < 1 || modelIndex > kModelCount)
         return std::nullopt;
-    switch (ModelCatalogue::cameraForm(modelIndex)) {
-    case CameraFormKind::Standard:
-        return MenuLayout::Standard;
-    case CameraFormKind::K600:
-        return MenuLayout::K600;
-    case CameraFormKind::K500:
-        return MenuLayout::K500;
-    case CameraFormKind::K400:
-        return MenuLayout::K400;
-    case CameraFormKind::K800:
-        return MenuLayout::K800;
-    case CameraFormKind::K100:
-        return MenuLayout::K100;
-    }
-    return std::nullopt;
+    return ModelCatalogue::cameraForm(modelIndex);
 }
 
 std::optional<SmtpLayout> smtpLayoutOfModel(int modelIndex)

@@ -4,38 +4,54 @@ namespace marrowby {
 
 namespace {
 
-using C = CameraFormKind;
+using C = MenuLayout;
 using M = MmsFormKind;
 using S = SmtpFormKind;
+using Pir = CameraQuirks::SidePir;
 constexpr bool usable = true;
 constexpr bool disabled = false;
 
-constexpr std::array<ModelEntry, kModelCount> kModels = {{
-    // list name                 form title              camera  MMS       SMTP     MMS button SMTP
-    // button
-    {"Marrowby K200M", "Marrowby K200", C::Standard, M::Standard, S::K200, usable, disabled},
-    {"Marrowby K600M", "Marrowby K600", C::K600, M::K600, S::K200, usable, disabled},
-    {"Marrowby K200MG", "Marrowby K200", C::Standard, M::Standard, S::K200, usable, usable},
-    {"Marrowby K600MG", "Marrowby K600", C::K600, M::K600, S::K600, usable, usable},
-    {"Marrowby K300MG", "Marrowby K300", C::Standard, M::Standard, S::K200, usable, usable},
-    {"Marrowby K400MG", "Marrowby K400", C::K400, M::Standard, S::K200, usable, usable},
-    {"Marrowby K700MG", "Marrowby K700", C::K600, M::K600, S::K600, usable, usable},
-    {"Marrowby K800MG", "Marrowby K800", C::K800, M::K600, S::K600, usable, usable},
-    {"Marrowby K410MG", "Marrowby K410", C::K400, M::Standard, S::K200, usable, usable},
-    {"Marrowby K810MG", "Marrowby K810", C::K600, M::K600, S::K600, usable, usable},
-    {"Marrowby K500A", "Marrowby K500", C::K500, M::Standard, S::K200, disabled, disabled},
-    {"Marrowby K500WA", "Marrowby K500", C::K500, M::Standard, S::K200, disabled, disabled},
-    {"Marrowby K500MG", "Marrowby K500", C::K500, M::K600, S::K600, usable, usable},
-    {"Marrowby K100", "Marrowby K100", C::K100, M::Standard, S::K200, disabled, disabled},
-    {"Marrowby K200MG-1080P", "Marrowby K200 1080P", C::Standard, M::K600, S::K600, usable, usable},
-    {"Marrowby K300MG-1080P", "Marrowby K300 1080P", C::Standard, M::K600, S::K600, usable, usable},
-    {"Marrowby K410MG-1080P", "Marrowby K410 1080P", C::K500, M::K600, S::K600, usable, usable},
-    {"Marrowby K600M PLUS", "Marrowby K600 PLUS", C::K600, M::K600, S::K200, usable, disabled},
-    {"Marrowby K600MG PLUS", "Marrowby K600 PLUS", C::K600, M::K600, S::K600, usable, usable},
-}};
+constexpr CameraQuirks kK300{
+    .imageSizes = "12MP 5MP 1.3MP", .videoSizes = "1280x720 640x480 320x240"};
+constexpr CameraQuirks kFullHd{.videoSizes = "1920x1080 1280x720 640x480 320x240",
+    .imageSizeStart = 1,
+    .videoSizeStart = 1,
+    .sdCycleShown = true};
 
-constexpr ModelEntry kFallback
-    = {"", "Marrowby", C::Standard, M::Standard, S::K200, usable, usable};
+// clang-format off
+constexpr std::array<ModelEntry, kModelCount> kModels = {{
+    // list name                 form title             camera       MMS          SMTP     MMS button SMTP button
+    {"Marrowby K200M",          "Marrowby K200",       C::Standard, M::Standard, S::K200, usable,   disabled},
+    {"Marrowby K600M",          "Marrowby K600",       C::K600,     M::K600,     S::K200, usable,   disabled},
+    {"Marrowby K200MG",         "Marrowby K200",       C::Standard, M::Standard, S::K200, usable,   usable},
+    {"Marrowby K600MG",         "Marrowby K600",       C::K600,     M::K600,     S::K600, usable,   usable},
+    {"Marrowby K300MG",         "Marrowby K300",       C::Standard, M::Standard, S::K200, usable,   usable, kK300},
+    {"Marrowby K400MG",         "Marrowby K400",       C::K400,     M::Standard, S::K200, usable,   usable},
+    {"Marrowby K700MG",         "Marrowby K700",       C::K600,     M::K600,     S::K600, usable,   usable},
+    {"Marrowby K800MG",         "Marrowby K800",       C::K800,     M::K600,     S::K600, usable,   usable},
+    {"Marrowby K410MG",         "Marrowby K410",       C::K400,     M::Standard, S::K200, usable,   usable},
+    {"Marrowby K810MG",         "Marrowby K810",       C::K600,     M::K600,     S::K600, usable,   usable,
+        {.sidePir = Pir::Off}},
+    {"Marrowby K500A",          "Marrowby K500",       C::K500,     M::Standard, S::K200, disabled, disabled,
+        {.sidePir = Pir::On}},
+    {"Marrowby K500WA",         "Marrowby K500",       C::K500,     M::Standard, S::K200, disabled, disabled,
+        {.sidePir = Pir::OffAndLocked}},
+    {"Marrowby K500MG",         "Marrowby K500",       C::K500,     M::K600,     S::K600, usable,   usable,
+        {.imageSizes = "5MP 12MP 1.3MP 14MP", .imageSizeStart = 3, .sidePir = Pir::On}},
+    {"Marrowby K100",           "Marrowby K100",       C::K100,     M::Standard, S::K200, disabled, disabled},
+    {"Marrowby K200MG-1080P",   "Marrowby K200 1080P", C::Standard, M::K600,     S::K600, usable,   usable, kFullHd},
+    {"Marrowby K300MG-1080P",   "Marrowby K300 1080P", C::Standard, M::K600,     S::K600, usable,   usable, kFullHd},
+    {"Marrowby K410MG-1080P",   "Marrowby K410 1080P", C::K500,     M::K600,     S::K600, usable,   usable,
+        {.imageSizes = "5MP 12MP 1.3MP", .imageSizeStart = 1, .plainTimerCaption = true}},
+    {"Marrowby K600M PLUS",     "Marrowby K600 PLUS",  C::K600,     M::K600,     S::K200, usable,   disabled},
+    {"Marrowby K600MG PLUS",    "Marrowby K600 PLUS",  C::K600,     M::K600,     S::K600, usable,   usable},
+}};
+// clang-format on
+
+// No model chosen: the standard form with two capture modes, opening on its
+// second image size.
+constexpr ModelEntry kFallback = {"", "Marrowby", C::Standard, M::Standard, S::K200, usable, usable,
+    {.imageSizeStart = 1, .photoAndVideoOnly = true}};
 
 } // namespace
 
@@ -54,25 +70,6 @@ const ModelEntry &ModelCatalogue::fallback()
 const std::array<ModelEntry, kModelCount> &ModelCatalogue::models()
 {
     return kModels;
-}
-
-std::string_view formClassName(CameraFormKind kind)
-{
-    switch (kind) {
-    case C::Standard:
-        return "CMarrowbyCameraMenu";
-    case C::K600:
-        return "CMarrowbyK600Menu";
-    case C::K500:
-        return "CMarrowbyK500Menu";
-    case C::K400:
-        return "CMarrowbyK400Menu";
-    case C::K800:
-        return "CMarrowbyK800Menu";
-    case C::K100:
-        return "CMarrowbyK100Menu";
-    }
-    return {};
 }
 
 std::string_view formClassName(MmsFormKind kind)

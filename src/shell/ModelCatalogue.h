@@ -1,18 +1,12 @@
 #pragma once
 
+#include "camera/CameraRecord.h"
+
 #include <array>
 #include <string_view>
 
 namespace marrowby {
 
-enum class CameraFormKind {
-    Standard,
-    K600,
-    K500,
-    K400,
-    K800,
-    K100
-};
 enum class MmsFormKind {
     Standard,
     K600
@@ -22,14 +16,33 @@ enum class SmtpFormKind {
     K600
 };
 
+// How a model's camera form differs from the rest of its family's.
+struct CameraQuirks {
+    enum class SidePir {
+        Family,       // as the family starts it
+        Off,          // starts and resets to "Off"
+        On,           // starts and resets to "On"
+        OffAndLocked, // the model has none: "Off", and the list cannot be used
+    };
+    std::string_view imageSizes = {}; // Image Size entries, space-separated; empty: the family's
+    std::string_view videoSizes = {}; // Video Size entries, likewise
+    int imageSizeStart = -1;          // the entry Image Size opens on; -1: the family's
+    int videoSizeStart = -1;          // the entry Video Size opens on; -1: the family's
+    SidePir sidePir = SidePir::Family;
+    bool sdCycleShown = false;      // the standard form's SD Cycle row is shown
+    bool photoAndVideoOnly = false; // the capture modes are "Camera" and "Video" only
+    bool plainTimerCaption = false; // the first timer is "Timer", not "Timer1"
+};
+
 struct ModelEntry {
     std::string_view listName;  // as shown in the model list
     std::string_view formTitle; // the window title of the model's forms
-    CameraFormKind cameraForm;
+    MenuLayout cameraForm;      // the family of its camera form, named by its menu.dat layout
     MmsFormKind mmsForm;
     SmtpFormKind smtpForm;
     bool mmsUsable;
     bool smtpUsable;
+    CameraQuirks camera = {};
 };
 
 inline constexpr int kModelCount = 19;
@@ -43,7 +56,8 @@ public:
     static const std::array<ModelEntry, kModelCount> &models();
 
     static std::string_view formTitle(int modelIndex) { return entry(modelIndex).formTitle; }
-    static CameraFormKind cameraForm(int modelIndex) { return entry(modelIndex).cameraForm; }
+    static MenuLayout cameraForm(int modelIndex) { return entry(modelIndex).cameraForm; }
+    static const CameraQuirks &cameraQuirks(int modelIndex) { return entry(modelIndex).camera; }
     static MmsFormKind mmsForm(int modelIndex) { return entry(modelIndex).mmsForm; }
     static SmtpFormKind smtpForm(int modelIndex) { return entry(modelIndex).smtpForm; }
     static bool mmsUsable(int modelIndex) { return entry(modelIndex).mmsUsable; }
@@ -51,7 +65,6 @@ public:
 };
 
 // The class names of the forms, for logs and tests.
-std::string_view formClassName(CameraFormKind kind);
 std::string_view formClassName(MmsFormKind kind);
 std::string_view formClassName(SmtpFormKind kind);
 

@@ -10,7 +10,7 @@ TEST(ModelCatalogue, OddRowsAndTheFallback)
 {
     const ModelEntry &fallback = ModelCatalogue::entry(0);
     EXPECT_EQ(fallback.formTitle, "Marrowby");
-    EXPECT_EQ(formClassName(fallback.cameraForm), "CMarrowbyCameraMenu");
+    EXPECT_EQ(fallback.cameraForm, MenuLayout::Standard);
     EXPECT_EQ(formClassName(fallback.mmsForm), "CMarrowbyMMS");
     EXPECT_EQ(formClassName(fallback.smtpForm), "CMarrowbyK200Smtp");
     EXPECT_TRUE(fallback.mmsUsable);
@@ -19,12 +19,12 @@ TEST(ModelCatalogue, OddRowsAndTheFallback)
         EXPECT_EQ(&ModelCatalogue::entry(outside), &fallback);
 
     EXPECT_EQ(ModelCatalogue::entry(8).listName, "Marrowby K800MG");
-    EXPECT_EQ(formClassName(ModelCatalogue::cameraForm(8)), "CMarrowbyK800Menu");
+    EXPECT_EQ(ModelCatalogue::cameraForm(8), MenuLayout::K800);
     EXPECT_EQ(ModelCatalogue::entry(14).listName, "Marrowby K100");
-    EXPECT_EQ(formClassName(ModelCatalogue::cameraForm(14)), "CMarrowbyK100Menu");
+    EXPECT_EQ(ModelCatalogue::cameraForm(14), MenuLayout::K100);
     EXPECT_EQ(ModelCatalogue::entry(17).listName, "Marrowby K410MG-1080P");
     EXPECT_EQ(ModelCatalogue::formTitle(17), "Marrowby K410 1080P");
-    EXPECT_EQ(formClassName(ModelCatalogue::cameraForm(17)), "CMarrowbyK500Menu");
+    EXPECT_EQ(ModelCatalogue::cameraForm(17), MenuLayout::K500);
     EXPECT_EQ(formClassName(ModelCatalogue::mmsForm(17)), "CMarrowbyK600MMS");
     EXPECT_EQ(ModelCatalogue::formTitle(18), "Marrowby K600 PLUS");
 }
@@ -40,9 +40,9 @@ TEST(ModelCatalogue, ButtonStatesAndSingleUsers)
             smtpDisabled.insert(m);
         if (!ModelCatalogue::mmsUsable(m))
             mmsDisabled.insert(m);
-        if (ModelCatalogue::cameraForm(m) == CameraFormKind::K800)
+        if (ModelCatalogue::cameraForm(m) == MenuLayout::K800)
             k800Users.insert(m);
-        if (ModelCatalogue::cameraForm(m) == CameraFormKind::K100)
+        if (ModelCatalogue::cameraForm(m) == MenuLayout::K100)
             k100Users.insert(m);
     }
     EXPECT_EQ(smtpDisabled, (std::set<int>{1, 2, 11, 12, 14, 18}));

@@ -1,4 +1,4 @@
-#include "CameraFormTestSupport.h"
+#include "CameraFormFixture.h"
 
 #include "camera/ui/CMarrowbyCameraMenu.h"
 #include "camera/ui/CMarrowbyK400Menu.h"
@@ -12,7 +12,7 @@ using namespace marrowby::test;
 
 namespace {
 
-class CameraFamilyForms : public CameraFormTest { };
+class CameraFamilyForms : public CameraFormFixture { };
 
 template <typename Form> bool opened(QDialog *window)
 {

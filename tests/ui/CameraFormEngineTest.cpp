@@ -1,9 +1,8 @@
-#include "UiTestSupport.h"
-
-#include "../core/TempFolder.h"
+#include "CameraFormFixture.h"
 
 #include "camera/CameraRecord.h"
 #include "camera/ui/CMarrowbyCameraMenu.h"
+#include "camera/ui/CameraFormParts.h"
 #include "shell/ModelCatalogue.h"
 
 #include <QPushButton>
@@ -25,22 +24,9 @@ public:
     {
         build();
     }
-
-protected:
-    void collect(CameraSettings &settings, MenuExtras &) const override
-    {
-        collectVideoLength(settings, number(1002));
-        collectInterval(settings, number(1003), selection(1029));
-        settings.SdCycle = selection(1052);
-    }
 };
 
-class CameraFormEngineTest : public UiTest {
-protected:
-    std::vector<std::uint8_t> writtenMenu() const { return readFile(folder.path() / "menu.dat"); }
-
-    TempFolder folder;
-};
+class CameraFormEngineTest : public CameraFormFixture { };
 
 } // namespace
 
@@ -194,4 +180,103 @@ TEST_F(CameraFormEngineTest, GenerateCanBeRefusedByTheFormsOwnCheck)
     ASSERT_EQ(bytes.size(), 60u);
     EXPECT_EQ(bytes[4], 4);
     EXPECT_EQ(bytes[6], 30);
+}
+
+namespace {
+
+// A family that exists only here: the K600 bytes, but no side sensor (its byte
+// always 1), and a form with Beep Sound but neither SD Cycle nor Side PIR.
+// Adding it takes a byte table and a description; nothing in the engine or
+// the writer knows it.
+std::vector<MenuByte> k900Bytes()
+{
+    const std::span<const MenuByte> k600 = menuBytes(MenuLayout::K600);
+    std::vector<MenuByte> bytes(k600.begin(), k600.end());
+    for (MenuByte &byte : bytes) {
+        if (byte.field == MenuField::SidePir)
+            byte = {MenuField::SidePir, 9, 1, 1, true};
+    }
+    return bytes;
+}
+
+class K900Menu : public CameraFormEngine {
+public:
+    K900Menu(const FormContext &context, CameraState &state, std::span<const MenuByte> bytes)
+        : CameraFormEngine(description(bytes), context, state)
+    {
+        build();
+    }
+
+    static CameraFormDescription description(std::span<const MenuByte> bytes)
+    {
+        using namespace camera_form;
+        namespace t = i18n::camera;
+        CameraFormDescription d = baseDescription(MenuLayout::K600, TimerIds::K600, &t::Timer);
+        d.recordBytes = bytes;
+        d.cells = {
+            modeCell(),
+            imageSizeCell(QStringList{"20MP", "8MP"}),
+            videoSizeCell(QStringList{"3840x2160", "1920x1080"}),
+            pictureNoCell(),
+            timeStampCell(),
+            sensorLevelCell(),
+            videoLengthCell(),
+            intervalCell(),
+            dateFormatCell(),
+            offOnCell(1041, &t::BeepSound, 1042, MenuField::BeepSound, 1, 1),
+        };
+        return d;
+    }
+};
+
+} // namespace
+
+TEST_F(CameraFormEngineTest, AMadeUpFamilyWritesItsOwnBytes)
+{
+    const std::vector<MenuByte> bytes = k900Bytes();
+    CameraState state;
+    K900Menu form(context(), state, bytes);
+    FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
+    form.chooseFolder();
+    pick(find<QComboBox>(&form, CameraId::ImageSize), 1);
+    pick(find<QComboBox>(&form, 1042), 0); // Beep Sound off
+    type(find<QLineEdit>(&form, CameraId::IntervalValue), "7");
+    pick(find<QComboBox>(&form, 1052), 1); // the second timer on
+    type(find<QLineEdit>(&form, 1048), "6");
+    MessageBoxes::takeRecorded();
+    form.generate();
+    EXPECT_EQ(MessageBoxes::takeRecorded().size(), 1);
+
+    CameraSettings settings;
+    settings.ImageSize = 1;
+    settings.VideoLength = 9;
+    settings.Interval = 7;
+    settings.TimeLapse = 1;
+    settings.Timer2 = 1;
+    settings.BeepSound = 0;
+    settings.SidePir = 0;
+    settings.ClockYear = 14;
+    settings.ClockMonth = 3;
+    settings.ClockDay = 9;
+    settings.ClockHour = 14;
+    settings.ClockMinute = 5;
+    settings.ClockSecond = 7;
+    MenuExtras extras;
+    extras.dateFormat = kDefaultDateFormat;
+    extras.secondTimer.startHour = 6;
+    const ConfigRecord expected = buildMenuRecord(bytes, settings, extras, {2, 0});
+    const auto written = writtenMenu();
+    EXPECT_EQ(written, std::vector<std::uint8_t>(expected.bytes.begin(), expected.bytes.end()));
+    ASSERT_EQ(written.size(), 60u);
+    EXPECT_EQ(written[9], 1) << "the family's own fixed byte";
+    EXPECT_EQ(written[31], 0) << "Beep Sound where the K600 keeps it";
+    EXPECT_EQ(written[34], 6) << "the second timer where the K600 keeps it";
+
+    // The way back: the same settings shown on a fresh form write the same bytes.
+    K900Menu shown(context(), state, bytes);
+    FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
+    shown.chooseFolder();
+    shown.showSettings(settings, extras);
+    shown.generate();
+    EXPECT_EQ(writtenMenu(), written);
 }

@@ -11,14 +11,67 @@
 #include <QTest>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace marrowby::test {
 
+// One thing the user does on a camera form: pick a list position or type a text
+// into an edit (replacing what it held).
+struct Step {
+    int id = 0;
+    int index = -1; // a list position; -1 for typing
+    QString text;
+};
+inline Step choose(int listId, int index)
+{
+    return {listId, index, {}};
+}
+inline Step typing(int editId, const QString &text)
+{
+    return {editId, -1, text};
+}
+
+// A row of a family's edge-case table: what the user does, the messages that
+// shows, and how the written record differs from the one written right after
+// opening the form.
+struct EditCase {
+    const char *name;
+    QList<Step> steps;
+    QStringList messages;
+    std::function<void(CameraSettings &, MenuExtras &)> change;
+};
+
+// What every family's form holds right after opening at the test clock
+// (2024-03-09 14:05:07): video length 10 s, interval 1 minute, time lapse
+// off, Date Format "MMDDYY"; the families add their own lists.
+inline CameraSettings openingSettings()
+{
+    CameraSettings s;
+    s.VideoLength = 9;
+    s.Interval = 1;
+    s.TimeLapse = 1;
+    s.ClockYear = 14;
+    s.ClockMonth = 3;
+    s.ClockDay = 9;
+    s.ClockHour = 14;
+    s.ClockMinute = 5;
+    s.ClockSecond = 7;
+    return s;
+}
+inline MenuExtras openingExtras()
+{
+    MenuExtras extras;
+    extras.dateFormat = 1;
+    return extras;
+}
+
 // A camera form opened for a model, writing into a fresh folder chosen with its
-// Select button, as a user would.
+// Select button, as a user would; with the checks the camera form tests share.
 class CameraFormFixture : public UiTest {
 protected:
+    // Opens a family's form for a model, with the test folder chosen.
     template <typename Form> std::unique_ptr<Form> open(int model)
     {
         setModel(model);
@@ -28,7 +81,27 @@ protected:
         return form;
     }
 
-    static void click(const QWidget *form, int id) { find<QPushButton>(form, id)->click(); }
+    static void perform(QWidget *form, const QList<Step> &steps)
+    {
+        for (const Step &step : steps) {
+            if (step.index >= 0)
+                pick(find<QComboBox>(form, step.id), step.index);
+            else
+                type(find<QLineEdit>(form, step.id), step.text);
+        }
+    }
+
+    static void press(QWidget *form, int buttonId) { find<QPushButton>(form, buttonId)->click(); }
+
+    // The menu.dat in the test folder; 60 zero bytes when there is none, so a
+    // missing file fails the byte checks instead of reading past the end.
+    std::vector<std::uint8_t> writtenMenu() const
+    {
+        std::vector<std::uint8_t> bytes = readFile(folder.path() / "menu.dat");
+        EXPECT_EQ(bytes.size(), 60u) << "menu.dat";
+        bytes.resize(60, 0);
+        return bytes;
+    }
 
     bool menuWritten() const { return std::filesystem::exists(folder.path() / "menu.dat"); }
 
@@ -36,11 +109,8 @@ protected:
     // what was written after it; 60 zero bytes when there is none.
     std::vector<std::uint8_t> takeMenu() const
     {
-        const auto path = folder.path() / "menu.dat";
-        std::vector<std::uint8_t> bytes = readFile(path);
-        EXPECT_EQ(bytes.size(), 60u) << "menu.dat";
-        bytes.resize(60, 0);
-        std::filesystem::remove(path);
+        std::vector<std::uint8_t> bytes = writtenMenu();
+        std::filesystem::remove(folder.path() / "menu.dat");
         return bytes;
     }
 
@@ -49,7 +119,8 @@ protected:
         return {record.bytes.begin(), record.bytes.end()};
     }
 
-    // What the core builds from these settings for an English form on TV mode 0.
+    // The record the core builds for these settings with the test's record
+    // context: camera language 2 (English), TV mode 0.
     static std::vector<std::uint8_t> coreRecord(
         MenuLayout layout, const CameraSettings &settings, const MenuExtras &extras)
     {
@@ -66,25 +137,61 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(form));
     }
 
+    static QStringList boxTexts()
+    {
+        QStringList texts;
+        for (const MessageBoxes::Shown &box : MessageBoxes::takeRecorded())
+            texts << box.text;
+        return texts;
+    }
+
+    // Runs each row on a fresh form: the steps show exactly the row's messages,
+    // and Generate writes the core's record of the changed settings.
+    template <typename Form>
+    void checkTable(int model, MenuLayout layout, const CameraSettings &opening,
+        const QList<EditCase> &table, const QString &generated)
+    {
+        for (const EditCase &row : table) {
+            SCOPED_TRACE(row.name);
+            auto form = open<Form>(model);
+            boxTexts();
+            perform(form.get(), row.steps);
+            EXPECT_EQ(boxTexts(), row.messages);
+            press(form.get(), 1);
+            EXPECT_EQ(boxTexts(), QStringList{generated});
+            CameraSettings settings = opening;
+            MenuExtras extras = openingExtras();
+            row.change(settings, extras);
+            EXPECT_EQ(writtenMenu(), coreRecord(layout, settings, extras));
+        }
+    }
+
+    // The edits are taken in in `order`: with an edit emptied, typing into the
+    // next one in the order is not taken in (the pass stops at the empty edit).
+    // Checking every neighbouring pair pins the whole order.
+    template <typename Form>
+    void checkTakeInOrder(int model, const QList<int> &order, const QList<Step> &switchOn)
+    {
+        for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+            const int emptied = order[i];
+            const int next = order[i + 1];
+            SCOPED_TRACE(testing::Message() << emptied << " before " << next);
+            auto form = open<Form>(model);
+            perform(form.get(), switchOn);
+            perform(form.get(), {typing(emptied, ""), typing(next, "5")});
+            EXPECT_NE(form->number(next), 5);
+            perform(form.get(), {typing(emptied, "7")});
+            EXPECT_EQ(form->number(next), 5) << "taken in once the empty edit is filled";
+        }
+        boxTexts();
+    }
+
     TempFolder folder;
 };
 
-// The settings every camera form collects right after opening, before the
-// family's own starting selections: 10 s videos, a 1-minute interval, time
-// lapse "Off", and the fixed test clock 2024-03-09 14:05:07.
-inline CameraSettings settingsAtOpening()
-{
-    CameraSettings s;
-    s.VideoLength = 9;
-    s.Interval = 1;
-    s.TimeLapse = 1;
-    s.ClockYear = 14;
-    s.ClockMonth = 3;
-    s.ClockDay = 9;
-    s.ClockHour = 14;
-    s.ClockMinute = 5;
-    s.ClockSecond = 7;
-    return s;
-}
+inline const QString kRange023 = QStringLiteral("Please enter an integer between 0 and 23!");
+inline const QString kRange059 = QStringLiteral("Please enter an integer between 0 and 59!");
+inline const QString kRange060 = QStringLiteral("Please enter an integer between 0 and 60!");
+inline const QString kRange160 = QStringLiteral("Please enter an integer between 1 and 60!");
 
 } // namespace marrowby::test

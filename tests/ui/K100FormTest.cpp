@@ -19,7 +19,7 @@ protected:
 
 CameraSettings startingSettings()
 {
-    CameraSettings s = settingsAtOpening();
+    CameraSettings s = openingSettings();
     s.ImageSize = 1; // "5MP"
     return s;
 }
@@ -52,7 +52,7 @@ TEST_F(K100Form, OpensAndWritesItsStartingRecord)
     EXPECT_EQ(form->findChild<QWidget *>("1052"), nullptr) << "no SD Cycle";
     EXPECT_EQ(form->findChild<QWidget *>("1081"), nullptr) << "no SD Cycle";
 
-    click(form.get(), 1);
+    press(form.get(), 1);
     EXPECT_EQ(boxes().value(0).text, "Camera menu configuration file is generated");
     const auto bytes = takeMenu();
     EXPECT_EQ(bytes, coreRecord(MenuLayout::K100, startingSettings(), startingExtras()));
@@ -91,7 +91,7 @@ TEST_F(K100Form, WirelessPasswordDigitsAndItsSwitch)
         EXPECT_EQ(password->text(), c.shown);
         type(find<QLineEdit>(form.get(), 1002), "10");
 
-        click(form.get(), 1);
+        press(form.get(), 1);
         boxes();
         MenuExtras extras = startingExtras();
         extras.wirelessPassword = c.stored;
@@ -103,7 +103,7 @@ TEST_F(K100Form, WirelessPasswordDigitsAndItsSwitch)
         EXPECT_TRUE(password->isReadOnly());
         QTest::keyClicks(password, "5");
         EXPECT_EQ(password->text(), c.shown);
-        click(form.get(), 1);
+        press(form.get(), 1);
         boxes();
         extras.wirelessPasswordOn = 0;
         EXPECT_EQ(takeMenu(), coreRecord(MenuLayout::K100, startingSettings(), extras));
@@ -138,7 +138,7 @@ TEST_F(K100Form, VideoLengthAndIntervalRules)
         type(edit, c.typed);
         EXPECT_EQ(edit->text(), c.shown);
         EXPECT_EQ(boxes().size(), c.rangeMessage ? 1 : 0);
-        click(form.get(), 1);
+        press(form.get(), 1);
         boxes();
         EXPECT_EQ(takeMenu()[c.id == 1002 ? 4 : 6], c.byte);
     }
@@ -149,7 +149,7 @@ TEST_F(K100Form, TypedClockFollowsTheDateFormat)
     auto form = open();
     auto *clockText = find<QLineEdit>(form.get(), 1030);
     type(clockText, "12/31/2030 23:59:00");
-    click(form.get(), 1);
+    press(form.get(), 1);
     boxes();
     CameraSettings expected = startingSettings();
     expected.ClockYear = 20;
@@ -164,7 +164,7 @@ TEST_F(K100Form, TypedClockFollowsTheDateFormat)
     pick(find<QComboBox>(form.get(), 1044), 0);
     EXPECT_EQ(clockText->text(), "2030/12/31 23:59:00") << "the clock, in the new order";
     type(clockText, "12/31/2030 23:59:00");
-    click(form.get(), 1);
+    press(form.get(), 1);
     EXPECT_EQ(boxes().value(0).text,
         "The clock is not a valid date and time. Please type it as YYYY/MM/DD hh:mm:ss.");
     EXPECT_FALSE(menuWritten());
@@ -188,7 +188,7 @@ TEST_F(K100Form, DefaultResetsTheFormAndWritesTheMarker)
     type(edit(1030), "05/01/2025 03:04:05");
     boxes();
 
-    click(form.get(), 1062);
+    press(form.get(), 1062);
     EXPECT_EQ(boxes().value(0).text, "Camera menu factory settings file has been generated");
     EXPECT_EQ(takeMenu(), bytesOf(buildFactoryMarkerRecord()));
 
@@ -210,7 +210,7 @@ TEST_F(K100Form, DefaultResetsTheFormAndWritesTheMarker)
     // The typed clock (5 January, day first) keeps its value, shown month first
     // now that Default has reset the Date Format.
     EXPECT_EQ(edit(1030)->text(), "01/05/2025 03:04:05");
-    click(form.get(), 1);
+    press(form.get(), 1);
     boxes();
     CameraSettings expected = startingSettings();
     expected.ClockYear = 15;

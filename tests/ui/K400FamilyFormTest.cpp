@@ -1,4 +1,4 @@
-#include "CameraFormTestSupport.h"
+#include "CameraFormFixture.h"
 
 #include "camera/ui/CMarrowbyK400Menu.h"
 
@@ -7,7 +7,7 @@ using namespace marrowby::test;
 
 namespace {
 
-class K400FamilyForm : public CameraFormTest { };
+class K400FamilyForm : public CameraFormFixture { };
 
 } // namespace
 

@@ -42,7 +42,7 @@ const ModelCase kModels[] = {
 
 CameraSettings startingSettings(const ModelCase &c)
 {
-    CameraSettings s = settingsAtOpening();
+    CameraSettings s = openingSettings();
     s.ImageSize = c.imageSize;
     s.VideoSize = 1;
     s.SidePir = c.sidePir;
@@ -76,7 +76,7 @@ TEST_F(K500FamilyForm, EachModelOpensWithItsVariantAndWritesIt)
         EXPECT_EQ(find<QLineEdit>(form.get(), 1030)->text(), "03/09/2024 14:05:07");
         EXPECT_FALSE(find<QLineEdit>(form.get(), 1030)->isReadOnly());
 
-        click(form.get(), 1);
+        press(form.get(), 1);
         const auto shown = boxes();
         ASSERT_EQ(shown.size(), 1);
         EXPECT_EQ(shown[0].kind, Kind::Notice);
@@ -174,7 +174,7 @@ TEST_F(K500FamilyForm, CoordinateCorrections)
         // Generate writes what the form shows, with the chosen directions.
         pick(find<QComboBox>(form.get(), 1055), 1); // W
         pick(find<QComboBox>(form.get(), 1049), 1); // N
-        click(form.get(), 1);
+        press(form.get(), 1);
         boxes();
         MenuExtras extras = startingExtras();
         extras.longitude = {1, c.shown[0], c.shown[1], c.shown[2]};
@@ -204,7 +204,7 @@ TEST_F(K500FamilyForm, TypedClockInEachDateOrder)
         auto form = open();
         pick(find<QComboBox>(form.get(), 1044), c.dateFormat);
         type(find<QLineEdit>(form.get(), 1030), c.typed);
-        click(form.get(), 1);
+        press(form.get(), 1);
         ASSERT_EQ(boxes().size(), 1);
 
         CameraSettings expected = startingSettings(kModels[0]);
@@ -256,14 +256,14 @@ TEST_F(K500FamilyForm, ADateFormatChangeKeepsTheTypedClock)
         // The computer's clock moves on; the form's clock is what was typed.
         Clock::setFixedTime(QDateTime(QDate(2025, 11, 12), QTime(1, 2, 3)));
         if (c.change == kDefault) {
-            click(form.get(), 1062);
+            press(form.get(), 1062);
             ASSERT_EQ(boxes().size(), 1);
         } else {
             pick(find<QComboBox>(form.get(), 1044), c.change);
         }
         EXPECT_EQ(clockText->text(), c.shown);
 
-        click(form.get(), 1);
+        press(form.get(), 1);
         const auto shown = boxes();
         ASSERT_EQ(shown.size(), 1);
         EXPECT_EQ(shown[0].kind, MessageBoxes::Kind::Notice);
@@ -280,7 +280,7 @@ TEST_F(K500FamilyForm, ADateFormatChangeKeepsTheTypedClock)
     type(clockText, "soon");
     pick(find<QComboBox>(form.get(), 1044), 0);
     EXPECT_EQ(clockText->text(), "soon");
-    click(form.get(), 1);
+    press(form.get(), 1);
     EXPECT_EQ(boxes().value(0).text,
         "The clock is not a valid date and time. Please type it as YYYY/MM/DD hh:mm:ss.");
     EXPECT_FALSE(menuWritten());
@@ -312,7 +312,7 @@ TEST_F(K500FamilyForm, AnImpossibleClockIsRefusedAndNothingIsWritten)
         const CameraClock before = cameraState().clock;
         find<QPushButton>(form.get(), 1)->setFocus();
 
-        click(form.get(), 1);
+        press(form.get(), 1);
         const auto shown = boxes();
         ASSERT_EQ(shown.size(), 1);
         EXPECT_EQ(shown[0].text,
@@ -369,7 +369,7 @@ TEST_F(K500FamilyForm, DefaultResetsTheFormAndWritesTheMarker)
         const int sdCycle = list(1081)->currentIndex();
         ASSERT_EQ(sdCycle, 1);
 
-        click(form.get(), 1062);
+        press(form.get(), 1062);
         const auto shown = boxes();
         ASSERT_EQ(shown.size(), 1);
         EXPECT_EQ(shown[0].text, "Camera menu factory settings file has been generated");
@@ -392,7 +392,7 @@ TEST_F(K500FamilyForm, DefaultResetsTheFormAndWritesTheMarker)
         EXPECT_EQ(edit(1030)->text(), "01/02/2025 03:04:05") << "the clock text stays";
 
         // Generate right after Default writes the reset form with the typed clock.
-        click(form.get(), 1);
+        press(form.get(), 1);
         boxes();
         CameraSettings expected = startingSettings(variant);
         expected.ClockYear = 15;
@@ -424,13 +424,13 @@ TEST_F(K500FamilyForm, TheMainWindowOpensTheTypedClockFormsOfTheirModels)
         auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());
         ASSERT_NE(main, nullptr);
         pick(find<QComboBox>(main, 1081), c.model - 1);
-        click(main, 1000);
+        press(main, 1000);
         QWidget *form = loop.currentWindow();
         ASSERT_NE(form, nullptr);
         EXPECT_EQ(qobject_cast<CMarrowbyK100Menu *>(form) != nullptr, c.k100);
         EXPECT_EQ(qobject_cast<CMarrowbyK500Menu *>(form) != nullptr, !c.k100);
         EXPECT_EQ(form->windowTitle(), c.title);
-        click(form, 2);
+        press(form, 2);
         ASSERT_NE(qobject_cast<CSetupDlg *>(loop.currentWindow()), nullptr) << "the way back";
         qobject_cast<CSetupDlg *>(loop.currentWindow())->reject();
     }

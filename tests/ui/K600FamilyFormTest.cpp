@@ -1,4 +1,4 @@
-#include "CameraFormTestSupport.h"
+#include "CameraFormFixture.h"
 
 #include "camera/ui/CMarrowbyK600Menu.h"
 
@@ -7,7 +7,7 @@ using namespace marrowby::test;
 
 namespace {
 
-class K600FamilyForm : public CameraFormTest {
+class K600FamilyForm : public CameraFormFixture {
 protected:
     // Right after opening: 1280x720, beep on, Side PIR on except on the K810.
     static CameraSettings opening(int model)

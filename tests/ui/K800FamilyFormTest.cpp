@@ -1,4 +1,4 @@
-#include "CameraFormTestSupport.h"
+#include "CameraFormFixture.h"
 
 #include "camera/ui/CMarrowbyK800Menu.h"
 
@@ -7,7 +7,7 @@ using namespace marrowby::test;
 
 namespace {
 
-class K800FamilyForm : public CameraFormTest {
+class K800FamilyForm : public CameraFormFixture {
 protected:
     // Right after opening: 1280x720 and beep on; no side sensor.
     static CameraSettings opening()

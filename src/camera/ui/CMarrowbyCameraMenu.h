@@ -14,9 +14,6 @@ public:
 
     // The description for a model in a language; exposed for tests.
     static CameraFormDescription description(int modelIndex, int languageIndex);
-
-protected:
-    void collect(CameraSettings &settings, MenuExtras &extras) const override;
 };
 
 } // namespace marrowby

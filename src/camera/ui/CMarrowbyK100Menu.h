@@ -14,9 +14,6 @@ public:
 
     // The form's description; exposed for tests.
     static CameraFormDescription description();
-
-protected:
-    void collect(CameraSettings &settings, MenuExtras &extras) const override;
 };
 
 } // namespace marrowby

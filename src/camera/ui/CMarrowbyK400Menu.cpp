@@ -1,100 +1,32 @@
 #include "camera/ui/CMarrowbyK400Menu.h"
 
+#include "camera/ui/CameraFormParts.h"
+
 namespace marrowby {
 
-namespace {
-using Cell = CameraFormDescription::Cell;
-using Number = CameraFormDescription::Number;
-} // namespace
+using namespace camera_form;
 
+// The K400 has no side sensor: its record carries 1 in that byte, and the
+// Side Pir setting stays as another form left it.
 CameraFormDescription CMarrowbyK400Menu::description()
 {
     namespace t = i18n::camera;
-
-    CameraFormDescription d;
-    d.layout = MenuLayout::K400;
+    CameraFormDescription d = baseDescription(MenuLayout::K400, TimerIds::Standard, &t::Timer);
     // Three rows of two cells, then Interval beside Video Length, then Date Format alone.
     d.cells = {
-        Cell{.labelId = 1004,
-            .caption = &t::Mode,
-            .listId = 1013,
-            .options = &t::CaptureModeOptions},
-        Cell{.labelId = 1005,
-            .caption = &t::ImageSize,
-            .listId = 1014,
-            .options = QStringList{"12MP", "5MP", "1.3MP"}},
-        Cell{.labelId = 1006,
-            .caption = &t::VideoSize,
-            .listId = 1015,
-            .options = QStringList{"1280x720", "640x480", "320x240"}},
-        Cell{.labelId = 1007,
-            .caption = &t::PictureNo,
-            .listId = 1016,
-            .options = &t::PictureCountOptions},
-        Cell{
-            .labelId = 1011, .caption = &t::TimeStamp, .listId = 1026, .options = &t::OnOffOptions},
-        Cell{.labelId = 1010,
-            .caption = &t::SensorLevel,
-            .listId = 1027,
-            .options = &t::SensorLevelOptions},
-        Cell{.labelId = 1009,
-            .caption = &t::Interval,
-            .listId = 1029,
-            .options = &t::IntervalUnitOptions,
-            .initial = 1,
-            .factory = 1,
-            .editId = 1003},
-        Cell{.labelId = 1008,
-            .caption = &t::VideoLength,
-            .editId = 1002,
-            .suffixLabelId = 1144,
-            .suffixCaption = &t::Second},
-        Cell{.labelId = 1043,
-            .caption = &t::DateFormat,
-            .listId = 1044,
-            .options = &t::DateFormatOptions,
-            .initial = 1,
-            .factory = 1},
+        modeCell(),
+        imageSizeCell(QStringList{"12MP", "5MP", "1.3MP"}),
+        videoSizeCell(QStringList{"1280x720", "640x480", "320x240"}),
+        pictureNoCell(),
+        timeStampCell(),
+        sensorLevelCell(),
+        intervalCell(),
+        videoLengthCell(),
+        dateFormatCell(),
     };
     // Default keeps the interval value and the second timer's times.
-    d.numbers = {
-        Number{1002, 1, 60, 10, 10, Correction::VideoLength},
-        Number{1003, 0, 60, 1, 1, Correction::Interval, true},
-        Number{1038, 0, 23, 0, 0, Correction::Hour},
-        Number{1039, 0, 59, 0, 0, Correction::MinuteSecond},
-        Number{1040, 0, 59, 0, 0, Correction::MinuteSecond},
-        Number{1017, 0, 23, 0, 0, Correction::Hour},
-        Number{1022, 0, 59, 0, 0, Correction::MinuteSecond},
-        Number{1023, 0, 23, 0, 0, Correction::Hour},
-        Number{1024, 0, 59, 0, 0, Correction::MinuteSecond},
-        Number{1042, 0, 23, 0, 0, Correction::Hour, true},
-        Number{1045, 0, 59, 0, 0, Correction::MinuteSecond, true},
-        Number{1046, 0, 23, 0, 0, Correction::Hour, true},
-        Number{1047, 0, 59, 0, 0, Correction::MinuteSecond, true},
-    };
-    d.takeInOrder = {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, CameraId::ClockTextField,
-        CameraId::FolderField, 1047, 1046, 1045, 1042};
-    d.timers = {
-        {1019, &t::Timer, 1025, 1059, 1060, {1118, 1122, 1120, 1123}, {1017, 1022, 1023, 1024}},
-        {1041, &t::Timer2, 1048, 1061, 1063, {1119, 1124, 1121, 1125}, {1042, 1045, 1046, 1047}},
-    };
-    d.switches = {
-        {1025, 0, {1017, 1022, 1023, 1024}, {}},
-        {1048, 0, {1042, 1045, 1046, 1047}, {}},
-        {1033, 1, {1038, 1039, 1040}, {}},
-        {1032, 0, {}, {1034, 1035, 1036, 1037}},
-    };
-    d.takeInLists = {1013, 1014};
-    d.serialLabelId = 1021;
-    d.serialListId = 1032;
-    d.serialCharacterIds = {1034, 1035, 1036, 1037};
-    d.timeLapseLabelId = 1020;
-    d.timeLapseListId = 1033;
-    d.timeLapseColumnLabelIds = {1126, 1127, 1128};
-    d.timeLapseEditIds = {1038, 1039, 1040};
-    d.generatedMessage = &t::MenuFileGenerated;
-    d.factoryMessage = &t::FactoryFileGenerated;
-    d.factoryRecord = CameraFormDescription::FactoryRecord::FixedMarker;
+    keepOnDefault(d, {CameraId::IntervalValue});
+    keepOnDefault(d, secondTimerEdits(TimerIds::Standard));
     return d;
 }
 
@@ -104,15 +36,6 @@ CMarrowbyK400Menu::CMarrowbyK400Menu(
 {
     setObjectName(QStringLiteral("148"));
     build();
-}
-
-// The K400 has no side sensor: its record carries 1 in that byte, and the
-// Side Pir setting stays as another form left it.
-void CMarrowbyK400Menu::collect(CameraSettings &s, MenuExtras &extras) const
-{
-    collectCommonFields(s);
-    s.Timer2 = selection(1048);
-    extras.secondTimer = {number(1042), number(1045), number(1046), number(1047)};
 }
 
 } // namespace marrowby

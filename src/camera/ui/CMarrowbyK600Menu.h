@@ -15,9 +15,6 @@ public:
 
     // The description for a model; exposed for tests.
     static CameraFormDescription description(int modelIndex);
-
-protected:
-    void collect(CameraSettings &settings, MenuExtras &extras) const override;
 };
 
 } // namespace marrowby

@@ -14,9 +14,6 @@ public:
         const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
 
     static CameraFormDescription description();
-
-protected:
-    void collect(CameraSettings &settings, MenuExtras &extras) const override;
 };
 
 } // namespace marrowby

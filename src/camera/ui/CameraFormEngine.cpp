@@ -32,6 +32,89 @@ CameraFormEngine::CameraFormEngine(CameraFormDescription description, const Form
     readClock();
     m_clockText = formatClock(m_description.clockOrder);
     m_clockTextOrder = m_description.clockOrder;
+    bindControls();
+}
+
+void CameraFormEngine::bindControls()
+{
+    using Kind = Binding::Kind;
+    const auto isText = [this](int id) {
+        return std::any_of(m_description.texts.cbegin(), m_description.texts.cend(),
+            [id](const auto &field) { return field.id == id; });
+    };
+    for (const CameraFormDescription::Cell &cell : m_description.cells) {
+        if (cell.listId && cell.field != MenuField::None)
+            m_bindings.append({cell.listId, cell.field, Kind::List});
+        if (cell.editId && cell.editField != MenuField::None)
+            m_bindings.append(
+                {cell.editId, cell.editField, isText(cell.editId) ? Kind::Text : Kind::Number});
+    }
+    for (const CameraFormDescription::RowGroup &group : m_description.rowGroups) {
+        for (const CameraFormDescription::RowGroup::Row &row : group.rows) {
+            m_bindings.append({row.listId, row.field, Kind::List});
+            for (qsizetype i = 0; i < row.editIds.size(); ++i)
+                m_bindings.append({row.editIds[i], row.editFields.value(i), Kind::Number});
+        }
+    }
+    for (const CameraFormDescription::TimerGroup &timer : m_description.timers) {
+        m_bindings.append({timer.listId, timer.onOff, Kind::List});
+        for (std::size_t i = 0; i < timer.editIds.size(); ++i)
+            m_bindings.append({timer.editIds[i], timer.times[i], Kind::Number});
+    }
+    m_bindings.append({m_description.timeLapseListId, MenuField::TimeLapse, Kind::List});
+    const std::array<MenuField, 3> timeLapse
+        = {MenuField::TimeLapseHour, MenuField::TimeLapseMinute, MenuField::TimeLapseSecond};
+    for (std::size_t i = 0; i < timeLapse.size(); ++i)
+        m_bindings.append({m_description.timeLapseEditIds[i], timeLapse[i], Kind::Number});
+    m_bindings.append({m_description.serialListId, MenuField::SerialNo, Kind::List});
+    const std::array<MenuField, 4> serial = {MenuField::SerialDigit1, MenuField::SerialDigit2,
+        MenuField::SerialDigit3, MenuField::SerialDigit4};
+    for (std::size_t i = 0; i < serial.size(); ++i)
+        m_bindings.append({m_description.serialCharacterIds[i], serial[i], Kind::List});
+}
+
+void CameraFormEngine::collect(CameraSettings &settings, MenuExtras &extras) const
+{
+    const int unit = selection(CameraId::IntervalUnit);
+    for (const Binding &binding : m_bindings) {
+        switch (binding.kind) {
+        case Binding::Kind::List:
+            keepShownValue(binding.field, selection(binding.id), settings, extras, unit);
+            break;
+        case Binding::Kind::Number:
+            keepShownValue(binding.field, number(binding.id), settings, extras, unit);
+            break;
+        case Binding::Kind::Text:
+            // The wireless password is the one text a form collects.
+            extras.wirelessPassword = wirelessPasswordDigits(editText(binding.id).toStdString());
+            break;
+        }
+    }
+    for (const auto &[field, value] : m_description.fixedValues)
+        keepShownValue(field, value, settings, extras, unit);
+}
+
+void CameraFormEngine::showSettings(const CameraSettings &settings, const MenuExtras &extras)
+{
+    // The clock stays as the edit shows it, typed or not.
+    m_clockText = editText(CameraId::ClockText);
+    for (const Binding &binding : m_bindings) {
+        switch (binding.kind) {
+        case Binding::Kind::List:
+            m_lists.value(binding.id)->setCurrentIndex(shownValue(binding.field, settings, extras));
+            break;
+        case Binding::Kind::Number:
+            m_numbers[binding.id] = shownValue(binding.field, settings, extras);
+            break;
+        case Binding::Kind::Text:
+            m_edits.value(binding.id)
+                ->setText(QString::fromStdString(wirelessPasswordText(extras.wirelessPassword)));
+            break;
+        }
+    }
+    applySwitches();
+    showClockInOrder(selection(CameraId::DateFormat));
+    showAll();
 }
 
 int CameraFormEngine::number(int editId) const
@@ -119,7 +202,7 @@ QWidget *CameraFormEngine::makeClockGroup()
 {
     QGroupBox *group = makeGroup();
     auto *layout = new QHBoxLayout(group);
-    QLabel *label = labelFor(1018, &i18n::camera::SetClock);
+    QLabel *label = labelFor(CameraId::SetClockLabel, &i18n::camera::SetClock);
     layout->addWidget(label);
     QLineEdit *clock = makeEdit(CameraId::ClockText);
     nameControl(clock, {label});
@@ -311,55 +394,24 @@ void CameraFormEngine::onNumberEdited(int id)
 void CameraFormEngine::applyCorrection(int id, const CameraFormDescription::Number &field, int unit)
 {
     int &value = m_numbers[id];
-    const int before = value;
-    bool linkedChanged = false;
-    switch (field.correction) {
-    case Correction::VideoLength:
-        if (value > 60 || value == 0)
-            value = 10;
-        break;
-    case Correction::Hour:
-        if (value > 23)
-            value = 0;
-        break;
-    case Correction::MinuteSecond:
-        if (value > 59)
-            value = 0;
-        break;
-    case Correction::Interval:
-        if (unit == 1 && (value == 0 || value > 60))
-            value = 1;
-        else if (unit == 0 && value > 60)
-            value = 1;
-        break;
-    case Correction::Degrees:
-        if (value > field.maximum)
-            value = field.maximum;
-        else if (value < 0)
-            value = 0;
-        if (value == field.maximum) {
-            for (int linked : field.linked) {
-                linkedChanged = linkedChanged || m_numbers[linked] != 0;
-                m_numbers[linked] = 0;
-            }
-        }
-        break;
-    case Correction::ArcMinuteSecond: {
+    CorrectionInputs inputs{.intervalUnit = unit, .bound = field.maximum};
+    if (field.correction == Correction::ArcMinuteSecond) {
         const int degreesId = field.linked.value(0);
-        if (number(degreesId) == m_numberFields.value(degreesId).maximum) {
-            if (value > 0)
-                value = 0;
-        } else if (value > 59) {
-            value = 59;
-        }
-        break;
+        inputs.bound = m_numberFields.value(degreesId).maximum;
+        inputs.degrees = number(degreesId);
     }
-    case Correction::None:
-        break;
+    const CorrectedValue corrected = correctValue(field.correction, value, inputs);
+    bool changed = corrected.value != value;
+    value = corrected.value;
+    if (corrected.clearLinked) {
+        for (int linked : field.linked) {
+            changed = changed || m_numbers[linked] != 0;
+            m_numbers[linked] = 0;
+        }
     }
     // Only a corrected value is shown again: an edit the user left empty keeps
     // its empty text (and keeps failing every take-in) until a number is typed.
-    if (value != before || linkedChanged)
+    if (changed)
         showAll();
 }
 
@@ -457,6 +509,14 @@ void CameraFormEngine::showClockInOrder(int dateFormat)
     showAll();
 }
 
+ConfigRecord CameraFormEngine::menuRecord(const MenuExtras &extras) const
+{
+    const std::span<const MenuByte> bytes = m_description.recordBytes.empty()
+        ? menuBytes(m_description.layout)
+        : m_description.recordBytes;
+    return buildMenuRecord(bytes, m_state.settings, extras, recordContext());
+}
+
 RecordContext CameraFormEngine::recordContext() const
 {
     return {context().cameraLanguage, context().tvMode};
@@ -483,42 +543,14 @@ std::optional<FormBase::Refusal> CameraFormEngine::validate()
         text(i18n::camera::ClockTextInvalid).arg(pattern), m_edits.value(CameraId::ClockText)};
 }
 
-void CameraFormEngine::collectCommonFields(CameraSettings &s) const
-{
-    s.CameraMode = selection(1013);
-    s.ImageSize = selection(1014);
-    s.VideoSize = selection(1015);
-    s.PictureNo = selection(1016);
-    collectVideoLength(s, number(1002));
-    s.TimeStamp = selection(1026);
-    collectInterval(s, number(CameraId::IntervalValue), selection(CameraId::IntervalUnit));
-    s.SenseLevel = selection(1027);
-    s.Timer = selection(1025);
-    s.TimeLapse = selection(1033);
-    s.TimeLapseHour = number(1038);
-    s.TimeLapseMinute = number(1039);
-    s.TimeLapseSecond = number(1040);
-    s.TimerStartHour = number(1017);
-    s.TimerStartMinute = number(1022);
-    s.TimerStopHour = number(1023);
-    s.TimerStopMinute = number(1024);
-    s.SerialNo = selection(1032);
-    s.SerialDigit1 = selection(1034);
-    s.SerialDigit2 = selection(1035);
-    s.SerialDigit3 = selection(1036);
-    s.SerialDigit4 = selection(1037);
-}
-
 void CameraFormEngine::writeGenerated()
 {
     if (m_description.clockEditable)
         m_state.clock = typedClock().clock; // validate() has checked it
     MenuExtras extras;
-    extras.dateFormat = selection(CameraId::DateFormat);
     collect(m_state.settings, extras);
     collectClock(m_state.clock, m_state.settings);
-    writeRecord(buildMenuRecord(m_description.layout, m_state.settings, extras, recordContext()),
-        *m_description.generatedMessage);
+    writeRecord(menuRecord(extras), *m_description.generatedMessage);
 }
 
 void CameraFormEngine::writeFactorySettings()
@@ -570,10 +602,9 @@ void CameraFormEngine::writeFactorySettings()
     ConfigRecord record;
     if (m_description.factoryRecord == CameraFormDescription::FactoryRecord::ResetForm) {
         MenuExtras extras;
-        extras.dateFormat = kDefaultDateFormat;
         collect(m_state.settings, extras);
         collectClock(m_state.clock, m_state.settings);
-        record = buildMenuRecord(m_description.layout, m_state.settings, extras, recordContext());
+        record = menuRecord(extras);
     } else {
         record = buildFactoryMarkerRecord();
     }

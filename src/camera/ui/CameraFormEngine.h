@@ -1,8 +1,10 @@
 #pragma once
 
+#include "camera/CameraCorrection.h"
 #include "camera/CameraRecord.h"
 #include "camera/CameraSettings.h"
 #include "camera/ClockText.h"
+#include "camera/MenuFields.h"
 #include "dialog/FormBase.h"
 #include "i18n/TextTables.h"
 
@@ -10,6 +12,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <array>
+#include <utility>
 
 #include <functional>
 #include <map>
@@ -28,14 +33,51 @@ namespace marrowby {
 namespace CameraId {
 inline constexpr int Generate = 1;
 inline constexpr int Exit = 2;
+inline constexpr int VideoLength = 1002;
+inline constexpr int IntervalValue = 1003;
+inline constexpr int ModeLabel = 1004;
+inline constexpr int ImageSizeLabel = 1005;
+inline constexpr int VideoSizeLabel = 1006;
+inline constexpr int PictureNoLabel = 1007;
+inline constexpr int VideoLengthLabel = 1008;
+inline constexpr int IntervalLabel = 1009;
+inline constexpr int SensorLevelLabel = 1010;
+inline constexpr int TimeStampLabel = 1011;
+inline constexpr int Mode = 1013;
+inline constexpr int ImageSize = 1014;
+inline constexpr int VideoSize = 1015;
+inline constexpr int PictureNo = 1016;
+inline constexpr int TimerStartHour = 1017;
+inline constexpr int SetClockLabel = 1018;
+inline constexpr int TimerLabel = 1019;
+inline constexpr int TimeLapseLabel = 1020;
+inline constexpr int SerialLabel = 1021;
+inline constexpr int TimerStartMinute = 1022;
+inline constexpr int TimerStopHour = 1023;
+inline constexpr int TimerStopMinute = 1024;
+inline constexpr int TimerList = 1025;
+inline constexpr int TimeStamp = 1026;
+inline constexpr int SensorLevel = 1027;
+inline constexpr int IntervalUnit = 1029;
 inline constexpr int ClockText = 1030;
 inline constexpr int GetTime = 1031;
+inline constexpr int SerialList = 1032;
+inline constexpr int TimeLapseList = 1033;
+inline constexpr std::array<int, 4> SerialCharacters = {1034, 1035, 1036, 1037};
+inline constexpr int TimeLapseHour = 1038;
+inline constexpr int TimeLapseMinute = 1039;
+inline constexpr int TimeLapseSecond = 1040;
+inline constexpr int DateFormatLabel = 1043;
 inline constexpr int DateFormat = 1044;
-inline constexpr int IntervalValue = 1003;
-inline constexpr int IntervalUnit = 1029;
 inline constexpr int Select = 1057;
+inline constexpr int TimerStartLabel = 1059;
+inline constexpr int TimerStopLabel = 1060;
+inline constexpr int Timer2StartLabel = 1061;
 inline constexpr int Default = 1062;
+inline constexpr int Timer2StopLabel = 1063;
 inline constexpr int Folder = 1064;
+inline constexpr std::array<int, 3> TimeLapseColumnLabels = {1126, 1127, 1128};
+inline constexpr int SecondsLabel = 1144;
 // Take-in order markers for the two text fields.
 inline constexpr int ClockTextField = -1;
 inline constexpr int FolderField = -2;
@@ -50,22 +92,6 @@ struct OptionEntry {
 using CaptionSource
     = std::variant<const i18n::CaptionTable *, const i18n::CaptionObjectTable *, OptionEntry>;
 using OptionSource = std::variant<const i18n::OptionTable *, QStringList>;
-
-// What a numeric edit does with a value after a take-in.
-enum class Correction {
-    None,
-    VideoLength,  // 0 or above 60 becomes 10
-    Hour,         // above 23 becomes 0
-    MinuteSecond, // above 59 becomes 0
-    Interval,     // the interval rules with the unit list
-    // Degrees of a geographic coordinate (longitude 0..180, latitude 0..90), linked
-    // to its minutes and seconds: above the bound the degrees become the bound; at
-    // the bound the minutes and seconds become 0.
-    Degrees,
-    // Minutes or seconds of a coordinate, linked to its degrees: at the degrees'
-    // bound any value becomes 0, otherwise a value above 59 becomes 59.
-    ArcMinuteSecond,
-};
 
 // Where a cell stands on the form.
 enum class CellPlacement {
@@ -92,7 +118,9 @@ struct CameraFormDescription {
         bool visible = true;
         bool keepOnDefault = false; // Default leaves the list's selection as it is
         CellPlacement placement = CellPlacement::Grid;
-        bool enabled = true; // false: shown, but label and list cannot be used
+        bool enabled = true;                   // false: shown, but label and list cannot be used
+        MenuField field = MenuField::None;     // what the list shows
+        MenuField editField = MenuField::None; // what the edit shows
     };
     struct Number {
         int id = 0;
@@ -138,6 +166,8 @@ struct CameraFormDescription {
             int initial = 0;
             int factory = 0;
             QList<int> editIds;
+            MenuField field = MenuField::None;
+            QList<MenuField> editFields;
         };
         QList<Row> rows;
     };
@@ -151,9 +181,13 @@ struct CameraFormDescription {
         int stopLabelId = 0;
         std::array<int, 4> columnLabelIds{};
         std::array<int, 4> editIds{};
+        MenuField onOff = MenuField::None;
+        std::array<MenuField, 4> times{};
     };
 
     MenuLayout layout = MenuLayout::Standard;
+    // The bytes Generate writes; empty: the layout's.
+    std::span<const MenuByte> recordBytes = {};
     QList<Cell> cells;         // option cells in reading order, each in its placement
     QList<RowGroup> rowGroups; // at the top of the right column, beside the left column
     QList<Number> numbers;
@@ -162,6 +196,8 @@ struct CameraFormDescription {
     QList<TimerGroup> timers;
     QList<Switch> switches;
     QList<int> takeInLists; // lists whose change takes the edits in
+    // Settings a form always collects as the same value (a sensor it lacks).
+    QList<std::pair<MenuField, int>> fixedValues;
     // Serial number: label, on/off list, four character lists.
     int serialLabelId = 0;
     int serialListId = 0;
@@ -195,8 +231,9 @@ inline constexpr int kDefaultDateFormat = 1;
 
 // The one camera form engine: builds a form from its description and runs the
 // take-in, correction, get-time, generate and default behaviour that all camera
-// forms share. Families supply the description and their collect step, and may
-// refuse a Generate through validate().
+// forms share. The description names the setting each control stands for, so
+// the form is filled from settings and collected into them from it alone.
+// Families supply the description and may refuse a Generate through validate().
 class CameraFormEngine : public FormBase {
     Q_OBJECT
 public:
@@ -215,6 +252,14 @@ public:
     void writeFactorySettings();
     void getTime();
 
+    // Copies the form into the settings and the layout's extra values (the
+    // clock aside).
+    void collect(CameraSettings &settings, MenuExtras &extras) const;
+    // Shows these settings: selects every list, fills every edit and applies
+    // the switches again. The clock keeps its value; only its text follows the
+    // Date Format shown.
+    void showSettings(const CameraSettings &settings, const MenuExtras &extras);
+
 protected:
     // `state` is the camera settings and clock the form reads and writes (the
     // program's shared camera state; a test may hand its own).
@@ -224,18 +269,12 @@ protected:
     // Builds the window; call from the family's constructor.
     void build();
 
-    // Copies the form into the settings and the layout's extra values.
-    virtual void collect(CameraSettings &settings, MenuExtras &extras) const = 0;
-    // The part of a collect step that every family shares: the settings whose
-    // controls carry the same ids on every camera form (capture options, video
-    // length, time stamp, interval, sensor level, first timer, time lapse and
-    // serial number).
-    void collectCommonFields(CameraSettings &settings) const;
-
     // A typed clock that is not a real date and time refuses Generate.
     std::optional<Refusal> validate() override;
     void writeGenerated() override;
     RecordContext recordContext() const;
+    // The menu record of the collected settings, in the description's bytes.
+    ConfigRecord menuRecord(const MenuExtras &extras) const;
 
 private:
     QWidget *makeCell(const CameraFormDescription::Cell &cell);
@@ -245,6 +284,17 @@ private:
     // Places the cells of the two columns below the grid's rows.
     void placeColumns(QGridLayout *cells, int firstRow);
     void applyCorrection(int id, const CameraFormDescription::Number &field, int unit);
+    // What each control stands for, lists and edits alike.
+    struct Binding {
+        int id = 0;
+        MenuField field = MenuField::None;
+        enum class Kind {
+            List,
+            Number,
+            Text
+        } kind = Kind::List;
+    };
+    void bindControls();
     // The clock the clock edit's text gives in the Date Format's order.
     ClockTextReading typedClock() const;
     QLabel *labelFor(int id, const CaptionSource &caption);
@@ -273,6 +323,7 @@ private:
     QHash<int, QLineEdit *> m_edits;
     std::map<int, int> m_numbers; // node-stable: the field exchange keeps pointers
     QHash<int, CameraFormDescription::Number> m_numberFields;
+    QList<Binding> m_bindings;
     QString m_clockText;
     int m_clockTextOrder = 0; // the Date Format order m_clockText is in
 };

@@ -14,7 +14,70 @@
 #include "smtp/ui/CMarrowbyK200Smtp.h"
 #include "smtp/ui/CMarrowbyK600Smtp.h"
 
+#include <utility>
+
 namespace marrowby {
+
+namespace {
+
+using FormMaker = QDialog *(*)(const FormContext &);
+
+template <typename Form> QDialog *makeCameraForm(const FormContext &context)
+{
+    return new Form(context, context.cameraState ? *context.cameraState : cameraState());
+}
+
+template <typename Form> QDialog *makeForm(const FormContext &context)
+{
+    return new Form(context);
+}
+
+// The camera form of each family, named by the menu.dat layout it writes.
+constexpr std::pair<MenuLayout, FormMaker> kCameraForms[] = {
+    {MenuLayout::Standard, makeCameraForm<CMarrowbyCameraMenu>},
+    {MenuLayout::K100, makeCameraForm<CMarrowbyK100Menu>},
+    {MenuLayout::K400, makeCameraForm<CMarrowbyK400Menu>},
+    {MenuLayout::K500, makeCameraForm<CMarrowbyK500Menu>},
+    {MenuLayout::K600, makeCameraForm<CMarrowbyK600Menu>},
+    {MenuLayout::K800, makeCameraForm<CMarrowbyK800Menu>},
+};
+constexpr std::pair<MmsFormKind, FormMaker> kMmsForms[] = {
+    {MmsFormKind::Standard, makeForm<CMarrowbyMMS>},
+    {MmsFormKind::K600, makeForm<CMarrowbyK600MMS>},
+};
+constexpr std::pair<SmtpFormKind, FormMaker> kSmtpForms[] = {
+    {SmtpFormKind::K200, makeForm<CMarrowbyK200Smtp>},
+    {SmtpFormKind::K600, makeForm<CMarrowbyK600Smtp>},
+};
+
+template <typename Kind, std::size_t N>
+FormMaker makerOf(const std::pair<Kind, FormMaker> (&makers)[N], Kind kind)
+{
+    for (const auto &[each, make] : makers) {
+        if (each == kind)
+            return make;
+    }
+    return nullptr;
+}
+
+// The maker of the form a button opens for a model, or nothing.
+FormMaker formMaker(FormButton button, int modelIndex)
+{
+    switch (button) {
+    case FormButton::Camera:
+        return makerOf(kCameraForms, ModelCatalogue::cameraForm(modelIndex));
+    case FormButton::Mms:
+        return ModelCatalogue::mmsUsable(modelIndex)
+            ? makerOf(kMmsForms, ModelCatalogue::mmsForm(modelIndex))
+            : nullptr;
+    case FormButton::Smtp:
+        // Every model has one of the two SMTP forms.
+        return makerOf(kSmtpForms, ModelCatalogue::smtpForm(modelIndex));
+    }
+    return nullptr;
+}
+
+} // namespace
 
 FormContext formContext(const AppState &state, Services &services, CameraState &camera)
 {
@@ -31,57 +94,13 @@ FormContext formContext(const AppState &state)
 
 bool formAvailable(FormButton button, int modelIndex)
 {
-    switch (button) {
-    case FormButton::Camera:
-        switch (ModelCatalogue::cameraForm(modelIndex)) {
-        case CameraFormKind::Standard:
-        case CameraFormKind::K600:
-        case CameraFormKind::K500:
-        case CameraFormKind::K400:
-        case CameraFormKind::K800:
-        case CameraFormKind::K100:
-            return true;
-        }
-        return false;
-    case FormButton::Mms:
-        return ModelCatalogue::mmsUsable(modelIndex);
-    case FormButton::Smtp:
-        return true; // every model has one of the two SMTP forms
-    }
-    return false;
+    return formMaker(button, modelIndex) != nullptr;
 }
 
 QDialog *createForm(FormButton button, const FormContext &context)
 {
-    if (!formAvailable(button, context.modelIndex))
-        return nullptr;
-    switch (button) {
-    case FormButton::Camera:
-        switch (ModelCatalogue::cameraForm(context.modelIndex)) {
-        case CameraFormKind::Standard:
-            return new CMarrowbyCameraMenu(context, cameraState());
-        case CameraFormKind::K600:
-            return new CMarrowbyK600Menu(context, cameraState());
-        case CameraFormKind::K500:
-            return new CMarrowbyK500Menu(context, cameraState());
-        case CameraFormKind::K400:
-            return new CMarrowbyK400Menu(context, cameraState());
-        case CameraFormKind::K800:
-            return new CMarrowbyK800Menu(context, cameraState());
-        case CameraFormKind::K100:
-            return new CMarrowbyK100Menu(context, cameraState());
-        }
-        break;
-    case FormButton::Mms:
-        if (ModelCatalogue::mmsForm(context.modelIndex) == MmsFormKind::K600)
-            return new CMarrowbyK600MMS(context);
-        return new CMarrowbyMMS(context);
-    case FormButton::Smtp:
-        if (ModelCatalogue::smtpForm(context.modelIndex) == SmtpFormKind::K600)
-            return new CMarrowbyK600Smtp(context);
-        return new CMarrowbyK200Smtp(context);
-    }
-    return nullptr;
+    const FormMaker make = formMaker(button, context.modelIndex);
+    return make ? make(context) : nullptr;
 }
 
 } // namespace marrowby
