@@ -3,7 +3,7 @@
 #include "camera/MenuFields.h"
 
 #include "mms/MmsRecordFile.h"
-#include "mms/OperatorTables.h"
+#include "operators/OperatorTables.h"
 #include "records/ConfigRecord.h"
 #include "records/Crc16.h"
 #include "records/RecordFile.h"

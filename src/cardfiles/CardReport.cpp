@@ -2,7 +2,7 @@
 
 #include "i18n/CardTexts.h"
 #include "i18n/TextTables.h"
-#include "mms/OperatorTables.h"
+#include "operators/OperatorTables.h"
 #include "records/RecordFile.h"
 #include "shell/ModelCatalogue.h"
 

@@ -72,14 +72,4 @@ const std::array<ModelEntry, kModelCount> &ModelCatalogue::models()
     return kModels;
 }
 
-std::string_view formClassName(MmsFormKind kind)
-{
-    return kind == M::K600 ? "CMarrowbyK600MMS" : "CMarrowbyMMS";
-}
-
-std::string_view formClassName(SmtpFormKind kind)
-{
-    return kind == S::K600 ? "CMarrowbyK600Smtp" : "CMarrowbyK200Smtp";
-}
-
 } // namespace marrowby

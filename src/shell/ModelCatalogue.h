@@ -64,8 +64,5 @@ public:
     static bool smtpUsable(int modelIndex) { return entry(modelIndex).smtpUsable; }
 };
 
-// The class names of the forms, for logs and tests.
-std::string_view formClassName(MmsFormKind kind);
-std::string_view formClassName(SmtpFormKind kind);
 
 } // namespace marrowby

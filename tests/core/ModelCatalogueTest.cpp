@@ -11,8 +11,8 @@ TEST(ModelCatalogue, OddRowsAndTheFallback)
     const ModelEntry &fallback = ModelCatalogue::entry(0);
     EXPECT_EQ(fallback.formTitle, "Marrowby");
     EXPECT_EQ(fallback.cameraForm, MenuLayout::Standard);
-    EXPECT_EQ(formClassName(fallback.mmsForm), "CMarrowbyMMS");
-    EXPECT_EQ(formClassName(fallback.smtpForm), "CMarrowbyK200Smtp");
+    EXPECT_EQ(fallback.mmsForm, MmsFormKind::Standard);
+    EXPECT_EQ(fallback.smtpForm, SmtpFormKind::K200);
     EXPECT_TRUE(fallback.mmsUsable);
     EXPECT_TRUE(fallback.smtpUsable);
     for (int outside : {-1, 20, 1000})
@@ -25,7 +25,7 @@ TEST(ModelCatalogue, OddRowsAndTheFallback)
     EXPECT_EQ(ModelCatalogue::entry(17).listName, "Marrowby K410MG-1080P");
     EXPECT_EQ(ModelCatalogue::formTitle(17), "Marrowby K410 1080P");
     EXPECT_EQ(ModelCatalogue::cameraForm(17), MenuLayout::K500);
-    EXPECT_EQ(formClassName(ModelCatalogue::mmsForm(17)), "CMarrowbyK600MMS");
+    EXPECT_EQ(ModelCatalogue::mmsForm(17), MmsFormKind::K600);
     EXPECT_EQ(ModelCatalogue::formTitle(18), "Marrowby K600 PLUS");
 }
 

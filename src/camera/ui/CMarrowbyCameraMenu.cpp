@@ -46,6 +46,10 @@ CameraFormDescription CMarrowbyCameraMenu::description(int model, int language)
     return d;
 }
 
+CMarrowbyCameraMenu::CMarrowbyCameraMenu(const FormContext &context, QWidget *parent)
+    : CMarrowbyCameraMenu(context, *context.cameraState, parent)
+{ }
+
 CMarrowbyCameraMenu::CMarrowbyCameraMenu(
     const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(

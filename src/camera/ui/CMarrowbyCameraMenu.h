@@ -9,8 +9,9 @@ namespace marrowby {
 class CMarrowbyCameraMenu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyCameraMenu(
-        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
+    // On the camera state of its context (the window loop's).
+    explicit CMarrowbyCameraMenu(const FormContext &context, QWidget *parent = nullptr);
+    CMarrowbyCameraMenu(const FormContext &context, CameraState &state, QWidget *parent = nullptr);
 
     // The description for a model in a language; exposed for tests.
     static CameraFormDescription description(int modelIndex, int languageIndex);

@@ -46,6 +46,10 @@ CameraFormDescription CMarrowbyK100Menu::description()
     return d;
 }
 
+CMarrowbyK100Menu::CMarrowbyK100Menu(const FormContext &context, QWidget *parent)
+    : CMarrowbyK100Menu(context, *context.cameraState, parent)
+{ }
+
 CMarrowbyK100Menu::CMarrowbyK100Menu(
     const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(description(), context, state, parent)

@@ -9,8 +9,9 @@ namespace marrowby {
 class CMarrowbyK100Menu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyK100Menu(
-        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
+    // On the camera state of its context (the window loop's).
+    explicit CMarrowbyK100Menu(const FormContext &context, QWidget *parent = nullptr);
+    CMarrowbyK100Menu(const FormContext &context, CameraState &state, QWidget *parent = nullptr);
 
     // The form's description; exposed for tests.
     static CameraFormDescription description();

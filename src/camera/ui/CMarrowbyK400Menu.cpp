@@ -30,6 +30,10 @@ CameraFormDescription CMarrowbyK400Menu::description()
     return d;
 }
 
+CMarrowbyK400Menu::CMarrowbyK400Menu(const FormContext &context, QWidget *parent)
+    : CMarrowbyK400Menu(context, *context.cameraState, parent)
+{ }
+
 CMarrowbyK400Menu::CMarrowbyK400Menu(
     const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(description(), context, state, parent)

@@ -9,8 +9,9 @@ namespace marrowby {
 class CMarrowbyK400Menu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyK400Menu(
-        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
+    // On the camera state of its context (the window loop's).
+    explicit CMarrowbyK400Menu(const FormContext &context, QWidget *parent = nullptr);
+    CMarrowbyK400Menu(const FormContext &context, CameraState &state, QWidget *parent = nullptr);
 
     static CameraFormDescription description();
 };

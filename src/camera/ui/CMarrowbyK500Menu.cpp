@@ -101,6 +101,10 @@ CameraFormDescription CMarrowbyK500Menu::description(int model, int language)
     return d;
 }
 
+CMarrowbyK500Menu::CMarrowbyK500Menu(const FormContext &context, QWidget *parent)
+    : CMarrowbyK500Menu(context, *context.cameraState, parent)
+{ }
+
 CMarrowbyK500Menu::CMarrowbyK500Menu(
     const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(

@@ -9,8 +9,9 @@ namespace marrowby {
 class CMarrowbyK500Menu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyK500Menu(
-        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
+    // On the camera state of its context (the window loop's).
+    explicit CMarrowbyK500Menu(const FormContext &context, QWidget *parent = nullptr);
+    CMarrowbyK500Menu(const FormContext &context, CameraState &state, QWidget *parent = nullptr);
 
     // The description for a model and UI language; exposed for tests.
     static CameraFormDescription description(int modelIndex, int languageIndex);

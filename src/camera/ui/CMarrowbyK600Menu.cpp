@@ -41,6 +41,10 @@ CameraFormDescription CMarrowbyK600Menu::description(int model)
     return d;
 }
 
+CMarrowbyK600Menu::CMarrowbyK600Menu(const FormContext &context, QWidget *parent)
+    : CMarrowbyK600Menu(context, *context.cameraState, parent)
+{ }
+
 CMarrowbyK600Menu::CMarrowbyK600Menu(
     const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(description(context.modelIndex), context, state, parent)

@@ -10,8 +10,9 @@ namespace marrowby {
 class CMarrowbyK600Menu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyK600Menu(
-        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
+    // On the camera state of its context (the window loop's).
+    explicit CMarrowbyK600Menu(const FormContext &context, QWidget *parent = nullptr);
+    CMarrowbyK600Menu(const FormContext &context, CameraState &state, QWidget *parent = nullptr);
 
     // The description for a model; exposed for tests.
     static CameraFormDescription description(int modelIndex);

@@ -43,6 +43,10 @@ CameraFormDescription CMarrowbyK800Menu::description()
     return d;
 }
 
+CMarrowbyK800Menu::CMarrowbyK800Menu(const FormContext &context, QWidget *parent)
+    : CMarrowbyK800Menu(context, *context.cameraState, parent)
+{ }
+
 CMarrowbyK800Menu::CMarrowbyK800Menu(
     const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(description(), context, state, parent)

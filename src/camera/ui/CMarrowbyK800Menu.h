@@ -10,8 +10,9 @@ namespace marrowby {
 class CMarrowbyK800Menu : public CameraFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyK800Menu(
-        const FormContext &context, CameraState &state = cameraState(), QWidget *parent = nullptr);
+    // On the camera state of its context (the window loop's).
+    explicit CMarrowbyK800Menu(const FormContext &context, QWidget *parent = nullptr);
+    CMarrowbyK800Menu(const FormContext &context, CameraState &state, QWidget *parent = nullptr);
 
     static CameraFormDescription description();
 };

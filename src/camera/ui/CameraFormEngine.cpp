@@ -446,7 +446,7 @@ void CameraFormEngine::onListActivated(int id)
 
 void CameraFormEngine::readClock()
 {
-    const QDateTime now = Clock::now();
+    const QDateTime now = services().now();
     const QDate date = now.date();
     const QTime time = now.time();
     CameraClock &clock = m_state.clock;
