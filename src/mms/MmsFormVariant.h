@@ -1,7 +1,7 @@
 // The two MMS forms and their model variants as data.
 //
-// The standard form (CMarrowbyMMS) serves the older camera families, the K600
-// form (CMarrowbyK600MMS) the newer ones; both share one set of rules, and
+// The standard form (StandardMmsForm) serves the older camera families, the K600
+// form (K600MmsForm) the newer ones; both share one set of rules, and
 // everything in which a form or model differs is a field here.
 #pragma once
 

@@ -129,7 +129,7 @@ constexpr std::array k200Captions{
 } // namespace
 
 const SmtpFormVariant k600SmtpForm{
-    .className = "CMarrowbyK600Smtp",
+    .className = "K600SmtpForm",
     .dialogId = 143,
     .layout = SmtpLayout::K600,
     .edits = k600Edits,
@@ -144,7 +144,7 @@ const SmtpFormVariant k600SmtpForm{
 };
 
 const SmtpFormVariant k200SmtpForm{
-    .className = "CMarrowbyK200Smtp",
+    .className = "K200SmtpForm",
     .dialogId = 147,
     .layout = SmtpLayout::K200,
     .edits = k200Edits,

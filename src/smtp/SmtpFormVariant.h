@@ -1,5 +1,5 @@
-// The two SMTP forms as data: what the K600 SMTP form (CMarrowbyK600Smtp) and
-// the K200 SMTP form (CMarrowbyK200Smtp) have in common is one engine; what
+// The two SMTP forms as data: what the K600 SMTP form (K600SmtpForm) and
+// the K200 SMTP form (K200SmtpForm) have in common is one engine; what
 // differs between them is listed here.
 #pragma once
 
@@ -83,7 +83,7 @@ inline constexpr int Generate = 1112;
 } // namespace SmtpId
 
 struct SmtpFormVariant {
-    std::string_view className; // "CMarrowbyK600Smtp", "CMarrowbyK200Smtp"
+    std::string_view className; // "K600SmtpForm", "K200SmtpForm"
     int dialogId;               // 143, 147
     SmtpLayout layout;          // the smtp.dat layout it writes
 

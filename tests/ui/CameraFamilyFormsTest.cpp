@@ -1,10 +1,10 @@
 #include "CameraFormFixture.h"
 
-#include "camera/ui/CMarrowbyCameraMenu.h"
-#include "camera/ui/CMarrowbyK400Menu.h"
-#include "camera/ui/CMarrowbyK600Menu.h"
-#include "camera/ui/CMarrowbyK800Menu.h"
-#include "shell/ui/CSetupDlg.h"
+#include "camera/ui/K400CameraForm.h"
+#include "camera/ui/K600CameraForm.h"
+#include "camera/ui/K800CameraForm.h"
+#include "camera/ui/StandardCameraForm.h"
+#include "shell/ui/MainWindow.h"
 #include "shell/ui/WindowLoop.h"
 
 using namespace marrowby;
@@ -34,16 +34,16 @@ TEST_F(CameraFamilyForms, CameraSetupOpensEachModelsFamilyForm)
         const char *title;
     };
     const Row rows[] = {
-        {2, opened<CMarrowbyK600Menu>, "Marrowby K600"},
-        {4, opened<CMarrowbyK600Menu>, "Marrowby K600"},
-        {6, opened<CMarrowbyK400Menu>, "Marrowby K400"},
-        {7, opened<CMarrowbyK600Menu>, "Marrowby K700"},
-        {8, opened<CMarrowbyK800Menu>, "Marrowby K800"},
-        {9, opened<CMarrowbyK400Menu>, "Marrowby K410"},
-        {10, opened<CMarrowbyK600Menu>, "Marrowby K810"},
-        {18, opened<CMarrowbyK600Menu>, "Marrowby K600 PLUS"},
-        {19, opened<CMarrowbyK600Menu>, "Marrowby K600 PLUS"},
-        {3, opened<CMarrowbyCameraMenu>, "Marrowby K200"},
+        {2, opened<K600CameraForm>, "Marrowby K600"},
+        {4, opened<K600CameraForm>, "Marrowby K600"},
+        {6, opened<K400CameraForm>, "Marrowby K400"},
+        {7, opened<K600CameraForm>, "Marrowby K700"},
+        {8, opened<K800CameraForm>, "Marrowby K800"},
+        {9, opened<K400CameraForm>, "Marrowby K410"},
+        {10, opened<K600CameraForm>, "Marrowby K810"},
+        {18, opened<K600CameraForm>, "Marrowby K600 PLUS"},
+        {19, opened<K600CameraForm>, "Marrowby K600 PLUS"},
+        {3, opened<StandardCameraForm>, "Marrowby K200"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.model);
@@ -56,7 +56,7 @@ TEST_F(CameraFamilyForms, CameraSetupOpensEachModelsFamilyForm)
         EXPECT_TRUE(row.isFamily(form));
         EXPECT_EQ(form->windowTitle(), row.title);
         press(form, 2); // Exit: back to a fresh main window
-        EXPECT_NE(qobject_cast<CSetupDlg *>(loop.currentWindow()), nullptr);
+        EXPECT_NE(qobject_cast<MainWindow *>(loop.currentWindow()), nullptr);
         loop.currentWindow()->reject();
     }
 }
@@ -73,11 +73,11 @@ TEST_F(CameraFamilyForms, MessagesPerFamilyAndLanguage)
         const char *factoryChinese;
     };
     const Row rows[] = {
-        {4, make<CMarrowbyK600Menu>, "Configuration file is generated", "相机菜单设置文件已经生成",
+        {4, make<K600CameraForm>, "Configuration file is generated", "相机菜单设置文件已经生成",
             "相机菜单出厂设置文件已经生成"},
-        {6, make<CMarrowbyK400Menu>, "Camera menu configuration file is generated",
+        {6, make<K400CameraForm>, "Camera menu configuration file is generated",
             "相机菜单设置文件已经生成", " 相机菜单出厂设置文件已经生成"},
-        {8, make<CMarrowbyK800Menu>, "Configuration file is generated", "相机菜单设置文件已经生成",
+        {8, make<K800CameraForm>, "Configuration file is generated", "相机菜单设置文件已经生成",
             "相机菜单出厂设置文件已经生成"},
     };
     for (const Row &row : rows) {
@@ -116,7 +116,7 @@ TEST_F(CameraFamilyForms, DefaultNeverLeavesAnIntervalOfZeroMinutes)
         int model;
         std::unique_ptr<QDialog> (*make)(const FormContext &);
     };
-    for (const Row &row : {Row{6, make<CMarrowbyK400Menu>}, Row{8, make<CMarrowbyK800Menu>}}) {
+    for (const Row &row : {Row{6, make<K400CameraForm>}, Row{8, make<K800CameraForm>}}) {
         SCOPED_TRACE(row.model);
         setModel(row.model);
         auto form = row.make(context());

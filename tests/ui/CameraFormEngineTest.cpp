@@ -1,8 +1,8 @@
 #include "CameraFormFixture.h"
 
 #include "camera/CameraRecord.h"
-#include "camera/ui/CMarrowbyCameraMenu.h"
 #include "camera/ui/CameraFormParts.h"
+#include "camera/ui/StandardCameraForm.h"
 #include "shell/ModelCatalogue.h"
 
 #include <QPushButton>
@@ -35,7 +35,7 @@ class CameraFormEngineTest : public CameraFormFixture { };
 // still ends on "MMDDYY", and the kept values stay as shown.
 TEST_F(CameraFormEngineTest, DefaultKeepsWhatTheDescriptionKeeps)
 {
-    CameraFormDescription description = CMarrowbyCameraMenu::description(15, 2);
+    CameraFormDescription description = StandardCameraForm::description(15, 2);
     for (CameraFormDescription::Cell &cell : description.cells) {
         if (cell.listId == 1052)
             cell.keepOnDefault = true;
@@ -100,7 +100,7 @@ TEST_F(CameraFormEngineTest, AFormStandsOnItsContextAlone)
     const FormContext handed{
         .modelIndex = 15, .languageIndex = 1, .cameraLanguage = 1, .tvMode = 3};
     CameraState state;
-    CMarrowbyCameraMenu form(handed, state);
+    StandardCameraForm form(handed, state);
     EXPECT_EQ(form.windowTitle(), qtText(ModelCatalogue::formTitle(15)));
     EXPECT_EQ(find<QPushButton>(&form, 2)->text(), captionText(i18n::shared::Exit, 1));
     EXPECT_TRUE(find<QComboBox>(&form, 1052)->isVisibleTo(&form)) << "the model's SD Cycle row";
@@ -148,7 +148,7 @@ protected:
 TEST_F(CameraFormEngineTest, GenerateCanBeRefusedByTheFormsOwnCheck)
 {
     CameraState state;
-    CheckingForm form(CMarrowbyCameraMenu::description(1, 2), context(), state);
+    CheckingForm form(StandardCameraForm::description(1, 2), context(), state);
     FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
     form.chooseFolder();
     auto *interval = find<QLineEdit>(&form, 1003);

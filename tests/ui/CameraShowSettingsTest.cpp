@@ -1,11 +1,11 @@
 #include "CameraFormFixture.h"
 
-#include "camera/ui/CMarrowbyCameraMenu.h"
-#include "camera/ui/CMarrowbyK100Menu.h"
-#include "camera/ui/CMarrowbyK400Menu.h"
-#include "camera/ui/CMarrowbyK500Menu.h"
-#include "camera/ui/CMarrowbyK600Menu.h"
-#include "camera/ui/CMarrowbyK800Menu.h"
+#include "camera/ui/K100CameraForm.h"
+#include "camera/ui/K400CameraForm.h"
+#include "camera/ui/K500CameraForm.h"
+#include "camera/ui/K600CameraForm.h"
+#include "camera/ui/K800CameraForm.h"
+#include "camera/ui/StandardCameraForm.h"
 
 using namespace marrowby;
 using namespace marrowby::test;
@@ -108,25 +108,25 @@ protected:
 
 TEST_F(CameraShowSettings, StandardFormWritesWhatItShows)
 {
-    checkShown<CMarrowbyCameraMenu>(15, MenuLayout::Standard, [](Shown &row) {
+    checkShown<StandardCameraForm>(15, MenuLayout::Standard, [](Shown &row) {
         row.settings.VideoSize = 3; // the 1080P models' fourth video size
     });
-    checkShown<CMarrowbyCameraMenu>(1, MenuLayout::Standard);
+    checkShown<StandardCameraForm>(1, MenuLayout::Standard);
 }
 
 TEST_F(CameraShowSettings, K100FormWritesWhatItShows)
 {
-    checkShown<CMarrowbyK100Menu>(14, MenuLayout::K100);
+    checkShown<K100CameraForm>(14, MenuLayout::K100);
 }
 
 TEST_F(CameraShowSettings, K400FormWritesWhatItShows)
 {
-    checkShown<CMarrowbyK400Menu>(6, MenuLayout::K400);
+    checkShown<K400CameraForm>(6, MenuLayout::K400);
 }
 
 TEST_F(CameraShowSettings, K500FormWritesWhatItShows)
 {
-    checkShown<CMarrowbyK500Menu>(13, MenuLayout::K500, [](Shown &row) {
+    checkShown<K500CameraForm>(13, MenuLayout::K500, [](Shown &row) {
         row.settings.ImageSize = 3; // the K500MG's fourth image size
         row.settings.VideoSize = 3;
     });
@@ -134,18 +134,18 @@ TEST_F(CameraShowSettings, K500FormWritesWhatItShows)
 
 TEST_F(CameraShowSettings, K600FormWritesWhatItShows)
 {
-    checkShown<CMarrowbyK600Menu>(4, MenuLayout::K600);
+    checkShown<K600CameraForm>(4, MenuLayout::K600);
 }
 
 TEST_F(CameraShowSettings, K800FormWritesWhatItShows)
 {
-    checkShown<CMarrowbyK800Menu>(8, MenuLayout::K800);
+    checkShown<K800CameraForm>(8, MenuLayout::K800);
 }
 
 // A typed clock is left as typed: only its text follows the Date Format shown.
 TEST_F(CameraShowSettings, ATypedClockKeepsItsValue)
 {
-    auto form = open<CMarrowbyK500Menu>(13);
+    auto form = open<K500CameraForm>(13);
     type(find<QLineEdit>(form.get(), CameraId::ClockText), "12/31/2020 23:58:57");
     Shown row = everythingOn(); // Date Format DDMMYY
     form->showSettings(row.settings, row.extras);

@@ -2,7 +2,7 @@
 
 #include "../core/TempFolder.h"
 
-#include "shell/ui/CSetupDlg.h"
+#include "shell/ui/MainWindow.h"
 #include "shell/ui/WindowLoop.h"
 #include "smtp/SmtpFormVariant.h"
 
@@ -364,7 +364,7 @@ TEST_F(CheckCard, AFormEndedWhileItsMenuIsOpenTakesTheMenuAlong)
 
         EXPECT_TRUE(opened);
         EXPECT_TRUE(form.isNull());
-        EXPECT_NE(qobject_cast<CSetupDlg *>(loop.currentWindow()), nullptr);
+        EXPECT_NE(qobject_cast<MainWindow *>(loop.currentWindow()), nullptr);
         EXPECT_TRUE(MessageBoxes::takeRecorded().isEmpty());
         if (loop.currentWindow())
             loop.currentWindow()->reject();

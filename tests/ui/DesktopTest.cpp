@@ -3,11 +3,11 @@
 // user's language, windows that keep their shape, and the keyboard's menu key.
 #include "UiTestSupport.h"
 
-#include "camera/ui/CMarrowbyCameraMenu.h"
+#include "camera/ui/StandardCameraForm.h"
 #include "dialog/QtTranslations.h"
 #include "shell/ModelCatalogue.h"
-#include "shell/ui/CAboutDlg.h"
-#include "shell/ui/CSetupDlg.h"
+#include "shell/ui/AboutDialog.h"
+#include "shell/ui/MainWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -207,11 +207,11 @@ TEST_F(Desktop, EveryWindowNamesEveryControlForScreenReaders)
 {
     // The main window and the About box in every language.
     for (int entry = 0; entry < 15; ++entry) {
-        CSetupDlg window;
+        MainWindow window;
         pick(find<QComboBox>(&window, 1080), entry);
         window.show();
         EXPECT_EQ(unnamedControls(&window), QStringList()) << "language entry " << entry;
-        CAboutDlg about(&window);
+        AboutDialog about(&window);
         about.show();
         EXPECT_EQ(unnamedControls(&about), QStringList());
     }
@@ -276,7 +276,7 @@ TEST_F(Desktop, ControlsWithoutALabelOfTheirOwnAreNamedByTheirCaptions)
 
 TEST_F(Desktop, MainWindowNamesFollowTheLanguage)
 {
-    CSetupDlg window;
+    MainWindow window;
     window.show();
     auto *languages = find<QComboBox>(&window, 1080);
     EXPECT_EQ(spokenName(languages), "Select Language");
@@ -288,8 +288,8 @@ TEST_F(Desktop, MainWindowNamesFollowTheLanguage)
 
 TEST_F(Desktop, FocusRingIsVisibleOnEveryKindOfControl)
 {
-    CSetupDlg window;
-    CMarrowbyCameraMenu form(context());
+    MainWindow window;
+    StandardCameraForm form(context());
     struct Case {
         QWidget *window;
         int id;
@@ -329,7 +329,7 @@ TEST_F(Desktop, QtsOwnButtonsSpeakTheChosenLanguage)
         QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         return box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&'));
     };
-    CSetupDlg window;
+    MainWindow window;
     auto *languages = find<QComboBox>(&window, 1080);
     EXPECT_EQ(cancelText(), "Cancel");
     pick(languages, 2); // Deutsch
@@ -344,7 +344,7 @@ TEST_F(Desktop, QtsOwnButtonsSpeakTheChosenLanguage)
 
 TEST_F(Desktop, WindowsFitTheirContentAndKeepTheirShape)
 {
-    CSetupDlg window;
+    MainWindow window;
     window.show();
     QApplication::processEvents();
     const QSize english = window.size();
@@ -391,11 +391,11 @@ TEST_F(Desktop, EveryWindowFitsALaptopScreenInEveryLanguage)
     };
     const auto measureEverything = [&](const std::string &font) {
         for (int entry = 0; entry < 15; ++entry) {
-            CSetupDlg window;
+            MainWindow window;
             pick(find<QComboBox>(&window, 1080), entry);
             window.show();
             measure(&window, "main window, language entry " + std::to_string(entry) + font);
-            CAboutDlg about(&window);
+            AboutDialog about(&window);
             about.show();
             measure(&about, "About box, language entry " + std::to_string(entry) + font);
         }
@@ -449,7 +449,7 @@ TEST_F(Desktop, TheIconStandsOutOnTheWindowsBlue)
                             .scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                             .convertToFormat(QImage::Format_ARGB32);
     ASSERT_FALSE(icon.isNull());
-    CSetupDlg window;
+    MainWindow window;
     const QColor blue = window.palette().color(QPalette::Window);
     int opaque = 0;
     int likeTheWindow = 0;
@@ -492,8 +492,8 @@ QStringList menuOnShiftF10(QWidget *window, int listId)
 
 TEST_F(Desktop, ShiftF10OnAListOpensTheWindowsMenu)
 {
-    CSetupDlg window;
+    MainWindow window;
     EXPECT_EQ(menuOnShiftF10(&window, 1080), QStringList{"16"}) << "the About entry";
-    CMarrowbyCameraMenu form(context());
+    StandardCameraForm form(context());
     EXPECT_EQ(menuOnShiftF10(&form, 1013), QStringList{"CheckCard"});
 }

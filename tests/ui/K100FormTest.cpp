@@ -1,6 +1,6 @@
 #include "CameraFormFixture.h"
 
-#include "camera/ui/CMarrowbyK100Menu.h"
+#include "camera/ui/K100CameraForm.h"
 
 #include <QLabel>
 
@@ -11,10 +11,7 @@ namespace {
 
 class K100Form : public CameraFormFixture {
 protected:
-    std::unique_ptr<CMarrowbyK100Menu> open()
-    {
-        return CameraFormFixture::open<CMarrowbyK100Menu>(14);
-    }
+    std::unique_ptr<K100CameraForm> open() { return CameraFormFixture::open<K100CameraForm>(14); }
 };
 
 CameraSettings startingSettings()

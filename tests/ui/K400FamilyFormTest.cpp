@@ -1,6 +1,6 @@
 #include "CameraFormFixture.h"
 
-#include "camera/ui/CMarrowbyK400Menu.h"
+#include "camera/ui/K400CameraForm.h"
 
 using namespace marrowby;
 using namespace marrowby::test;
@@ -16,7 +16,7 @@ TEST_F(K400FamilyForm, OpensWithoutSideSensorBeepOrSdCycle)
     for (const auto &[model, title] : {std::pair{6, "Marrowby K400"}, {9, "Marrowby K410"}}) {
         SCOPED_TRACE(model);
         cameraState().settings.SidePir = 0; // as another form left it
-        auto form = open<CMarrowbyK400Menu>(model);
+        auto form = open<K400CameraForm>(model);
         EXPECT_EQ(form->windowTitle(), title);
         for (int id : {1028, 1042, 1046, 1052})
             EXPECT_EQ(form->findChild<QComboBox *>(QString::number(id)), nullptr) << id;
@@ -90,13 +90,13 @@ TEST_F(K400FamilyForm, EditsAndListsReachTheirBytes)
             }},
         {"date format", {choose(1044, 0)}, {}, [](S &, E &e) { e.dateFormat = 0; }},
     };
-    checkTable<CMarrowbyK400Menu>(6, MenuLayout::K400, openingSettings(), table,
+    checkTable<K400CameraForm>(6, MenuLayout::K400, openingSettings(), table,
         "Camera menu configuration file is generated");
 }
 
 TEST_F(K400FamilyForm, DefaultKeepsTheIntervalAndTheSecondTimerTimes)
 {
-    auto form = open<CMarrowbyK400Menu>(9);
+    auto form = open<K400CameraForm>(9);
     perform(form.get(),
         {choose(1013, 2), choose(1015, 1), choose(1029, 0), typing(1003, "30"), typing(1002, "5"),
             choose(1044, 2), choose(1025, 1), typing(1022, "40"), choose(1048, 1),
@@ -129,14 +129,14 @@ TEST_F(K400FamilyForm, DefaultKeepsTheIntervalAndTheSecondTimerTimes)
 TEST_F(K400FamilyForm, DateFormatListInFinnish)
 {
     appState().LanguageIndex = 4;
-    auto form = open<CMarrowbyK400Menu>(6);
+    auto form = open<K400CameraForm>(6);
     EXPECT_EQ(
         entries(find<QComboBox>(form.get(), 1044)), (QStringList{"VVKKPP", "KKPPVV", "PPKKVV"}));
 }
 
 TEST_F(K400FamilyForm, TakesItsEditsInInItsOrder)
 {
-    checkTakeInOrder<CMarrowbyK400Menu>(6,
+    checkTakeInOrder<K400CameraForm>(6,
         {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, 1047, 1046, 1045, 1042},
         {choose(1025, 1), choose(1048, 1), choose(1033, 0)});
 }

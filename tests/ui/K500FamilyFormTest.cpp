@@ -1,8 +1,8 @@
 #include "CameraFormFixture.h"
 
-#include "camera/ui/CMarrowbyK100Menu.h"
-#include "camera/ui/CMarrowbyK500Menu.h"
-#include "shell/ui/CSetupDlg.h"
+#include "camera/ui/K100CameraForm.h"
+#include "camera/ui/K500CameraForm.h"
+#include "shell/ui/MainWindow.h"
 #include "shell/ui/WindowLoop.h"
 
 #include <QLabel>
@@ -16,9 +16,9 @@ using Kind = MessageBoxes::Kind;
 
 class K500FamilyForm : public CameraFormFixture {
 protected:
-    std::unique_ptr<CMarrowbyK500Menu> open(int model = 11)
+    std::unique_ptr<K500CameraForm> open(int model = 11)
     {
-        return CameraFormFixture::open<CMarrowbyK500Menu>(model);
+        return CameraFormFixture::open<K500CameraForm>(model);
     }
 };
 
@@ -421,17 +421,17 @@ TEST_F(K500FamilyForm, TheMainWindowOpensTheTypedClockFormsOfTheirModels)
         SCOPED_TRACE(c.model);
         WindowLoop loop;
         loop.start();
-        auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());
+        auto *main = qobject_cast<MainWindow *>(loop.currentWindow());
         ASSERT_NE(main, nullptr);
         pick(find<QComboBox>(main, 1081), c.model - 1);
         press(main, 1000);
         QWidget *form = loop.currentWindow();
         ASSERT_NE(form, nullptr);
-        EXPECT_EQ(qobject_cast<CMarrowbyK100Menu *>(form) != nullptr, c.k100);
-        EXPECT_EQ(qobject_cast<CMarrowbyK500Menu *>(form) != nullptr, !c.k100);
+        EXPECT_EQ(qobject_cast<K100CameraForm *>(form) != nullptr, c.k100);
+        EXPECT_EQ(qobject_cast<K500CameraForm *>(form) != nullptr, !c.k100);
         EXPECT_EQ(form->windowTitle(), c.title);
         press(form, 2);
-        ASSERT_NE(qobject_cast<CSetupDlg *>(loop.currentWindow()), nullptr) << "the way back";
-        qobject_cast<CSetupDlg *>(loop.currentWindow())->reject();
+        ASSERT_NE(qobject_cast<MainWindow *>(loop.currentWindow()), nullptr) << "the way back";
+        qobject_cast<MainWindow *>(loop.currentWindow())->reject();
     }
 }

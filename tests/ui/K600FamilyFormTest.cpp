@@ -1,6 +1,6 @@
 #include "CameraFormFixture.h"
 
-#include "camera/ui/CMarrowbyK600Menu.h"
+#include "camera/ui/K600CameraForm.h"
 
 using namespace marrowby;
 using namespace marrowby::test;
@@ -40,7 +40,7 @@ TEST_F(K600FamilyForm, OpensPerModelAndGeneratesItsLayout)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.model);
         cameraState().settings.SidePir = 1 - row.sidePir; // another form's leftover
-        auto form = open<CMarrowbyK600Menu>(row.model);
+        auto form = open<K600CameraForm>(row.model);
         EXPECT_EQ(form->windowTitle(), row.title);
         EXPECT_EQ(find<QComboBox>(form.get(), 1028)->currentIndex(), row.sidePir);
         EXPECT_EQ(entries(find<QComboBox>(form.get(), 1014)), (QStringList{"12MP", "5MP", "2MP"}));
@@ -147,7 +147,7 @@ TEST_F(K600FamilyForm, EditsAndListsReachTheirBytes)
             }},
         {"date format", {choose(1044, 2)}, {}, [](S &, E &e) { e.dateFormat = 2; }},
     };
-    checkTable<CMarrowbyK600Menu>(
+    checkTable<K600CameraForm>(
         4, MenuLayout::K600, opening(4), table, "Configuration file is generated");
 }
 
@@ -155,7 +155,7 @@ TEST_F(K600FamilyForm, DefaultResetsAllButSdCycle)
 {
     for (const int model : {4, 10}) {
         SCOPED_TRACE(model);
-        auto form = open<CMarrowbyK600Menu>(model);
+        auto form = open<K600CameraForm>(model);
         perform(form.get(),
             {choose(1013, 1), choose(1014, 1), choose(1015, 2), choose(1016, 1), choose(1026, 1),
                 choose(1027, 2), choose(1028, model == 10 ? 1 : 0), choose(1029, 0),
@@ -188,7 +188,7 @@ TEST_F(K600FamilyForm, DefaultResetsAllButSdCycle)
 
 TEST_F(K600FamilyForm, TakesItsEditsInInItsOrder)
 {
-    checkTakeInOrder<CMarrowbyK600Menu>(4,
+    checkTakeInOrder<K600CameraForm>(4,
         {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, 1051, 1050, 1048, 1049},
         {choose(1025, 1), choose(1052, 1), choose(1033, 0)});
 }

@@ -1,6 +1,6 @@
 #include "CameraFormFixture.h"
 
-#include "camera/ui/CMarrowbyK800Menu.h"
+#include "camera/ui/K800CameraForm.h"
 
 using namespace marrowby;
 using namespace marrowby::test;
@@ -24,7 +24,7 @@ protected:
 TEST_F(K800FamilyForm, OpensWithBeepAndSdCycleButNoSideSensor)
 {
     cameraState().settings.SidePir = 1; // as another form left it
-    auto form = open<CMarrowbyK800Menu>(8);
+    auto form = open<K800CameraForm>(8);
     EXPECT_EQ(form->windowTitle(), "Marrowby K800");
     EXPECT_EQ(form->findChild<QComboBox *>("1028"), nullptr);
     EXPECT_EQ(entries(find<QComboBox>(form.get(), 1015)),
@@ -80,13 +80,13 @@ TEST_F(K800FamilyForm, EditsAndListsReachTheirBytes)
             {}, [](S &s, E &) { s.SerialDigit1 = 35; }},
         {"date format", {choose(1044, 0)}, {}, [](S &, E &e) { e.dateFormat = 0; }},
     };
-    checkTable<CMarrowbyK800Menu>(
+    checkTable<K800CameraForm>(
         8, MenuLayout::K800, opening(), table, "Configuration file is generated");
 }
 
 TEST_F(K800FamilyForm, DefaultKeepsBeepSdCycleIntervalAndSecondTimerTimes)
 {
-    auto form = open<CMarrowbyK800Menu>(8);
+    auto form = open<K800CameraForm>(8);
     perform(form.get(),
         {choose(1014, 2), choose(1026, 1), choose(1029, 0), typing(1003, "45"), choose(1042, 0),
             choose(1046, 1), choose(1025, 1), typing(1024, "50"), choose(1052, 1),
@@ -118,7 +118,7 @@ TEST_F(K800FamilyForm, DefaultKeepsBeepSdCycleIntervalAndSecondTimerTimes)
 
 TEST_F(K800FamilyForm, TakesItsEditsInInItsOrder)
 {
-    checkTakeInOrder<CMarrowbyK800Menu>(8,
+    checkTakeInOrder<K800CameraForm>(8,
         {1002, 1003, 1039, 1040, 1038, 1024, 1023, 1017, 1022, 1051, 1050, 1048, 1049},
         {choose(1025, 1), choose(1052, 1), choose(1033, 0)});
 }

@@ -1,9 +1,9 @@
 #include "UiTestSupport.h"
 
-#include "camera/ui/CMarrowbyCameraMenu.h"
+#include "camera/ui/StandardCameraForm.h"
 #include "shell/ModelCatalogue.h"
-#include "shell/ui/CSetupDlg.h"
 #include "shell/ui/FormFactory.h"
+#include "shell/ui/MainWindow.h"
 #include "shell/ui/WindowLoop.h"
 
 #include <QLabel>
@@ -16,11 +16,11 @@
 using namespace marrowby;
 using namespace marrowby::test;
 
-class MainWindow : public UiTest { };
+class MainWindowTest : public UiTest { };
 
-TEST_F(MainWindow, ChineseOnANonChineseSystemGoesToTheCameraOnly)
+TEST_F(MainWindowTest, ChineseOnANonChineseSystemGoesToTheCameraOnly)
 {
-    CSetupDlg window;
+    MainWindow window;
     auto *languages = find<QComboBox>(&window, 1080);
     EXPECT_EQ(languages->count(), 15);
     EXPECT_EQ(languages->itemText(0), "Chinese");
@@ -35,14 +35,14 @@ TEST_F(MainWindow, ChineseOnANonChineseSystemGoesToTheCameraOnly)
     EXPECT_EQ(find<QPushButton>(&window, 1000)->text(), "Camera Setup");
 
     // A fresh window shows the same choice.
-    CSetupDlg again;
+    MainWindow again;
     EXPECT_EQ(find<QComboBox>(&again, 1080)->currentIndex(), 0);
 }
 
-TEST_F(MainWindow, ChineseSystemShowsChinese)
+TEST_F(MainWindowTest, ChineseSystemShowsChinese)
 {
     appState().ChineseSystem = true;
-    CSetupDlg window;
+    MainWindow window;
     auto *languages = find<QComboBox>(&window, 1080);
     EXPECT_EQ(languages->itemText(0), QString::fromUtf8("中文"));
     pick(languages, 0);
@@ -52,9 +52,9 @@ TEST_F(MainWindow, ChineseSystemShowsChinese)
     EXPECT_EQ(store.numbers["language"], 1u);
 }
 
-TEST_F(MainWindow, GermanCaptionsAndVersionLabel)
+TEST_F(MainWindowTest, GermanCaptionsAndVersionLabel)
 {
-    CSetupDlg window;
+    MainWindow window;
     pick(find<QComboBox>(&window, 1080), 2);
     EXPECT_EQ(appState().LanguageIndex, 3);
     EXPECT_FALSE(appState().ChineseCameraLanguage);
@@ -65,9 +65,9 @@ TEST_F(MainWindow, GermanCaptionsAndVersionLabel)
     EXPECT_EQ(find<QComboBox>(&window, 1080)->itemText(2), "Deutsch");
 }
 
-TEST_F(MainWindow, ModelChoiceIsStoredAndSetsTheButtons)
+TEST_F(MainWindowTest, ModelChoiceIsStoredAndSetsTheButtons)
 {
-    CSetupDlg window;
+    MainWindow window;
     auto *models = find<QComboBox>(&window, 1081);
     ASSERT_EQ(models->count(), 19);
     EXPECT_EQ(models->itemText(16), "Marrowby K410MG-1080P");
@@ -87,18 +87,18 @@ TEST_F(MainWindow, ModelChoiceIsStoredAndSetsTheButtons)
     }
 }
 
-TEST_F(MainWindow, ModelZeroSelectsNothingAndEnablesEverything)
+TEST_F(MainWindowTest, ModelZeroSelectsNothingAndEnablesEverything)
 {
     setModel(0);
-    CSetupDlg window;
+    MainWindow window;
     EXPECT_EQ(find<QComboBox>(&window, 1081)->currentIndex(), -1);
     for (int id : {1000, 1001, 1002})
         EXPECT_TRUE(find<QPushButton>(&window, id)->isEnabled()) << id;
 }
 
-TEST_F(MainWindow, LinkOpensTheDownloadPage)
+TEST_F(MainWindowTest, LinkOpensTheDownloadPage)
 {
-    CSetupDlg window;
+    MainWindow window;
     find<QPushButton>(&window, 1076)->click();
     const QList<QUrl> opened = WebBrowser::takeRecorded();
     ASSERT_EQ(opened.size(), 1);
@@ -106,24 +106,24 @@ TEST_F(MainWindow, LinkOpensTheDownloadPage)
     EXPECT_FALSE(window.requestedForm().has_value()) << "the main window stays open";
 }
 
-TEST_F(MainWindow, WayBackThroughTheStandardCameraForm)
+TEST_F(MainWindowTest, WayBackThroughTheStandardCameraForm)
 {
     WindowLoop loop;
     QSignalSpy finished(&loop, &WindowLoop::finished);
     loop.start();
-    auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());
+    auto *main = qobject_cast<MainWindow *>(loop.currentWindow());
     ASSERT_NE(main, nullptr);
     pick(find<QComboBox>(main, 1081), 2); // Marrowby K200MG
     pick(find<QComboBox>(main, 1080), 2); // Deutsch
 
     find<QPushButton>(main, 1000)->click();
-    auto *form = qobject_cast<CMarrowbyCameraMenu *>(loop.currentWindow());
+    auto *form = qobject_cast<StandardCameraForm *>(loop.currentWindow());
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), "Marrowby K200");
     EXPECT_EQ(find<QPushButton>(form, 2)->text(), "Beenden");
 
     find<QPushButton>(form, 2)->click(); // Exit
-    auto *fresh = qobject_cast<CSetupDlg *>(loop.currentWindow());
+    auto *fresh = qobject_cast<MainWindow *>(loop.currentWindow());
     ASSERT_NE(fresh, nullptr);
     EXPECT_NE(fresh, main);
     EXPECT_EQ(find<QComboBox>(fresh, 1081)->currentIndex(), 2);
@@ -135,11 +135,11 @@ TEST_F(MainWindow, WayBackThroughTheStandardCameraForm)
     EXPECT_EQ(loop.currentWindow(), nullptr);
 }
 
-TEST_F(MainWindow, EveryUsableButtonOfEveryModelOpensAForm)
+TEST_F(MainWindowTest, EveryUsableButtonOfEveryModelOpensAForm)
 {
     for (int model = 0; model <= kModelCount; ++model) {
         setModel(model);
-        CSetupDlg window;
+        MainWindow window;
         const bool usable[]
             = {true, ModelCatalogue::mmsUsable(model), ModelCatalogue::smtpUsable(model)};
         for (int button = 0; button < 3; ++button) {
@@ -154,7 +154,7 @@ TEST_F(MainWindow, EveryUsableButtonOfEveryModelOpensAForm)
     }
 }
 
-TEST_F(MainWindow, EnterOrEscapeOnTheMainWindowEndsTheProgram)
+TEST_F(MainWindowTest, EnterOrEscapeOnTheMainWindowEndsTheProgram)
 {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         WindowLoop loop;
@@ -168,7 +168,7 @@ TEST_F(MainWindow, EnterOrEscapeOnTheMainWindowEndsTheProgram)
     }
 }
 
-TEST_F(MainWindow, EnterOnAFocusedButtonPressesIt)
+TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesIt)
 {
     WindowLoop loop;
     QSignalSpy finished(&loop, &WindowLoop::finished);
@@ -180,5 +180,5 @@ TEST_F(MainWindow, EnterOnAFocusedButtonPressesIt)
     camera->setFocus();
     QTest::keyClick(camera, Qt::Key_Return);
     EXPECT_EQ(finished.count(), 0) << "the program goes on";
-    EXPECT_NE(qobject_cast<CMarrowbyCameraMenu *>(loop.currentWindow()), nullptr);
+    EXPECT_NE(qobject_cast<StandardCameraForm *>(loop.currentWindow()), nullptr);
 }

@@ -4,13 +4,13 @@
 
 #include "cardfiles/CardReader.h"
 #include "mms/MmsRecordFile.h"
-#include "mms/ui/CMarrowbyK600MMS.h"
-#include "mms/ui/CMarrowbyMMS.h"
+#include "mms/ui/K600MmsForm.h"
+#include "mms/ui/StandardMmsForm.h"
 #include "operators/OperatorTables.h"
 #include "records/FileOps.h"
 #include "records/RecordFraming.h"
 #include "shell/ModelCatalogue.h"
-#include "shell/ui/CSetupDlg.h"
+#include "shell/ui/MainWindow.h"
 #include "shell/ui/WindowLoop.h"
 
 #include <QGroupBox>
@@ -138,8 +138,8 @@ TEST_F(MmsForm, TheMmsButtonOpensTheCataloguedForm)
             continue;
         auto form = open(model);
         const bool k600 = ModelCatalogue::mmsForm(model) == MmsFormKind::K600;
-        EXPECT_EQ(qobject_cast<CMarrowbyK600MMS *>(form.get()) != nullptr, k600);
-        EXPECT_EQ(qobject_cast<CMarrowbyMMS *>(form.get()) != nullptr, !k600);
+        EXPECT_EQ(qobject_cast<K600MmsForm *>(form.get()) != nullptr, k600);
+        EXPECT_EQ(qobject_cast<StandardMmsForm *>(form.get()) != nullptr, !k600);
         EXPECT_EQ(form->objectName(), k600 ? "142" : "130");
         EXPECT_EQ(form->windowTitle(), qtText(ModelCatalogue::formTitle(model)));
         // The SMS remote-control row has the form's own ids.
@@ -157,10 +157,10 @@ TEST_F(MmsForm, MmsSetupAndTheWayBack)
     QSignalSpy finished(&loop, &WindowLoop::finished);
     loop.start();
     for (const bool exitButton : {true, false}) {
-        auto *main = qobject_cast<CSetupDlg *>(loop.currentWindow());
+        auto *main = qobject_cast<MainWindow *>(loop.currentWindow());
         ASSERT_NE(main, nullptr);
         find<QPushButton>(main, 1001)->click();
-        auto *form = qobject_cast<CMarrowbyK600MMS *>(loop.currentWindow());
+        auto *form = qobject_cast<K600MmsForm *>(loop.currentWindow());
         ASSERT_NE(form, nullptr);
         QTest::keyClick(find<QComboBox>(form, kMode), Qt::Key_Return);
         ASSERT_EQ(boxes().size(), 1) << "Generate, refused for the empty phone 1 and e-mail";
@@ -169,7 +169,7 @@ TEST_F(MmsForm, MmsSetupAndTheWayBack)
             find<QPushButton>(form, 2)->click();
         else
             QTest::keyClick(form, Qt::Key_Escape);
-        EXPECT_NE(qobject_cast<CSetupDlg *>(loop.currentWindow()), nullptr) << exitButton;
+        EXPECT_NE(qobject_cast<MainWindow *>(loop.currentWindow()), nullptr) << exitButton;
     }
     EXPECT_EQ(finished.count(), 0);
 }

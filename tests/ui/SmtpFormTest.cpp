@@ -7,12 +7,12 @@
 #include "records/FileOps.h"
 #include "records/RecordFraming.h"
 #include "shell/ModelCatalogue.h"
-#include "shell/ui/CSetupDlg.h"
+#include "shell/ui/MainWindow.h"
 #include "shell/ui/WindowLoop.h"
 #include "smtp/SmtpFormRules.h"
 #include "smtp/SmtpRecordFile.h"
-#include "smtp/ui/CMarrowbyK200Smtp.h"
-#include "smtp/ui/CMarrowbyK600Smtp.h"
+#include "smtp/ui/K200SmtpForm.h"
+#include "smtp/ui/K600SmtpForm.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -127,7 +127,7 @@ TEST_F(SmtpForm, EachModelOpensItsFormWithTheFormsControls)
         const bool k600 = ModelCatalogue::smtpForm(model) == SmtpFormKind::K600;
         auto form = open(model);
         ASSERT_NE(form, nullptr);
-        EXPECT_EQ(qobject_cast<CMarrowbyK600Smtp *>(form.get()) != nullptr, k600) << model;
+        EXPECT_EQ(qobject_cast<K600SmtpForm *>(form.get()) != nullptr, k600) << model;
         EXPECT_EQ(form->objectName(), k600 ? "143" : "147");
         EXPECT_EQ(form->windowTitle(), qtText(ModelCatalogue::formTitle(model)));
 
@@ -635,7 +635,7 @@ TEST_F(SmtpForm, EnterGeneratesEscapeAndExitGoBack)
             break;
         }
         EXPECT_EQ(finished.count(), 0);
-        EXPECT_NE(qobject_cast<CSetupDlg *>(loop.currentWindow()), nullptr);
+        EXPECT_NE(qobject_cast<MainWindow *>(loop.currentWindow()), nullptr);
         loop.currentWindow()->reject();
         EXPECT_EQ(finished.count(), 1);
         EXPECT_TRUE(boxes().isEmpty());

@@ -3,7 +3,7 @@
 #include "../core/TempFolder.h"
 
 #include "camera/CameraRecord.h"
-#include "camera/ui/CMarrowbyCameraMenu.h"
+#include "camera/ui/StandardCameraForm.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -17,12 +17,12 @@ namespace {
 
 using Kind = MessageBoxes::Kind;
 
-class StandardCameraForm : public UiTest {
+class StandardCameraFormTest : public UiTest {
 protected:
-    std::unique_ptr<CMarrowbyCameraMenu> open(int model)
+    std::unique_ptr<StandardCameraForm> open(int model)
     {
         setModel(model);
-        auto form = std::make_unique<CMarrowbyCameraMenu>(context());
+        auto form = std::make_unique<StandardCameraForm>(context());
         FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
         form->chooseFolder();
         return form;
@@ -58,7 +58,7 @@ protected:
 
 } // namespace
 
-TEST_F(StandardCameraForm, GenerateRightAfterOpening)
+TEST_F(StandardCameraFormTest, GenerateRightAfterOpening)
 {
     auto form = open(1);
     EXPECT_EQ(find<QLineEdit>(form.get(), 1030)->text(), "2024/03/09 14:05:07");
@@ -83,7 +83,7 @@ TEST_F(StandardCameraForm, GenerateRightAfterOpening)
     EXPECT_EQ(form->result(), 0) << "the form stays open";
 }
 
-TEST_F(StandardCameraForm, VideoLengthOutsideItsRange)
+TEST_F(StandardCameraFormTest, VideoLengthOutsideItsRange)
 {
     auto form = open(1);
     auto *length = find<QLineEdit>(form.get(), 1002);
@@ -103,7 +103,7 @@ TEST_F(StandardCameraForm, VideoLengthOutsideItsRange)
     EXPECT_EQ(writtenMenu()[4], 59);
 }
 
-TEST_F(StandardCameraForm, IntervalRulesWithBothUnits)
+TEST_F(StandardCameraFormTest, IntervalRulesWithBothUnits)
 {
     auto form = open(1);
     auto *unit = find<QComboBox>(form.get(), 1029);
@@ -137,7 +137,7 @@ TEST_F(StandardCameraForm, IntervalRulesWithBothUnits)
     EXPECT_EQ(writtenMenu()[6], 1);
 }
 
-TEST_F(StandardCameraForm, TimerHoursAndSwitches)
+TEST_F(StandardCameraFormTest, TimerHoursAndSwitches)
 {
     auto form = open(1);
     auto *start = find<QLineEdit>(form.get(), 1017);
@@ -175,7 +175,7 @@ TEST_F(StandardCameraForm, TimerHoursAndSwitches)
     EXPECT_EQ(character->itemText(35), "Z");
 }
 
-TEST_F(StandardCameraForm, ModelDependentListsAndTheSdCycleRow)
+TEST_F(StandardCameraFormTest, ModelDependentListsAndTheSdCycleRow)
 {
     auto basic = open(1);
     EXPECT_EQ(entries(find<QComboBox>(basic.get(), 1015)), (QStringList{"640x480", "320x240"}));
@@ -201,7 +201,7 @@ TEST_F(StandardCameraForm, ModelDependentListsAndTheSdCycleRow)
     EXPECT_EQ(entries(find<QComboBox>(none.get(), 1013)), (QStringList{"Camera", "Video"}));
 }
 
-TEST_F(StandardCameraForm, AFailedTakeInStopsThePass)
+TEST_F(StandardCameraFormTest, AFailedTakeInStopsThePass)
 {
     auto form = open(1);
     auto *length = find<QLineEdit>(form.get(), 1002);
@@ -225,7 +225,7 @@ TEST_F(StandardCameraForm, AFailedTakeInStopsThePass)
     EXPECT_EQ(form->number(1003), 5);
 }
 
-TEST_F(StandardCameraForm, MessagesFollowTheLanguage)
+TEST_F(StandardCameraFormTest, MessagesFollowTheLanguage)
 {
     appState().LanguageIndex = 1;
     appState().ChineseSystem = true;
@@ -268,7 +268,7 @@ TEST_F(StandardCameraForm, MessagesFollowTheLanguage)
     }
 }
 
-TEST_F(StandardCameraForm, DefaultWritesTheFactoryRecord)
+TEST_F(StandardCameraFormTest, DefaultWritesTheFactoryRecord)
 {
     auto form = open(1);
     pick(find<QComboBox>(form.get(), 1013), 2);
@@ -290,7 +290,7 @@ TEST_F(StandardCameraForm, DefaultWritesTheFactoryRecord)
     EXPECT_TRUE(find<QLineEdit>(form.get(), 1038)->isReadOnly());
 }
 
-TEST_F(StandardCameraForm, GetTimeAndTheDateFormats)
+TEST_F(StandardCameraFormTest, GetTimeAndTheDateFormats)
 {
     auto form = open(1);
     // A Date Format change shows the same clock in the new order; Get Time
@@ -310,7 +310,7 @@ TEST_F(StandardCameraForm, GetTimeAndTheDateFormats)
     EXPECT_EQ(writtenMenu()[14], 1) << "a fetched 2009 becomes 2011";
 }
 
-TEST_F(StandardCameraForm, EnterGeneratesAndEscapeLeaves)
+TEST_F(StandardCameraFormTest, EnterGeneratesAndEscapeLeaves)
 {
     auto form = open(1);
     form->show();
@@ -324,7 +324,7 @@ TEST_F(StandardCameraForm, EnterGeneratesAndEscapeLeaves)
     EXPECT_EQ(form->result(), QDialog::Rejected);
 }
 
-TEST_F(StandardCameraForm, FoldersMissingChosenAndCancelled)
+TEST_F(StandardCameraFormTest, FoldersMissingChosenAndCancelled)
 {
     auto form = open(1);
     auto *folderEdit = find<QLineEdit>(form.get(), 1064);
@@ -358,7 +358,7 @@ TEST_F(StandardCameraForm, FoldersMissingChosenAndCancelled)
 // A chosen folder over the form's 80 characters is refused when it is chosen,
 // never cut (cut to 80, <79 characters>/sub would name the parent): the folder
 // row keeps its folder and the form stays usable.
-TEST_F(StandardCameraForm, AChosenFolderOverEightyCharactersIsRefusedWhenChosen)
+TEST_F(StandardCameraFormTest, AChosenFolderOverEightyCharactersIsRefusedWhenChosen)
 {
     const std::string base = folder.str() + "/";
     ASSERT_LT(base.size(), 78u);
@@ -403,7 +403,7 @@ TEST_F(StandardCameraForm, AChosenFolderOverEightyCharactersIsRefusedWhenChosen)
 
 // Whatever the edits show when Generate succeeds is what menu.dat holds; when an
 // edit cannot be taken in, Generate names it and writes nothing.
-TEST_F(StandardCameraForm, GenerateWritesWhatTheFormShowsOrNothing)
+TEST_F(StandardCameraFormTest, GenerateWritesWhatTheFormShowsOrNothing)
 {
     struct Step {
         int id;
@@ -470,7 +470,7 @@ TEST_F(StandardCameraForm, GenerateWritesWhatTheFormShowsOrNothing)
     }
 }
 
-TEST_F(StandardCameraForm, EnterPressesTheFocusedButton)
+TEST_F(StandardCameraFormTest, EnterPressesTheFocusedButton)
 {
     struct Case {
         int focused;

@@ -1,18 +1,18 @@
 #include "shell/ui/FormFactory.h"
 
 #include "app/AppState.h"
-#include "camera/ui/CMarrowbyCameraMenu.h"
-#include "camera/ui/CMarrowbyK100Menu.h"
-#include "camera/ui/CMarrowbyK400Menu.h"
-#include "camera/ui/CMarrowbyK500Menu.h"
-#include "camera/ui/CMarrowbyK600Menu.h"
-#include "camera/ui/CMarrowbyK800Menu.h"
+#include "camera/ui/K100CameraForm.h"
+#include "camera/ui/K400CameraForm.h"
+#include "camera/ui/K500CameraForm.h"
+#include "camera/ui/K600CameraForm.h"
+#include "camera/ui/K800CameraForm.h"
+#include "camera/ui/StandardCameraForm.h"
 #include "dialog/Services.h"
-#include "mms/ui/CMarrowbyK600MMS.h"
-#include "mms/ui/CMarrowbyMMS.h"
+#include "mms/ui/K600MmsForm.h"
+#include "mms/ui/StandardMmsForm.h"
 #include "shell/ModelCatalogue.h"
-#include "smtp/ui/CMarrowbyK200Smtp.h"
-#include "smtp/ui/CMarrowbyK600Smtp.h"
+#include "smtp/ui/K200SmtpForm.h"
+#include "smtp/ui/K600SmtpForm.h"
 
 #include <utility>
 
@@ -34,20 +34,20 @@ template <typename Form> QDialog *makeForm(const FormContext &context)
 
 // The camera form of each family, named by the menu.dat layout it writes.
 constexpr std::pair<MenuLayout, FormMaker> kCameraForms[] = {
-    {MenuLayout::Standard, makeCameraForm<CMarrowbyCameraMenu>},
-    {MenuLayout::K100, makeCameraForm<CMarrowbyK100Menu>},
-    {MenuLayout::K400, makeCameraForm<CMarrowbyK400Menu>},
-    {MenuLayout::K500, makeCameraForm<CMarrowbyK500Menu>},
-    {MenuLayout::K600, makeCameraForm<CMarrowbyK600Menu>},
-    {MenuLayout::K800, makeCameraForm<CMarrowbyK800Menu>},
+    {MenuLayout::Standard, makeCameraForm<StandardCameraForm>},
+    {MenuLayout::K100, makeCameraForm<K100CameraForm>},
+    {MenuLayout::K400, makeCameraForm<K400CameraForm>},
+    {MenuLayout::K500, makeCameraForm<K500CameraForm>},
+    {MenuLayout::K600, makeCameraForm<K600CameraForm>},
+    {MenuLayout::K800, makeCameraForm<K800CameraForm>},
 };
 constexpr std::pair<MmsFormKind, FormMaker> kMmsForms[] = {
-    {MmsFormKind::Standard, makeForm<CMarrowbyMMS>},
-    {MmsFormKind::K600, makeForm<CMarrowbyK600MMS>},
+    {MmsFormKind::Standard, makeForm<StandardMmsForm>},
+    {MmsFormKind::K600, makeForm<K600MmsForm>},
 };
 constexpr std::pair<SmtpFormKind, FormMaker> kSmtpForms[] = {
-    {SmtpFormKind::K200, makeForm<CMarrowbyK200Smtp>},
-    {SmtpFormKind::K600, makeForm<CMarrowbyK600Smtp>},
+    {SmtpFormKind::K200, makeForm<K200SmtpForm>},
+    {SmtpFormKind::K600, makeForm<K600SmtpForm>},
 };
 
 template <typename Kind, std::size_t N>

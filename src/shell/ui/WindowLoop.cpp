@@ -1,7 +1,7 @@
 #include "shell/ui/WindowLoop.h"
 
 #include "app/AppState.h"
-#include "shell/ui/CSetupDlg.h"
+#include "shell/ui/MainWindow.h"
 
 namespace marrowby {
 
@@ -27,14 +27,14 @@ void WindowLoop::show(QDialog *window)
 
 void WindowLoop::openMainWindow()
 {
-    auto *window = new CSetupDlg;
+    auto *window = new MainWindow;
     connect(window, &QDialog::finished, this, &WindowLoop::mainWindowEnded);
     show(window);
 }
 
 void WindowLoop::mainWindowEnded()
 {
-    auto *window = qobject_cast<CSetupDlg *>(sender());
+    auto *window = qobject_cast<MainWindow *>(sender());
     const auto request = window ? window->requestedForm() : std::nullopt;
     if (window)
         window->deleteLater();

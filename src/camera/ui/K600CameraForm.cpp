@@ -1,4 +1,4 @@
-#include "camera/ui/CMarrowbyK600Menu.h"
+#include "camera/ui/K600CameraForm.h"
 
 #include "camera/ui/CameraFormParts.h"
 
@@ -14,7 +14,7 @@ constexpr int SdCycleLabel = 1045, SdCycle = 1046;
 } // namespace id
 } // namespace
 
-CameraFormDescription CMarrowbyK600Menu::description(int model)
+CameraFormDescription K600CameraForm::description(int model)
 {
     namespace t = i18n::camera;
     // The K810 leaves its side sensor off unless the user turns it on.
@@ -41,12 +41,11 @@ CameraFormDescription CMarrowbyK600Menu::description(int model)
     return d;
 }
 
-CMarrowbyK600Menu::CMarrowbyK600Menu(const FormContext &context, QWidget *parent)
-    : CMarrowbyK600Menu(context, *context.cameraState, parent)
+K600CameraForm::K600CameraForm(const FormContext &context, QWidget *parent)
+    : K600CameraForm(context, *context.cameraState, parent)
 { }
 
-CMarrowbyK600Menu::CMarrowbyK600Menu(
-    const FormContext &context, CameraState &state, QWidget *parent)
+K600CameraForm::K600CameraForm(const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(description(context.modelIndex), context, state, parent)
 {
     setObjectName(QStringLiteral("140"));

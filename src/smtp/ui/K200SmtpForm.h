@@ -6,10 +6,10 @@ namespace marrowby {
 
 // The SMTP form of every model outside the K600 family: no SMTP status, a single
 // recipient, 32-character e-mail addresses, smtp.dat in the K200 layout.
-class CMarrowbyK200Smtp : public SmtpFormEngine {
+class K200SmtpForm : public SmtpFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyK200Smtp(const FormContext &context, QWidget *parent = nullptr);
+    explicit K200SmtpForm(const FormContext &context, QWidget *parent = nullptr);
 };
 
 } // namespace marrowby

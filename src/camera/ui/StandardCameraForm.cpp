@@ -1,4 +1,4 @@
-#include "camera/ui/CMarrowbyCameraMenu.h"
+#include "camera/ui/StandardCameraForm.h"
 
 #include "camera/ui/CameraFormParts.h"
 #include "dialog/UiServices.h"
@@ -15,7 +15,7 @@ constexpr int SdCycleLabel = 1051, SdCycle = 1052;
 } // namespace id
 } // namespace
 
-CameraFormDescription CMarrowbyCameraMenu::description(int model, int language)
+CameraFormDescription StandardCameraForm::description(int model, int language)
 {
     namespace t = i18n::camera;
     const CameraQuirks &quirks = ModelCatalogue::cameraQuirks(model);
@@ -46,11 +46,11 @@ CameraFormDescription CMarrowbyCameraMenu::description(int model, int language)
     return d;
 }
 
-CMarrowbyCameraMenu::CMarrowbyCameraMenu(const FormContext &context, QWidget *parent)
-    : CMarrowbyCameraMenu(context, *context.cameraState, parent)
+StandardCameraForm::StandardCameraForm(const FormContext &context, QWidget *parent)
+    : StandardCameraForm(context, *context.cameraState, parent)
 { }
 
-CMarrowbyCameraMenu::CMarrowbyCameraMenu(
+StandardCameraForm::StandardCameraForm(
     const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(
         description(context.modelIndex, context.languageIndex), context, state, parent)

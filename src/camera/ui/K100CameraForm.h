@@ -6,12 +6,12 @@ namespace marrowby {
 
 // The camera menu form of the K100: a typed clock and a four-digit wireless
 // password with its on/off switch; no side sensor, SD cycling or beep.
-class CMarrowbyK100Menu : public CameraFormEngine {
+class K100CameraForm : public CameraFormEngine {
     Q_OBJECT
 public:
     // On the camera state of its context (the window loop's).
-    explicit CMarrowbyK100Menu(const FormContext &context, QWidget *parent = nullptr);
-    CMarrowbyK100Menu(const FormContext &context, CameraState &state, QWidget *parent = nullptr);
+    explicit K100CameraForm(const FormContext &context, QWidget *parent = nullptr);
+    K100CameraForm(const FormContext &context, CameraState &state, QWidget *parent = nullptr);
 
     // The form's description; exposed for tests.
     static CameraFormDescription description();

@@ -1,4 +1,4 @@
-#include "shell/ui/CAboutDlg.h"
+#include "shell/ui/AboutDialog.h"
 
 #include "dialog/UiServices.h"
 #include "i18n/ShellTexts.h"
@@ -10,7 +10,7 @@
 
 namespace marrowby {
 
-CAboutDlg::CAboutDlg(QWidget *parent)
+AboutDialog::AboutDialog(QWidget *parent)
     : FormWindow(parent)
 {
     setObjectName(QStringLiteral("100"));

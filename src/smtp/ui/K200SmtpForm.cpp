@@ -1,4 +1,4 @@
-#include "smtp/ui/CMarrowbyK200Smtp.h"
+#include "smtp/ui/K200SmtpForm.h"
 
 namespace marrowby {
 
@@ -17,7 +17,7 @@ const SmtpFormPlacement k200Placement{
 
 } // namespace
 
-CMarrowbyK200Smtp::CMarrowbyK200Smtp(const FormContext &context, QWidget *parent)
+K200SmtpForm::K200SmtpForm(const FormContext &context, QWidget *parent)
     : SmtpFormEngine(k200SmtpForm, k200Placement, context, parent)
 { }
 

@@ -6,10 +6,10 @@ namespace marrowby {
 
 // The MMS settings form of the older camera families (K200M, K200MG, K300MG, K400MG, K410MG and the
 // fallback).
-class CMarrowbyMMS : public MmsFormEngine {
+class StandardMmsForm : public MmsFormEngine {
     Q_OBJECT
 public:
-    explicit CMarrowbyMMS(const FormContext &context, QWidget *parent = nullptr);
+    explicit StandardMmsForm(const FormContext &context, QWidget *parent = nullptr);
 };
 
 } // namespace marrowby

@@ -13,10 +13,10 @@ namespace marrowby {
 
 // The main window: the language and model lists, the three form buttons, the
 // version label and the link to the maker's download page.
-class CSetupDlg : public FormWindow {
+class MainWindow : public FormWindow {
     Q_OBJECT
 public:
-    explicit CSetupDlg(QWidget *parent = nullptr);
+    explicit MainWindow(QWidget *parent = nullptr);
 
     // The form the user asked for when the window ended through a form button.
     std::optional<FormButton> requestedForm() const { return m_requested; }

@@ -1,4 +1,4 @@
-#include "smtp/ui/CMarrowbyK600Smtp.h"
+#include "smtp/ui/K600SmtpForm.h"
 
 namespace marrowby {
 
@@ -17,7 +17,7 @@ const SmtpFormPlacement k600Placement{
 
 } // namespace
 
-CMarrowbyK600Smtp::CMarrowbyK600Smtp(const FormContext &context, QWidget *parent)
+K600SmtpForm::K600SmtpForm(const FormContext &context, QWidget *parent)
     : SmtpFormEngine(k600SmtpForm, k600Placement, context, parent)
 { }
 

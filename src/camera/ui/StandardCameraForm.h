@@ -6,12 +6,12 @@ namespace marrowby {
 
 // The camera menu form of the standard family (K200M, K200MG, K300MG, the two
 // 1080P models and the fallback).
-class CMarrowbyCameraMenu : public CameraFormEngine {
+class StandardCameraForm : public CameraFormEngine {
     Q_OBJECT
 public:
     // On the camera state of its context (the window loop's).
-    explicit CMarrowbyCameraMenu(const FormContext &context, QWidget *parent = nullptr);
-    CMarrowbyCameraMenu(const FormContext &context, CameraState &state, QWidget *parent = nullptr);
+    explicit StandardCameraForm(const FormContext &context, QWidget *parent = nullptr);
+    StandardCameraForm(const FormContext &context, CameraState &state, QWidget *parent = nullptr);
 
     // The description for a model in a language; exposed for tests.
     static CameraFormDescription description(int modelIndex, int languageIndex);

@@ -1,8 +1,8 @@
-#include "mms/ui/CMarrowbyMMS.h"
+#include "mms/ui/StandardMmsForm.h"
 
 namespace marrowby {
 
-CMarrowbyMMS::CMarrowbyMMS(const FormContext &context, QWidget *parent)
+StandardMmsForm::StandardMmsForm(const FormContext &context, QWidget *parent)
     : MmsFormEngine(mmsFormVariant(MmsFormKind::Standard, context.modelIndex), context, parent)
 { }
 

@@ -1,4 +1,4 @@
-#include "camera/ui/CMarrowbyK500Menu.h"
+#include "camera/ui/K500CameraForm.h"
 
 #include "camera/ui/CameraFormParts.h"
 #include "dialog/UiServices.h"
@@ -33,7 +33,7 @@ QStringList dateFormats(int language)
 
 } // namespace
 
-CameraFormDescription CMarrowbyK500Menu::description(int model, int language)
+CameraFormDescription K500CameraForm::description(int model, int language)
 {
     namespace t = i18n::camera;
     const CameraQuirks &quirks = ModelCatalogue::cameraQuirks(model);
@@ -101,12 +101,11 @@ CameraFormDescription CMarrowbyK500Menu::description(int model, int language)
     return d;
 }
 
-CMarrowbyK500Menu::CMarrowbyK500Menu(const FormContext &context, QWidget *parent)
-    : CMarrowbyK500Menu(context, *context.cameraState, parent)
+K500CameraForm::K500CameraForm(const FormContext &context, QWidget *parent)
+    : K500CameraForm(context, *context.cameraState, parent)
 { }
 
-CMarrowbyK500Menu::CMarrowbyK500Menu(
-    const FormContext &context, CameraState &state, QWidget *parent)
+K500CameraForm::K500CameraForm(const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(
         description(context.modelIndex, context.languageIndex), context, state, parent)
 {

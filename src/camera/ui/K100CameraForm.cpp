@@ -1,4 +1,4 @@
-#include "camera/ui/CMarrowbyK100Menu.h"
+#include "camera/ui/K100CameraForm.h"
 
 #include "camera/ui/CameraFormParts.h"
 
@@ -14,7 +14,7 @@ constexpr int kPasswordSwitchId = 1049;
 
 } // namespace
 
-CameraFormDescription CMarrowbyK100Menu::description()
+CameraFormDescription K100CameraForm::description()
 {
     namespace t = i18n::camera;
     const QString defaultPassword = QStringLiteral("7391");
@@ -46,12 +46,11 @@ CameraFormDescription CMarrowbyK100Menu::description()
     return d;
 }
 
-CMarrowbyK100Menu::CMarrowbyK100Menu(const FormContext &context, QWidget *parent)
-    : CMarrowbyK100Menu(context, *context.cameraState, parent)
+K100CameraForm::K100CameraForm(const FormContext &context, QWidget *parent)
+    : K100CameraForm(context, *context.cameraState, parent)
 { }
 
-CMarrowbyK100Menu::CMarrowbyK100Menu(
-    const FormContext &context, CameraState &state, QWidget *parent)
+K100CameraForm::K100CameraForm(const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(description(), context, state, parent)
 {
     setObjectName(QStringLiteral("163"));

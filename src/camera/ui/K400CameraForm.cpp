@@ -1,4 +1,4 @@
-#include "camera/ui/CMarrowbyK400Menu.h"
+#include "camera/ui/K400CameraForm.h"
 
 #include "camera/ui/CameraFormParts.h"
 
@@ -8,7 +8,7 @@ using namespace camera_form;
 
 // The K400 has no side sensor: its record carries 1 in that byte, and the
 // Side Pir setting stays as another form left it.
-CameraFormDescription CMarrowbyK400Menu::description()
+CameraFormDescription K400CameraForm::description()
 {
     namespace t = i18n::camera;
     CameraFormDescription d = baseDescription(MenuLayout::K400, TimerIds::Standard, &t::Timer);
@@ -30,12 +30,11 @@ CameraFormDescription CMarrowbyK400Menu::description()
     return d;
 }
 
-CMarrowbyK400Menu::CMarrowbyK400Menu(const FormContext &context, QWidget *parent)
-    : CMarrowbyK400Menu(context, *context.cameraState, parent)
+K400CameraForm::K400CameraForm(const FormContext &context, QWidget *parent)
+    : K400CameraForm(context, *context.cameraState, parent)
 { }
 
-CMarrowbyK400Menu::CMarrowbyK400Menu(
-    const FormContext &context, CameraState &state, QWidget *parent)
+K400CameraForm::K400CameraForm(const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(description(), context, state, parent)
 {
     setObjectName(QStringLiteral("148"));

@@ -1,4 +1,4 @@
-#include "shell/ui/CSetupDlg.h"
+#include "shell/ui/MainWindow.h"
 
 #include "app/AppState.h"
 #include "app/LanguageChoice.h"
@@ -7,7 +7,7 @@
 #include "dialog/UiServices.h"
 #include "i18n/ShellTexts.h"
 #include "shell/ModelCatalogue.h"
-#include "shell/ui/CAboutDlg.h"
+#include "shell/ui/AboutDialog.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -30,7 +30,7 @@ constexpr int kVersion[4] = {MARROWBY_VERSION_PARTS};
 
 } // namespace
 
-CSetupDlg::CSetupDlg(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent)
     : FormWindow(parent)
 {
     setObjectName(QStringLiteral("102"));
@@ -81,8 +81,8 @@ CSetupDlg::CSetupDlg(QWidget *parent)
     m_models->setCurrentIndex(state.ModelIndex - 1); // no entry for model 0
     updateButtons();
 
-    connect(m_languages, &QComboBox::activated, this, &CSetupDlg::onLanguageActivated);
-    connect(m_models, &QComboBox::activated, this, &CSetupDlg::onModelActivated);
+    connect(m_languages, &QComboBox::activated, this, &MainWindow::onLanguageActivated);
+    connect(m_models, &QComboBox::activated, this, &MainWindow::onModelActivated);
     connect(m_camera, &QPushButton::clicked, this, [this] { openForm(FormButton::Camera); });
     connect(m_mms, &QPushButton::clicked, this, [this] { openForm(FormButton::Mms); });
     connect(m_smtp, &QPushButton::clicked, this, [this] { openForm(FormButton::Smtp); });
@@ -96,7 +96,7 @@ CSetupDlg::CSetupDlg(QWidget *parent)
     m_link->setPalette(linkPalette);
 }
 
-QString CSetupDlg::versionText()
+QString MainWindow::versionText()
 {
     QString text = qtText(i18n::caption(i18n::mainwindow::VersionPrefix, appState().LanguageIndex));
     text += QStringLiteral(": %1.%2.%3.%4")
@@ -107,7 +107,7 @@ QString CSetupDlg::versionText()
     return text;
 }
 
-void CSetupDlg::applyCaptions()
+void MainWindow::applyCaptions()
 {
     m_camera->setText(captionText(i18n::mainwindow::CameraSetup));
     m_mms->setText(captionText(i18n::mainwindow::MmsSetup));
@@ -118,7 +118,7 @@ void CSetupDlg::applyCaptions()
     m_version->setText(versionText());
 }
 
-void CSetupDlg::fillLanguageList(int selectEntry)
+void MainWindow::fillLanguageList(int selectEntry)
 {
     const QSignalBlocker blocker(m_languages);
     m_languages->clear();
@@ -127,14 +127,14 @@ void CSetupDlg::fillLanguageList(int selectEntry)
     m_languages->setCurrentIndex(selectEntry);
 }
 
-void CSetupDlg::updateButtons()
+void MainWindow::updateButtons()
 {
     const int model = appState().ModelIndex;
     m_mms->setEnabled(ModelCatalogue::mmsUsable(model));
     m_smtp->setEnabled(ModelCatalogue::smtpUsable(model));
 }
 
-void CSetupDlg::onLanguageActivated(int entry)
+void MainWindow::onLanguageActivated(int entry)
 {
     AppState &state = appState();
     chooseLanguageEntry(state, entry);
@@ -145,7 +145,7 @@ void CSetupDlg::onLanguageActivated(int entry)
     storeLanguage(Preferences::store(), state);
 }
 
-void CSetupDlg::onModelActivated(int index)
+void MainWindow::onModelActivated(int index)
 {
     AppState &state = appState();
     state.ModelIndex = index + 1;
@@ -153,7 +153,7 @@ void CSetupDlg::onModelActivated(int index)
     updateButtons();
 }
 
-void CSetupDlg::openForm(FormButton button)
+void MainWindow::openForm(FormButton button)
 {
     if (!formAvailable(button, appState().ModelIndex))
         return;
@@ -161,13 +161,13 @@ void CSetupDlg::openForm(FormButton button)
     accept();
 }
 
-void CSetupDlg::contextMenuEvent(QContextMenuEvent *event)
+void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     // The About entry that Windows keeps in the window menu.
     // Menu and box live on the heap, owned by this window: should the window go
     // away while one is open, it takes it along, and nothing here touches
     // either afterwards.
-    const QPointer<CSetupDlg> self(this);
+    const QPointer<MainWindow> self(this);
     const QPointer<QMenu> menu(new QMenu(this));
     QAction *about = menu->addAction(qtText(i18n::shelltexts::AboutMenuEntry));
     about->setObjectName(QStringLiteral("16"));
@@ -178,9 +178,9 @@ void CSetupDlg::contextMenuEvent(QContextMenuEvent *event)
         showAbout();
 }
 
-void CSetupDlg::showAbout()
+void MainWindow::showAbout()
 {
-    const QPointer<CAboutDlg> about(new CAboutDlg(this));
+    const QPointer<AboutDialog> about(new AboutDialog(this));
     about->exec();
     delete about.data();
 }

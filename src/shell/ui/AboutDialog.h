@@ -5,10 +5,10 @@
 namespace marrowby {
 
 // The About box: the application icon, the rights line, the maker's web link and OK.
-class CAboutDlg : public FormWindow {
+class AboutDialog : public FormWindow {
     Q_OBJECT
 public:
-    explicit CAboutDlg(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 };
 
 } // namespace marrowby

@@ -1,8 +1,8 @@
-#include "mms/ui/CMarrowbyK600MMS.h"
+#include "mms/ui/K600MmsForm.h"
 
 namespace marrowby {
 
-CMarrowbyK600MMS::CMarrowbyK600MMS(const FormContext &context, QWidget *parent)
+K600MmsForm::K600MmsForm(const FormContext &context, QWidget *parent)
     : MmsFormEngine(mmsFormVariant(MmsFormKind::K600, context.modelIndex), context, parent)
 { }
 

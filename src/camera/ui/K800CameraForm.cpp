@@ -1,4 +1,4 @@
-#include "camera/ui/CMarrowbyK800Menu.h"
+#include "camera/ui/K800CameraForm.h"
 
 #include "camera/ui/CameraFormParts.h"
 
@@ -13,7 +13,7 @@ constexpr int SdCycleLabel = 1045, SdCycle = 1046;
 } // namespace id
 } // namespace
 
-CameraFormDescription CMarrowbyK800Menu::description()
+CameraFormDescription K800CameraForm::description()
 {
     namespace t = i18n::camera;
     CameraFormDescription d = baseDescription(MenuLayout::K800, TimerIds::K600, &t::Timer);
@@ -43,12 +43,11 @@ CameraFormDescription CMarrowbyK800Menu::description()
     return d;
 }
 
-CMarrowbyK800Menu::CMarrowbyK800Menu(const FormContext &context, QWidget *parent)
-    : CMarrowbyK800Menu(context, *context.cameraState, parent)
+K800CameraForm::K800CameraForm(const FormContext &context, QWidget *parent)
+    : K800CameraForm(context, *context.cameraState, parent)
 { }
 
-CMarrowbyK800Menu::CMarrowbyK800Menu(
-    const FormContext &context, CameraState &state, QWidget *parent)
+K800CameraForm::K800CameraForm(const FormContext &context, CameraState &state, QWidget *parent)
     : CameraFormEngine(description(), context, state, parent)
 {
     setObjectName(QStringLiteral("157"));
