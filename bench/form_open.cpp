@@ -7,8 +7,8 @@
 // platform; reports figures and never fails.
 #include "app/AppState.h"
 #include "app/MemoryPreferenceStore.h"
+#include "catalogue/ModelCatalogue.h"
 #include "dialog/UiServices.h"
-#include "shell/ModelCatalogue.h"
 #include "shell/ui/FormFactory.h"
 
 #include <QApplication>

@@ -5,8 +5,8 @@
 // Exit status: 0 all files good, 1 findings, 2 a file or folder unreadable
 // (or a usage error).
 #include "cardfiles/CardReport.h"
+#include "catalogue/ModelCatalogue.h"
 #include "i18n/TextTables.h"
-#include "shell/ModelCatalogue.h"
 
 #include <cstdlib>
 #include <filesystem>

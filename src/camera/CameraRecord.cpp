@@ -6,6 +6,12 @@
 
 namespace marrowby {
 
+WriteResult writeMenuFile(std::string_view folder, const ConfigRecord &record)
+{
+    return writeRecordFile(
+        folder, kMenuFileName, std::vector<std::uint8_t>(record.bytes.begin(), record.bytes.end()));
+}
+
 namespace {
 
 std::uint8_t low(std::int32_t value)

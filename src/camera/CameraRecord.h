@@ -2,6 +2,8 @@
 
 #include "camera/CameraSettings.h"
 #include "records/ConfigRecord.h"
+#include "records/RecordContext.h"
+#include "records/RecordFile.h"
 
 #include <array>
 #include <cstdint>
@@ -56,11 +58,8 @@ struct MenuExtras {
     bool operator==(const MenuExtras &) const = default;
 };
 
-// The bytes a record carries besides the settings.
-struct RecordContext {
-    std::uint8_t cameraLanguage = 2; // 1 when Chinese goes to the camera, else LanguageIndex
-    std::uint8_t tvMode = 0;
-};
+// Writes a framed menu.dat record into the folder (see writeRecordFile).
+WriteResult writeMenuFile(std::string_view folder, const ConfigRecord &record);
 
 // Builds and frames the menu.dat settings record of a layout.
 ConfigRecord buildMenuRecord(MenuLayout layout, const CameraSettings &settings,

@@ -1,10 +1,10 @@
 #include "cardfiles/CardReport.h"
 
+#include "catalogue/ModelCatalogue.h"
 #include "i18n/CardTexts.h"
 #include "i18n/TextTables.h"
 #include "operators/OperatorTables.h"
 #include "records/RecordFile.h"
-#include "shell/ModelCatalogue.h"
 
 #include <algorithm>
 #include <cstdio>

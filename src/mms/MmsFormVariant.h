@@ -5,10 +5,10 @@
 // everything in which a form or model differs is a field here.
 #pragma once
 
+#include "catalogue/ModelCatalogue.h"
 #include "i18n/TextTables.h"
 #include "mms/MmsFormValues.h"
 #include "mms/MmsSettings.h"
-#include "shell/ModelCatalogue.h"
 
 #include <string>
 

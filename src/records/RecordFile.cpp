@@ -116,12 +116,6 @@ WriteResult writeRecordFile(
     return putInPlace(folder, fileName, bytes);
 }
 
-WriteResult writeMenuFile(std::string_view folder, const ConfigRecord &record)
-{
-    return writeRecordFile(
-        folder, kMenuFileName, std::vector<std::uint8_t>(record.bytes.begin(), record.bytes.end()));
-}
-
 ConfigRecord TrailerRecord(std::uint16_t crcPlusAddend)
 {
     ConfigRecord trailer;

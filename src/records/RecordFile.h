@@ -58,9 +58,6 @@ std::optional<std::string> recordFilePath(std::string_view folder, std::string_v
 WriteResult writeRecordFile(
     std::string_view folder, std::string_view fileName, const std::vector<std::uint8_t> &bytes);
 
-// Writes a framed menu.dat record.
-WriteResult writeMenuFile(std::string_view folder, const ConfigRecord &record);
-
 // What the trailer adds to the CRC of a sealed file.
 namespace TrailerAddend {
 inline constexpr std::uint16_t Smtp = 15;

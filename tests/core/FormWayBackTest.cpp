@@ -2,11 +2,11 @@
 // values written by the form read back as the same values, and what a file
 // cannot tell apart lands in Manual mode with the file's own texts.
 #include "cardfiles/CardReader.h"
+#include "catalogue/ModelCatalogue.h"
 #include "mms/MmsFormRules.h"
 #include "mms/MmsRecordFile.h"
 #include "operators/OperatorPresets.h"
 #include "records/RecordFile.h"
-#include "shell/ModelCatalogue.h"
 #include "smtp/SmtpFormRules.h"
 #include "smtp/SmtpRecordFile.h"
 

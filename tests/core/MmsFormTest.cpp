@@ -1,8 +1,8 @@
+#include "catalogue/ModelCatalogue.h"
 #include "i18n/PresetTexts.h"
 #include "mms/MmsFormRules.h"
 #include "mms/MmsRecordFile.h"
 #include "operators/OperatorPresets.h"
-#include "shell/ModelCatalogue.h"
 
 #include <gtest/gtest.h>
 

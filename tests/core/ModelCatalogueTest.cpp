@@ -1,4 +1,4 @@
-#include "shell/ModelCatalogue.h"
+#include "catalogue/ModelCatalogue.h"
 
 #include <gtest/gtest.h>
 

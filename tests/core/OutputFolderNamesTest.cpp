@@ -1,5 +1,6 @@
 #include "TempFolder.h"
 
+#include "camera/CameraRecord.h"
 #include "mms/MmsRecordFile.h"
 #include "records/RecordFile.h"
 #include "records/RecordFraming.h"

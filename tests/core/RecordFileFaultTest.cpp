@@ -3,6 +3,7 @@
 // ones, nothing of ours is left behind, and nothing goes unreported.
 #include "TempFolder.h"
 
+#include "camera/CameraRecord.h"
 #include "i18n/TextTables.h"
 #include "mms/MmsRecordFile.h"
 #include "records/FileOps.h"

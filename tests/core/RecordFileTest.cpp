@@ -1,5 +1,6 @@
 #include "TempFolder.h"
 
+#include "camera/CameraRecord.h"
 #include "records/Crc16.h"
 #include "records/RecordFile.h"
 #include "records/RecordFraming.h"

@@ -3,7 +3,7 @@
 #include "camera/CameraRecord.h"
 #include "camera/ui/CameraFormParts.h"
 #include "camera/ui/StandardCameraForm.h"
-#include "shell/ModelCatalogue.h"
+#include "catalogue/ModelCatalogue.h"
 
 #include <QPushButton>
 

@@ -4,8 +4,8 @@
 #include "UiTestSupport.h"
 
 #include "camera/ui/StandardCameraForm.h"
+#include "catalogue/ModelCatalogue.h"
 #include "dialog/QtTranslations.h"
-#include "shell/ModelCatalogue.h"
 #include "shell/ui/AboutDialog.h"
 #include "shell/ui/MainWindow.h"
 

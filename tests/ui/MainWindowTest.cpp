@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 
 #include "camera/ui/StandardCameraForm.h"
-#include "shell/ModelCatalogue.h"
+#include "catalogue/ModelCatalogue.h"
 #include "shell/ui/FormFactory.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/WindowLoop.h"

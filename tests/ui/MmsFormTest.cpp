@@ -3,13 +3,13 @@
 #include "../core/TempFolder.h"
 
 #include "cardfiles/CardReader.h"
+#include "catalogue/ModelCatalogue.h"
 #include "mms/MmsRecordFile.h"
 #include "mms/ui/K600MmsForm.h"
 #include "mms/ui/StandardMmsForm.h"
 #include "operators/OperatorTables.h"
 #include "records/FileOps.h"
 #include "records/RecordFraming.h"
-#include "shell/ModelCatalogue.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/WindowLoop.h"
 

@@ -3,10 +3,10 @@
 #include "../core/TempFolder.h"
 
 #include "cardfiles/CardReader.h"
+#include "catalogue/ModelCatalogue.h"
 #include "operators/OperatorTables.h"
 #include "records/FileOps.h"
 #include "records/RecordFraming.h"
-#include "shell/ModelCatalogue.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/WindowLoop.h"
 #include "smtp/SmtpFormRules.h"

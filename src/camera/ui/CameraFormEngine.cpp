@@ -1,9 +1,9 @@
 #include "camera/ui/CameraFormEngine.h"
 
+#include "catalogue/ModelCatalogue.h"
 #include "dialog/FormColours.h"
 #include "dialog/UiServices.h"
 #include "records/RecordFile.h"
-#include "shell/ModelCatalogue.h"
 
 #include <QComboBox>
 #include <QFrame>

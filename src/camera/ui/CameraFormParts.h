@@ -1,7 +1,7 @@
 #pragma once
 
 #include "camera/ui/CameraFormEngine.h"
-#include "shell/ModelCatalogue.h"
+#include "catalogue/ModelCatalogue.h"
 
 namespace marrowby::camera_form {
 

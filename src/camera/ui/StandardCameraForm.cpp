@@ -1,8 +1,8 @@
 #include "camera/ui/StandardCameraForm.h"
 
 #include "camera/ui/CameraFormParts.h"
+#include "catalogue/ModelCatalogue.h"
 #include "dialog/UiServices.h"
-#include "shell/ModelCatalogue.h"
 
 namespace marrowby {
 

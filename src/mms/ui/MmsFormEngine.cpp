@@ -1,9 +1,9 @@
 #include "mms/ui/MmsFormEngine.h"
 
+#include "catalogue/ModelCatalogue.h"
 #include "dialog/FormColours.h"
 #include "dialog/UiServices.h"
 #include "mms/MmsRecordFile.h"
-#include "shell/ModelCatalogue.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -7,10 +7,10 @@
 #include "camera/ui/K600CameraForm.h"
 #include "camera/ui/K800CameraForm.h"
 #include "camera/ui/StandardCameraForm.h"
+#include "catalogue/ModelCatalogue.h"
 #include "dialog/Services.h"
 #include "mms/ui/K600MmsForm.h"
 #include "mms/ui/StandardMmsForm.h"
-#include "shell/ModelCatalogue.h"
 #include "smtp/ui/K200SmtpForm.h"
 #include "smtp/ui/K600SmtpForm.h"
 

@@ -3,10 +3,10 @@
 #include "app/AppState.h"
 #include "app/LanguageChoice.h"
 #include "app/StartUp.h"
+#include "catalogue/ModelCatalogue.h"
 #include "dialog/QtTranslations.h"
 #include "dialog/UiServices.h"
 #include "i18n/ShellTexts.h"
-#include "shell/ModelCatalogue.h"
 #include "shell/ui/AboutDialog.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "smtp/ui/SmtpFormEngine.h"
 
+#include "catalogue/ModelCatalogue.h"
 #include "dialog/FormColours.h"
 #include "dialog/UiServices.h"
 #include "operators/CountryOperatorLists.h"
-#include "shell/ModelCatalogue.h"
 #include "smtp/SmtpFormRules.h"
 
 #include <QComboBox>

@@ -64,5 +64,4 @@ public:
     static bool smtpUsable(int modelIndex) { return entry(modelIndex).smtpUsable; }
 };
 
-
 } // namespace marrowby
