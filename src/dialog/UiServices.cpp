@@ -182,6 +182,13 @@ bool FolderChooser::lastWasCancelled()
     return g_lastCancelled;
 }
 
+void FolderChooser::forgetNextAnswer()
+{
+    g_nextKind = NextFolder::None;
+    g_nextFolder.clear();
+    g_lastCancelled = false;
+}
+
 namespace {
 
 QDateTime g_fixedTime;
@@ -220,9 +227,32 @@ void WebBrowser::startRecording()
     g_openedUrls.clear();
 }
 
+void WebBrowser::stopRecording()
+{
+    g_recordingBrowser = false;
+    g_openedUrls.clear();
+}
+
 QList<QUrl> WebBrowser::takeRecorded()
 {
     return std::exchange(g_openedUrls, {});
+}
+
+DesktopSeams::DesktopSeams(const QDateTime &fixedTime)
+{
+    MessageBoxes::startRecording();
+    WebBrowser::startRecording();
+    FolderChooser::forgetNextAnswer();
+    Clock::setFixedTime(fixedTime);
+}
+
+DesktopSeams::~DesktopSeams()
+{
+    MessageBoxes::takeRecorded();
+    MessageBoxes::stopRecording();
+    WebBrowser::stopRecording();
+    FolderChooser::forgetNextAnswer();
+    Clock::setFixedTime({});
 }
 
 namespace {

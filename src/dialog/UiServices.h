@@ -85,6 +85,8 @@ public:
 
     // Whether the last choose() was cancelled (as opposed to yielding no path).
     static bool lastWasCancelled();
+    // Test seam: drops an answer set and not yet used.
+    static void forgetNextAnswer();
 };
 
 // The computer's local time; tests fix it.
@@ -99,7 +101,21 @@ class WebBrowser {
 public:
     static void open(const QUrl &url);
     static void startRecording();
+    static void stopRecording();
     static QList<QUrl> takeRecorded();
+};
+
+// The test seams of the desktop's services for as long as it lives: message
+// boxes and browser requests are recorded, the clock shows `fixedTime` (when
+// valid). Its end restores the desktop's own behaviour and drops whatever was
+// recorded or set and not used (a folder chooser answer included), so no test
+// leaves a seam behind for the next.
+class DesktopSeams {
+public:
+    explicit DesktopSeams(const QDateTime &fixedTime = {});
+    ~DesktopSeams();
+    DesktopSeams(const DesktopSeams &) = delete;
+    DesktopSeams &operator=(const DesktopSeams &) = delete;
 };
 
 // The preference store of the running program (set once at start-up).

@@ -497,3 +497,20 @@ TEST_F(Desktop, ShiftF10OnAListOpensTheWindowsMenu)
     StandardCameraForm form(context());
     EXPECT_EQ(menuOnShiftF10(&form, 1013), QStringList{"CheckCard"});
 }
+
+// The desktop seams undo themselves: what one test recorded or fixed is gone
+// for the next.
+TEST(DesktopSeamsTest, EndingThemRestoresTheDesktop)
+{
+    const QDateTime fixed(QDate(2020, 1, 2), QTime(3, 4, 5));
+    {
+        DesktopSeams seams(fixed);
+        EXPECT_EQ(Clock::now(), fixed);
+        MessageBoxes::notice(QStringLiteral("left behind"));
+        WebBrowser::open(QUrl(QStringLiteral("https://example.org/")));
+    }
+    EXPECT_NE(Clock::now(), fixed);
+    DesktopSeams next;
+    EXPECT_TRUE(MessageBoxes::takeRecorded().isEmpty());
+    EXPECT_TRUE(WebBrowser::takeRecorded().isEmpty());
+}

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace marrowby::test {
 
 // Every window test starts from a known state: English UI on an English system,
@@ -28,15 +30,12 @@ protected:
         Preferences::setStore(&store);
         appState() = AppState{};
         cameraState() = CameraState{};
-        Clock::setFixedTime(QDateTime(QDate(2024, 3, 9), QTime(14, 5, 7)));
-        MessageBoxes::startRecording();
-        WebBrowser::startRecording();
+        seams.emplace(QDateTime(QDate(2024, 3, 9), QTime(14, 5, 7)));
     }
     void TearDown() override
     {
-        MessageBoxes::stopRecording();
+        seams.reset();
         Preferences::setStore(nullptr);
-        Clock::setFixedTime({});
     }
 
     void setModel(int model)
@@ -49,6 +48,8 @@ protected:
     static FormContext context() { return formContext(appState()); }
 
     MemoryPreferenceStore store;
+    // Recorded boxes and browser, the fixed clock; all undone when the test ends.
+    std::optional<DesktopSeams> seams;
 };
 
 template <typename T> T *find(const QWidget *window, int id)
