@@ -1,4 +1,4 @@
-// Generated from the translators' tables; edit the texts here directly.
+// Text table rows: one per text, with its translations in LanguageIndex order.
 // The forms' check and success messages, which exist in Chinese and English
 // only: Chinese first, then English. The program's own messages, in every
 // language, are in ProgramTexts.cpp.

@@ -1,4 +1,4 @@
-// Generated from the translators' tables; edit the texts here directly.
+// Text table rows: one per text, with its translations in LanguageIndex order.
 // One block per text: the fifteen translations in LanguageIndex order.
 // The Chinese, Japanese and Cyrillic texts are UTF-8; trailing spaces are
 // part of the texts, and no-break spaces are written as \u00A0.

@@ -75,7 +75,7 @@ const int kOutside[] = {0, -1, 16, 100, INT_MIN, INT_MAX};
 TEST(I18nTables, EveryTableHasEveryLanguageAndValidUtf8)
 {
     // Texts may legitimately be the same in several languages, but none is
-    // missing: every cell of the translators' tables holds a text.
+    // missing: every cell of the text tables holds a text.
     for (const CaptionTable *t : allCaptionTables()) {
         for (std::size_t i = 0; i < t->text.size(); ++i) {
             EXPECT_FALSE(t->text[i].empty()) << t->key << " language " << i + 1;

@@ -16,7 +16,7 @@ namespace {
 
 using Kind = MessageBoxes::Kind;
 
-// A family made only of a description, as the families to come are.
+// A family made only of a description, as every family is.
 class DescribedForm : public CameraFormEngine {
 public:
     DescribedForm(CameraFormDescription description, const FormContext &context, CameraState &state)

@@ -24,8 +24,8 @@ FormContext formContext(const AppState &state, Services &services, CameraState &
 FormContext formContext(const AppState &state);
 
 // The form the catalogue names for the context's model and a button, or nothing
-// while that form is not available in this build (the button then does nothing,
-// so no other family's form can write the wrong layout).
+// when the model has no such form (its MMS button is disabled); the makers are
+// one table per form kind, keyed by what the catalogue names.
 QDialog *createForm(FormButton button, const FormContext &context);
 bool formAvailable(FormButton button, int modelIndex);
 
