@@ -2,7 +2,7 @@
 
 #include "cardfiles/CardFolderCheck.h"
 #include "dialog/Services.h"
-#include "dialog/UiServices.h"
+#include "dialog/Texts.h"
 #include "i18n/CardTexts.h"
 
 #include <QAction>

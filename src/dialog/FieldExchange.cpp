@@ -1,7 +1,7 @@
 #include "dialog/FieldExchange.h"
 
 #include "dialog/Services.h"
-#include "dialog/UiServices.h"
+#include "dialog/Texts.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>

@@ -2,7 +2,7 @@
 
 #include "dialog/CardCheck.h"
 #include "dialog/Services.h"
-#include "dialog/UiServices.h"
+#include "dialog/Texts.h"
 #include "records/RecordFile.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PreferenceStore.h"
+#include "dialog/Texts.h"
 #include "i18n/TextTables.h"
 
 #include <QDateTime>
@@ -15,24 +16,6 @@
 class QWidget;
 
 namespace marrowby {
-
-// A table text as a QString.
-QString qtText(std::string_view utf8);
-
-// A table entry's text in a language (LanguageIndex 1..15).
-QString captionText(const i18n::CaptionTable &table, int language);
-QString captionText(const i18n::CaptionObjectTable &table, int language);
-QStringList optionTexts(const i18n::OptionTable &table, int language);
-QString messageText(const i18n::Message &message, int language);
-QString messageText(const i18n::TranslatedMessage &message, int language);
-
-// The same in the current UI language (for the shell's windows; a form uses the
-// language it was handed).
-QString captionText(const i18n::CaptionTable &table);
-QString captionText(const i18n::CaptionObjectTable &table);
-QStringList optionTexts(const i18n::OptionTable &table);
-QString messageText(const i18n::Message &message);
-QString messageText(const i18n::TranslatedMessage &message);
 
 // Every message box of the program goes through here, so that tests can record
 // the boxes instead of showing them.
@@ -124,8 +107,5 @@ public:
     static PreferenceStore &store();
     static void setStore(PreferenceStore *store);
 };
-
-// The folder a form starts with: "C:\" on Windows, the user's home folder elsewhere.
-QString defaultOutputFolder();
 
 } // namespace marrowby

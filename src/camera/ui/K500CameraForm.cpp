@@ -1,7 +1,7 @@
 #include "camera/ui/K500CameraForm.h"
 
 #include "camera/ui/CameraFormParts.h"
-#include "dialog/UiServices.h"
+#include "dialog/Texts.h"
 
 namespace marrowby {
 

@@ -2,7 +2,7 @@
 
 #include "camera/ui/CameraFormParts.h"
 #include "catalogue/ModelCatalogue.h"
-#include "dialog/UiServices.h"
+#include "dialog/Texts.h"
 
 namespace marrowby {
 

@@ -2,7 +2,7 @@
 
 #include "catalogue/ModelCatalogue.h"
 #include "dialog/FormColours.h"
-#include "dialog/UiServices.h"
+#include "dialog/Texts.h"
 #include "mms/MmsRecordFile.h"
 
 #include <QComboBox>

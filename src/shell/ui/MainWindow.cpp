@@ -109,12 +109,13 @@ QString MainWindow::versionText()
 
 void MainWindow::applyCaptions()
 {
-    m_camera->setText(captionText(i18n::mainwindow::CameraSetup));
-    m_mms->setText(captionText(i18n::mainwindow::MmsSetup));
-    m_smtp->setText(captionText(i18n::mainwindow::SmtpSetup));
-    m_link->setText(captionText(i18n::mainwindow::LatestUpdates));
-    m_languageLabel->setText(captionText(i18n::mainwindow::SelectLanguage));
-    m_modelLabel->setText(captionText(i18n::mainwindow::CameraModel));
+    const int language = appState().LanguageIndex;
+    m_camera->setText(captionText(i18n::mainwindow::CameraSetup, language));
+    m_mms->setText(captionText(i18n::mainwindow::MmsSetup, language));
+    m_smtp->setText(captionText(i18n::mainwindow::SmtpSetup, language));
+    m_link->setText(captionText(i18n::mainwindow::LatestUpdates, language));
+    m_languageLabel->setText(captionText(i18n::mainwindow::SelectLanguage, language));
+    m_modelLabel->setText(captionText(i18n::mainwindow::CameraModel, language));
     m_version->setText(versionText());
 }
 
