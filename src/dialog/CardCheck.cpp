@@ -1,14 +1,12 @@
 #include "dialog/CardCheck.h"
 
 #include "cardfiles/CardFolderCheck.h"
+#include "dialog/FormWindow.h"
 #include "dialog/Services.h"
 #include "dialog/Texts.h"
 #include "i18n/CardTexts.h"
 
-#include <QAction>
 #include <QContextMenuEvent>
-#include <QMenu>
-#include <QPointer>
 #include <QWidget>
 
 #include <filesystem>
@@ -45,17 +43,10 @@ void CardCheck::run()
 
 void CardCheck::showMenu(const QPoint &globalPos)
 {
-    // The menu lives on the heap, owned by the form: should the form go away
-    // while the menu is open, it takes the menu along, and nothing here touches
-    // either afterwards.
-    const QPointer<CardCheck> self(this);
-    const QPointer<QMenu> menu(new QMenu(m_form));
-    QAction *check = menu->addAction(captionText(msg::CheckCard, m_context.languageIndex));
-    check->setObjectName(QStringLiteral("CheckCard"));
-    const QAction *chosen = menu->exec(globalPos);
-    const bool checkChosen = menu && chosen == check;
-    delete menu.data();
-    if (self && checkChosen)
+    // This object belongs to the form: once the menu is done, it is there only
+    // if the form is.
+    if (chooseFromMenu(m_form, captionText(msg::CheckCard, m_context.languageIndex),
+            QStringLiteral("CheckCard"), globalPos))
         run();
 }
 

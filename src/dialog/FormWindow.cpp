@@ -16,6 +16,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
@@ -251,6 +253,19 @@ bool takesInput(const QWidget *widget)
 }
 
 } // namespace
+
+bool chooseFromMenu(
+    QWidget *owner, const QString &text, const QString &objectName, const QPoint &globalPos)
+{
+    const QPointer<QWidget> guard(owner);
+    const QPointer<QMenu> menu(new QMenu(owner));
+    QAction *entry = menu->addAction(text);
+    entry->setObjectName(objectName);
+    const QAction *chosen = menu->exec(globalPos);
+    const bool entryChosen = menu && chosen == entry;
+    delete menu.data();
+    return guard && entryChosen;
+}
 
 FormWindow::FormWindow(QWidget *parent)
     : QDialog(parent)

@@ -9,6 +9,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPoint;
 class QPushButton;
 
 namespace marrowby {
@@ -95,6 +96,14 @@ private:
     QList<ControlName> m_names;
     bool m_built = false;
 };
+
+// Shows a context menu of one entry (`text`, found by automation as
+// `objectName`) at `globalPos`, owned by `owner`. The menu lives on the heap:
+// should the owner go away while it is open, the owner takes it along and
+// nothing here touches either afterwards. True when the entry was chosen and
+// the owner is still there.
+bool chooseFromMenu(
+    QWidget *owner, const QString &text, const QString &objectName, const QPoint &globalPos);
 
 // A control found by its id.
 template <typename T> T *control(const QWidget *window, int id)

@@ -15,7 +15,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -165,17 +164,8 @@ void MainWindow::openForm(FormButton button)
 void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     // The About entry that Windows keeps in the window menu.
-    // Menu and box live on the heap, owned by this window: should the window go
-    // away while one is open, it takes it along, and nothing here touches
-    // either afterwards.
-    const QPointer<MainWindow> self(this);
-    const QPointer<QMenu> menu(new QMenu(this));
-    QAction *about = menu->addAction(qtText(i18n::shelltexts::AboutMenuEntry));
-    about->setObjectName(QStringLiteral("16"));
-    const QAction *chosen = menu->exec(event->globalPos());
-    const bool aboutChosen = menu && chosen == about;
-    delete menu.data();
-    if (self && aboutChosen)
+    if (chooseFromMenu(this, qtText(i18n::shelltexts::AboutMenuEntry), QStringLiteral("16"),
+            event->globalPos()))
         showAbout();
 }
 
