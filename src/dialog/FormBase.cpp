@@ -1,14 +1,18 @@
 #include "dialog/FormBase.h"
 
-#include "dialog/CardCheck.h"
+#include "cardfiles/CardFolderCheck.h"
+#include "dialog/FormMenu.h"
 #include "dialog/Services.h"
 #include "dialog/Texts.h"
+#include "i18n/CardTexts.h"
 #include "records/RecordFile.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+
+#include <filesystem>
 
 namespace marrowby {
 
@@ -32,9 +36,40 @@ FormBase::FormBase(const FormContext &context, QWidget *parent)
     , m_exchange(m_context.languageIndex, m_context.services)
     , m_folder(defaultOutputFolder())
 {
-    // The context menu with Check card, on the folder as the folder edit shows it.
-    new CardCheck(
-        this, m_context, [this] { return m_folderEdit ? m_folderEdit->text() : m_folder; });
+    m_menu = new FormMenu(this);
+    m_menu->addCommand(
+        QStringLiteral("CheckCard"), text(i18n::inspect::CheckCard), [this] { checkCard(); });
+}
+
+QAction *FormBase::addMenuCommand(
+    const QString &objectName, const QString &text, std::function<void()> run)
+{
+    return m_menu->addCommand(objectName, text, std::move(run));
+}
+
+void FormBase::checkCard()
+{
+    // The folder as the folder edit shows it, taken in or not.
+    const QString shown = m_folderEdit ? m_folderEdit->text() : m_folder;
+    const inspect::CardFolderReport report
+        = inspect::checkCardFolder(std::filesystem::path(shown.toStdU16String()),
+            shown.toStdString(), m_context.modelIndex, m_context.languageIndex);
+    const QString words = QString::fromStdString(report.text);
+    if (report.good)
+        services().notice(words);
+    else
+        services().failure(words);
+}
+
+std::optional<FileSettings> FormBase::checkedSettings()
+{
+    if (!takeIn())
+        return std::nullopt;
+    if (const std::optional<Refusal> refusal = validate()) {
+        refuse(*refusal);
+        return std::nullopt;
+    }
+    return collectFileSettings();
 }
 
 QString FormBase::text(const i18n::CaptionTable &table) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardfiles/FileSettings.h"
 #include "dialog/FieldExchange.h"
 #include "dialog/FormContext.h"
 #include "dialog/FormWindow.h"
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -17,6 +19,7 @@
 namespace marrowby {
 
 struct WriteResult;
+class FormMenu;
 
 // The base of every form (camera, MMS and SMTP): the context the form was handed,
 // its texts in that language, the field exchange, the folder row with
@@ -44,6 +47,23 @@ public:
     // cancelled chooser keeps the folder, an item without a path gives the default.
     void chooseFolder();
 
+    // The card file the form writes.
+    virtual inspect::FileKind fileKind() const = 0;
+    // Shows settings of the form's file in every control, as the form's own
+    // rules show them. The folder stays; a camera form's clock keeps its value.
+    virtual void showFileSettings(const FileSettings &settings) = 0;
+    // Takes every edit in and runs the form's checks as Generate does (the
+    // first failure shown, the focus moved to it), and gives the settings
+    // Generate would write; nothing is written.
+    std::optional<FileSettings> checkedSettings();
+
+    // Check card: reads the card files in the folder the folder edit shows and
+    // reports in the form's language whether they are in order.
+    void checkCard();
+    // Adds a command to the form's context menu, after Check card.
+    QAction *addMenuCommand(
+        const QString &objectName, const QString &text, std::function<void()> run);
+
 protected:
     explicit FormBase(const FormContext &context, QWidget *parent = nullptr);
 
@@ -57,6 +77,8 @@ protected:
     virtual std::optional<Refusal> validate() { return std::nullopt; }
     // Collects the form and writes its file, reporting through reportWrite().
     virtual void writeGenerated() = 0;
+    // The settings Generate writes, once validate() has passed.
+    virtual FileSettings collectFileSettings() = 0;
     // Enter: Generate. (A form that ends on Enter overrides this.)
     void acceptCommand() override { generate(); }
 
@@ -99,6 +121,7 @@ private:
     QString m_folder;
     QLineEdit *m_folderEdit = nullptr;
     int m_folderLimit = 0;
+    FormMenu *m_menu = nullptr;
 };
 
 } // namespace marrowby

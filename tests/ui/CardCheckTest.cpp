@@ -81,7 +81,12 @@ protected:
             seen.opened = true;
             for (QAction *action : menu->actions())
                 seen.entries << action->text();
-            if (auto *check = menu->findChild<QAction *>(QStringLiteral("CheckCard"))) {
+            QAction *check = nullptr;
+            for (QAction *action : menu->actions()) {
+                if (action->objectName() == QStringLiteral("CheckCard"))
+                    check = action;
+            }
+            if (check) {
                 menu->setActiveAction(check);
                 QTest::keyClick(menu, Qt::Key_Return);
             } else {

@@ -553,6 +553,25 @@ void CameraFormEngine::writeGenerated()
     writeRecord(menuRecord(extras), *m_description.generatedMessage);
 }
 
+void CameraFormEngine::showFileSettings(const FileSettings &settings)
+{
+    showSettings(settings.camera, settings.extras);
+}
+
+FileSettings CameraFormEngine::collectFileSettings()
+{
+    FileSettings file;
+    file.kind = inspect::FileKind::Menu;
+    file.model = context().modelIndex;
+    file.context = recordContext();
+    // What Generate writes, without changing the program's camera state.
+    file.camera = m_state.settings;
+    CameraClock clock = m_description.clockEditable ? typedClock().clock : m_state.clock;
+    collect(file.camera, file.extras);
+    collectClock(clock, file.camera);
+    return file;
+}
+
 void CameraFormEngine::writeFactorySettings()
 {
     // The folder and the values Default keeps must be what the form shows:

@@ -260,6 +260,9 @@ public:
     // Date Format shown.
     void showSettings(const CameraSettings &settings, const MenuExtras &extras);
 
+    inspect::FileKind fileKind() const override { return inspect::FileKind::Menu; }
+    void showFileSettings(const FileSettings &settings) override;
+
 protected:
     // `state` is the camera settings and clock the form reads and writes (the
     // program's shared camera state; a test may hand its own).
@@ -272,6 +275,7 @@ protected:
     // A typed clock that is not a real date and time refuses Generate.
     std::optional<Refusal> validate() override;
     void writeGenerated() override;
+    FileSettings collectFileSettings() override;
     RecordContext recordContext() const;
     // The menu record of the collected settings, in the description's bytes.
     ConfigRecord menuRecord(const MenuExtras &extras) const;

@@ -399,6 +399,16 @@ std::optional<FormBase::Refusal> MmsFormEngine::validate()
     return std::nullopt;
 }
 
+FileSettings MmsFormEngine::collectFileSettings()
+{
+    FileSettings file;
+    file.kind = inspect::FileKind::Setup;
+    file.model = context().modelIndex;
+    file.context = recordContext();
+    file.mms = m_checked;
+    return file;
+}
+
 void MmsFormEngine::writeGenerated()
 {
     reportWrite(writeMmsFile(folderPath(), m_checked), text(i18n::mms::FileGenerated));

@@ -53,11 +53,15 @@ public:
     // mode the preset's texts stay out of the edits. The folder stays.
     void showSettings(const MmsSettings &settings);
 
+    inspect::FileKind fileKind() const override { return inspect::FileKind::Setup; }
+    void showFileSettings(const FileSettings &settings) override { showSettings(settings.mms); }
+
 protected:
     MmsFormEngine(MmsFormVariant variant, const FormContext &context, QWidget *parent = nullptr);
 
     std::optional<Refusal> validate() override;
     void writeGenerated() override;
+    FileSettings collectFileSettings() override;
 
 private:
     void build();

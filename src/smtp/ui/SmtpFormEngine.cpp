@@ -355,12 +355,20 @@ std::optional<FormBase::Refusal> SmtpFormEngine::validate()
     return Refusal{qtText(smtpRefusalText(m_variant, *failure, context().languageIndex)), focus};
 }
 
+FileSettings SmtpFormEngine::collectFileSettings()
+{
+    FileSettings file;
+    file.kind = inspect::FileKind::Smtp;
+    file.model = context().modelIndex;
+    file.context = {context().cameraLanguage, context().tvMode};
+    file.smtp = collectSmtpSettings(m_variant, m_values, context().cameraLanguage);
+    return file;
+}
+
 void SmtpFormEngine::writeGenerated()
 {
-    const SmtpSettings settings
-        = collectSmtpSettings(m_variant, m_values, context().cameraLanguage);
-    reportWrite(
-        writeSmtpFile(folderPath(), settings, m_variant.layout), text(i18n::smtp::FileGenerated));
+    reportWrite(writeSmtpFile(folderPath(), collectFileSettings().smtp, m_variant.layout),
+        text(i18n::smtp::FileGenerated));
 }
 
 } // namespace marrowby

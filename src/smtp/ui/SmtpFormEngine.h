@@ -51,6 +51,9 @@ public:
     // edits. The folder stays.
     void showSettings(const SmtpSettings &settings);
 
+    inspect::FileKind fileKind() const override { return inspect::FileKind::Smtp; }
+    void showFileSettings(const FileSettings &settings) override { showSettings(settings.smtp); }
+
     QComboBox *list(int id) const { return m_lists.value(id); }
     QLineEdit *edit(int id) const { return m_edits.value(id); }
 
@@ -60,6 +63,7 @@ protected:
 
     std::optional<Refusal> validate() override;
     void writeGenerated() override;
+    FileSettings collectFileSettings() override;
 
 private:
     void build();
