@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialog/ControlNames.h"
+
 #include <QDialog>
 #include <QList>
 #include <QPointer>
@@ -32,11 +34,8 @@ namespace marrowby {
 // A window is sized to its content and cannot be resized; it follows its
 // content when captions change (the main window after a language change).
 //
-// Screen readers: every control gets a name in the window's language. A list
-// or edit is tied to the label that names it (nameControl(), or, for a control
-// a form leaves unnamed, the nearest caption in its layout: the label before it,
-// with the row's leading caption and the column head above it in a grid). A
-// push button speaks its caption.
+// Screen readers: every control gets a name in the window's language (see
+// ControlNames); a form names a control by its captions with nameControl().
 class FormWindow : public QDialog {
     Q_OBJECT
 public:
@@ -79,21 +78,11 @@ protected:
     QFrame *makeFrame(int id = 0);
 
 private:
-    void refreshControlNames();
     // Tab follows the reading order of the layouts, top to bottom and left to
     // right; the focus starts on the first control that takes input.
     void orderTabsByLayout();
 
-    struct ControlName {
-        QPointer<QWidget> control;
-        QList<QPointer<QLabel>> captions;
-        QString text; // suffix after the captions, or the whole name without captions
-        QPointer<QLabel> hidden;
-    };
-    void nameRemainingControls();
-    void applyName(ControlName &name);
-
-    QList<ControlName> m_names;
+    ControlNames m_controlNames;
     bool m_built = false;
 };
 
