@@ -200,9 +200,8 @@ std::vector<MenuByte> layoutBytes(std::initializer_list<std::span<const MenuByte
     return out;
 }
 
-} // namespace
-
-std::span<const MenuByte> menuBytes(MenuLayout layout)
+// The program's own families.
+const std::vector<CameraFamily> &ownFamilies()
 {
     static const std::vector<MenuByte> standard
         = layoutBytes({kCommonBytes, kSecondTimerAt32, kStandardBytes});
@@ -214,21 +213,59 @@ std::span<const MenuByte> menuBytes(MenuLayout layout)
         = layoutBytes({kCommonBytes, kSecondTimerAt32, kK500Bytes});
     static const std::vector<MenuByte> k600 = layoutBytes({kCommonBytes, kK600Bytes});
     static const std::vector<MenuByte> k800 = layoutBytes({kCommonBytes, kK800Bytes});
-    switch (layout) {
-    case MenuLayout::Standard:
-        return standard;
-    case MenuLayout::K100:
-        return k100;
-    case MenuLayout::K400:
-        return k400;
-    case MenuLayout::K500:
-        return k500;
-    case MenuLayout::K600:
-        return k600;
-    case MenuLayout::K800:
-        return k800;
+    // The standard family's Default writes its factory settings, every other
+    // family's the fixed factory record.
+    static const std::vector<CameraFamily> families = {
+        {MenuLayout::Standard, "Standard", standard, false},
+        {MenuLayout::K100, "K100", k100},
+        {MenuLayout::K400, "K400", k400},
+        {MenuLayout::K500, "K500", k500},
+        {MenuLayout::K600, "K600", k600},
+        {MenuLayout::K800, "K800", k800},
+    };
+    return families;
+}
+
+std::vector<CameraFamily> &registeredFamilies()
+{
+    static std::vector<CameraFamily> families;
+    return families;
+}
+
+} // namespace
+
+std::vector<CameraFamily> cameraFamilies()
+{
+    std::vector<CameraFamily> out = ownFamilies();
+    out.insert(out.end(), registeredFamilies().begin(), registeredFamilies().end());
+    return out;
+}
+
+std::optional<CameraFamily> cameraFamily(MenuLayout layout)
+{
+    for (const CameraFamily &family : cameraFamilies()) {
+        if (family.layout == layout)
+            return family;
     }
-    return {};
+    return std::nullopt;
+}
+
+CameraFamilyRegistration::CameraFamilyRegistration(CameraFamily family)
+    : m_layout(family.layout)
+{
+    registeredFamilies().push_back(family);
+}
+
+CameraFamilyRegistration::~CameraFamilyRegistration()
+{
+    std::erase_if(registeredFamilies(),
+        [this](const CameraFamily &family) { return family.layout == m_layout; });
+}
+
+std::span<const MenuByte> menuBytes(MenuLayout layout)
+{
+    const std::optional<CameraFamily> family = cameraFamily(layout);
+    return family ? family->bytes : std::span<const MenuByte>{};
 }
 
 int shownValue(MenuField field, const CameraSettings &settings, const MenuExtras &extras)

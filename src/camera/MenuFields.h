@@ -3,9 +3,11 @@
 #include "camera/CameraRecord.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace marrowby {
 
@@ -83,8 +85,38 @@ struct MenuByte {
     bool fixed = false;
 };
 
-// The bytes of a layout in byte order: what the writer fills and the card
-// reader reads. The bytes not named stay 0.
+// A camera family as the files know it: the layout of its menu.dat, the name
+// scripts and the card report know it by, the bytes of its record in byte
+// order (what the writer fills and the card reader reads; the bytes not named
+// stay 0), and whether its Default writes the fixed factory record instead of
+// its settings.
+struct CameraFamily {
+    MenuLayout layout;
+    std::string_view name;
+    std::span<const MenuByte> bytes;
+    bool writesFactoryMarker = true;
+};
+
+// Every family: the program's own in a fixed order (the order the card reader
+// tries them in), then those registered while the program runs.
+std::vector<CameraFamily> cameraFamilies();
+std::optional<CameraFamily> cameraFamily(MenuLayout layout);
+
+// A family beyond the program's own, known for as long as this object lives
+// (a family a test makes up: its layout a MenuLayout value no family uses).
+// Its byte table must outlive the registration.
+class CameraFamilyRegistration {
+public:
+    explicit CameraFamilyRegistration(CameraFamily family);
+    ~CameraFamilyRegistration();
+    CameraFamilyRegistration(const CameraFamilyRegistration &) = delete;
+    CameraFamilyRegistration &operator=(const CameraFamilyRegistration &) = delete;
+
+private:
+    MenuLayout m_layout;
+};
+
+// The bytes of a family's layout (none for a layout no family has).
 std::span<const MenuByte> menuBytes(MenuLayout layout);
 
 // Builds and frames a menu.dat settings record from its bytes' table.

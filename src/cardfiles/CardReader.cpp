@@ -423,16 +423,25 @@ SealedKind kindOfAddend(std::uint16_t addend)
 
 // ---------------------------------------------------------------------------
 
+std::vector<MenuLayout> menuLayouts()
+{
+    std::vector<MenuLayout> out;
+    for (const CameraFamily &family : cameraFamilies())
+        out.push_back(family.layout);
+    return out;
+}
+
 bool writesFactoryMarker(MenuLayout layout)
 {
-    return layout != MenuLayout::Standard;
+    const std::optional<CameraFamily> family = cameraFamily(layout);
+    return family && family->writesFactoryMarker;
 }
 
 std::vector<MenuLayout> MenuInspection::fittingLayouts() const
 {
     std::vector<MenuLayout> out;
     if (factoryMarker) {
-        for (const MenuLayout layout : kAllMenuLayouts) {
+        for (const MenuLayout layout : menuLayouts()) {
             if (writesFactoryMarker(layout))
                 out.push_back(layout);
         }
@@ -478,7 +487,7 @@ MenuInspection inspectMenu(std::span<const std::uint8_t> bytes, std::optional<Me
     if (layout) {
         out.readings.push_back(readMenuLayout(b, *layout));
     } else {
-        for (const MenuLayout each : kAllMenuLayouts)
+        for (const MenuLayout each : menuLayouts())
             out.readings.push_back(readMenuLayout(b, each));
     }
     if (out.fittingLayouts().empty())

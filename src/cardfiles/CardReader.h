@@ -201,8 +201,8 @@ struct MenuInspection {
 MenuInspection inspectMenu(
     std::span<const std::uint8_t> bytes, std::optional<MenuLayout> layout = std::nullopt);
 
-inline constexpr MenuLayout kAllMenuLayouts[] = {MenuLayout::Standard, MenuLayout::K100,
-    MenuLayout::K400, MenuLayout::K500, MenuLayout::K600, MenuLayout::K800};
+// The layout of every camera family, in the order they are tried.
+std::vector<MenuLayout> menuLayouts();
 
 // The families that write the factory marker as their factory file.
 bool writesFactoryMarker(MenuLayout layout);

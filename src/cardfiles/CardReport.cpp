@@ -1,5 +1,6 @@
 #include "cardfiles/CardReport.h"
 
+#include "camera/MenuFields.h"
 #include "catalogue/ModelCatalogue.h"
 #include "i18n/CardTexts.h"
 #include "i18n/TextTables.h"
@@ -526,14 +527,14 @@ int FileInspection::status() const
 
 std::optional<MenuLayout> menuLayoutOfModel(int modelIndex)
 {
-    if (modelIndex < 1 || modelIndex > kModelCount)
+    if (!ModelCatalogue::has(modelIndex))
         return std::nullopt;
     return ModelCatalogue::cameraForm(modelIndex);
 }
 
 std::optional<SmtpLayout> smtpLayoutOfModel(int modelIndex)
 {
-    if (modelIndex < 1 || modelIndex > kModelCount)
+    if (!ModelCatalogue::has(modelIndex))
         return std::nullopt;
     return ModelCatalogue::smtpForm(modelIndex) == SmtpFormKind::K600 ? SmtpLayout::K600
                                                                       : SmtpLayout::K200;
@@ -586,21 +587,8 @@ std::vector<FileInspection> inspectPath(
 
 std::string_view layoutName(MenuLayout layout)
 {
-    switch (layout) {
-    case MenuLayout::Standard:
-        return "Standard";
-    case MenuLayout::K100:
-        return "K100";
-    case MenuLayout::K400:
-        return "K400";
-    case MenuLayout::K500:
-        return "K500";
-    case MenuLayout::K600:
-        return "K600";
-    case MenuLayout::K800:
-        return "K800";
-    }
-    return "?";
+    const std::optional<CameraFamily> family = cameraFamily(layout);
+    return family ? family->name : "?";
 }
 
 std::string_view layoutName(SmtpLayout layout)

@@ -1,5 +1,7 @@
 #include "catalogue/ModelCatalogue.h"
 
+#include <map>
+
 namespace marrowby {
 
 namespace {
@@ -53,13 +55,40 @@ constexpr std::array<ModelEntry, kModelCount> kModels = {{
 constexpr ModelEntry kFallback = {"", "Marrowby", C::Standard, M::Standard, S::K200, usable, usable,
     {.imageSizeStart = 1, .photoAndVideoOnly = true}};
 
+// Registered models by index; a std::map keeps their rows in place while
+// others come and go.
+std::map<int, ModelEntry> &registeredModels()
+{
+    static std::map<int, ModelEntry> models;
+    return models;
+}
+
 } // namespace
 
 const ModelEntry &ModelCatalogue::entry(int modelIndex)
 {
-    if (modelIndex < 1 || modelIndex > kModelCount)
-        return kFallback;
-    return kModels[static_cast<std::size_t>(modelIndex - 1)];
+    if (modelIndex >= 1 && modelIndex <= kModelCount)
+        return kModels[static_cast<std::size_t>(modelIndex - 1)];
+    const auto registered = registeredModels().find(modelIndex);
+    return registered != registeredModels().end() ? registered->second : kFallback;
+}
+
+bool ModelCatalogue::has(int modelIndex)
+{
+    return (modelIndex >= 1 && modelIndex <= kModelCount)
+        || registeredModels().contains(modelIndex);
+}
+
+ModelRegistration::ModelRegistration(const ModelEntry &entry)
+    : m_modelIndex(
+        registeredModels().empty() ? kModelCount + 1 : registeredModels().rbegin()->first + 1)
+{
+    registeredModels().emplace(m_modelIndex, entry);
+}
+
+ModelRegistration::~ModelRegistration()
+{
+    registeredModels().erase(m_modelIndex);
 }
 
 const ModelEntry &ModelCatalogue::fallback()

@@ -47,12 +47,16 @@ struct ModelEntry {
 
 inline constexpr int kModelCount = 19;
 
-// The nineteen models in list order; ModelIndex i is entry i - 1.
+// The nineteen models in list order; ModelIndex i is entry i - 1. Models
+// registered while the program runs follow them (index 20 on).
 class ModelCatalogue {
 public:
-    // The row of a ModelIndex; anything outside 1..19 gets the fallback row.
+    // The row of a ModelIndex; an index no model has gets the fallback row.
     static const ModelEntry &entry(int modelIndex);
+    // Whether a model has this index.
+    static bool has(int modelIndex);
     static const ModelEntry &fallback();
+    // The nineteen models of the model list.
     static const std::array<ModelEntry, kModelCount> &models();
 
     static std::string_view formTitle(int modelIndex) { return entry(modelIndex).formTitle; }
@@ -62,6 +66,21 @@ public:
     static SmtpFormKind smtpForm(int modelIndex) { return entry(modelIndex).smtpForm; }
     static bool mmsUsable(int modelIndex) { return entry(modelIndex).mmsUsable; }
     static bool smtpUsable(int modelIndex) { return entry(modelIndex).smtpUsable; }
+};
+
+// A model beyond the nineteen, known for as long as this object lives (a model
+// of a family a test makes up). It gets the next free index.
+class ModelRegistration {
+public:
+    explicit ModelRegistration(const ModelEntry &entry);
+    ~ModelRegistration();
+    ModelRegistration(const ModelRegistration &) = delete;
+    ModelRegistration &operator=(const ModelRegistration &) = delete;
+
+    int modelIndex() const { return m_modelIndex; }
+
+private:
+    int m_modelIndex;
 };
 
 } // namespace marrowby

@@ -260,7 +260,7 @@ TEST(CardInspector, MenuRecordsOfEveryLayoutReadBackAsTheirSettings)
     Generator g(1);
     for (int round = 0; round < 300; ++round) {
         const MenuCase c = generateMenu(g);
-        for (const MenuLayout layout : kAllMenuLayouts) {
+        for (const MenuLayout layout : menuLayouts()) {
             SCOPED_TRACE(std::string(layoutName(layout)) + " round " + std::to_string(round));
             const auto bytes = bytesOf(buildMenuRecord(layout, c.settings, c.extras, c.context));
 
@@ -357,7 +357,7 @@ TEST(CardInspector, SmtpFilesOfBothLayoutsReadBackAsTheirSettings)
 TEST(CardInspector, EveryFlippedBitOfAMenuFileIsReported)
 {
     Generator g(4);
-    for (const MenuLayout layout : kAllMenuLayouts) {
+    for (const MenuLayout layout : menuLayouts()) {
         const MenuCase c = generateMenu(g);
         const auto good = bytesOf(buildMenuRecord(layout, c.settings, c.extras, c.context));
         for (std::size_t bit = 0; bit < good.size() * 8; ++bit) {

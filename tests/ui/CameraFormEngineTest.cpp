@@ -3,7 +3,9 @@
 #include "camera/CameraRecord.h"
 #include "camera/ui/CameraFormParts.h"
 #include "camera/ui/StandardCameraForm.h"
+#include "cardfiles/CardReport.h"
 #include "catalogue/ModelCatalogue.h"
+#include "shell/ui/FormFactory.h"
 
 #include <QPushButton>
 
@@ -186,33 +188,42 @@ namespace {
 
 // A family that exists only here: the K600 bytes, but no side sensor (its byte
 // always 1), and a form with Beep Sound but neither SD Cycle nor Side PIR.
-// Adding it takes a byte table and a description; nothing in the engine or
-// the writer knows it.
-std::vector<MenuByte> k900Bytes()
+// Adding it takes a byte table, a description and a catalogue row; nothing in
+// the engine, the writer, the card reader or the form factory knows it.
+constexpr auto kK900 = static_cast<MenuLayout>(900);
+
+const std::vector<MenuByte> &k900Bytes()
 {
-    const std::span<const MenuByte> k600 = menuBytes(MenuLayout::K600);
-    std::vector<MenuByte> bytes(k600.begin(), k600.end());
-    for (MenuByte &byte : bytes) {
-        if (byte.field == MenuField::SidePir)
-            byte = {MenuField::SidePir, 9, 1, 1, true};
-    }
+    static const std::vector<MenuByte> bytes = [] {
+        const std::span<const MenuByte> k600 = menuBytes(MenuLayout::K600);
+        std::vector<MenuByte> out(k600.begin(), k600.end());
+        for (MenuByte &byte : out) {
+            if (byte.field == MenuField::SidePir)
+                byte = {MenuField::SidePir, 9, 1, 1, true};
+        }
+        return out;
+    }();
     return bytes;
 }
 
 class K900Menu : public CameraFormEngine {
 public:
-    K900Menu(const FormContext &context, CameraState &state, std::span<const MenuByte> bytes)
-        : CameraFormEngine(description(bytes), context, state)
+    K900Menu(const FormContext &context, CameraState &state)
+        : CameraFormEngine(description(), context, state)
     {
         build();
     }
 
-    static CameraFormDescription description(std::span<const MenuByte> bytes)
+    static QDialog *make(const FormContext &context)
+    {
+        return new K900Menu(context, *context.cameraState);
+    }
+
+    static CameraFormDescription description()
     {
         using namespace camera_form;
         namespace t = i18n::camera;
-        CameraFormDescription d = baseDescription(MenuLayout::K600, TimerIds::K600, &t::Timer);
-        d.recordBytes = bytes;
+        CameraFormDescription d = baseDescription(kK900, TimerIds::K600, &t::Timer);
         d.cells = {
             modeCell(),
             imageSizeCell(QStringList{"20MP", "8MP"}),
@@ -229,22 +240,35 @@ public:
     }
 };
 
+// The family, its form and a model of it, known while the test runs.
+struct K900Family {
+    CameraFamilyRegistration family{{kK900, "K900", k900Bytes()}};
+    CameraFormRegistration form{kK900, &K900Menu::make};
+    ModelRegistration model{{"Marrowby K900MG", "Marrowby K900", kK900, MmsFormKind::K600,
+        SmtpFormKind::K600, true, true}};
+};
+
 } // namespace
 
 TEST_F(CameraFormEngineTest, AMadeUpFamilyWritesItsOwnBytes)
 {
-    const std::vector<MenuByte> bytes = k900Bytes();
+    const K900Family k900;
     CameraState state;
-    K900Menu form(context(), state, bytes);
+    FormContext k900Context = context();
+    k900Context.modelIndex = k900.model.modelIndex();
+    k900Context.cameraState = &state;
+    const std::unique_ptr<QDialog> made(createForm(FormButton::Camera, k900Context));
+    auto *form = dynamic_cast<K900Menu *>(made.get());
+    ASSERT_NE(form, nullptr) << "the factory makes the family's form for its model";
     FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
-    form.chooseFolder();
-    pick(find<QComboBox>(&form, CameraId::ImageSize), 1);
-    pick(find<QComboBox>(&form, 1042), 0); // Beep Sound off
-    type(find<QLineEdit>(&form, CameraId::IntervalValue), "7");
-    pick(find<QComboBox>(&form, 1052), 1); // the second timer on
-    type(find<QLineEdit>(&form, 1048), "6");
+    form->chooseFolder();
+    pick(find<QComboBox>(form, CameraId::ImageSize), 1);
+    pick(find<QComboBox>(form, 1042), 0); // Beep Sound off
+    type(find<QLineEdit>(form, CameraId::IntervalValue), "7");
+    pick(find<QComboBox>(form, 1052), 1); // the second timer on
+    type(find<QLineEdit>(form, 1048), "6");
     MessageBoxes::takeRecorded();
-    form.generate();
+    form->generate();
     EXPECT_EQ(MessageBoxes::takeRecorded().size(), 1);
 
     CameraSettings settings;
@@ -264,7 +288,7 @@ TEST_F(CameraFormEngineTest, AMadeUpFamilyWritesItsOwnBytes)
     MenuExtras extras;
     extras.dateFormat = kDefaultDateFormat;
     extras.secondTimer.startHour = 6;
-    const ConfigRecord expected = buildMenuRecord(bytes, settings, extras, {2, 0});
+    const ConfigRecord expected = buildMenuRecord(k900Bytes(), settings, extras, {2, 0});
     const auto written = writtenMenu();
     EXPECT_EQ(written, std::vector<std::uint8_t>(expected.bytes.begin(), expected.bytes.end()));
     ASSERT_EQ(written.size(), 60u);
@@ -272,8 +296,18 @@ TEST_F(CameraFormEngineTest, AMadeUpFamilyWritesItsOwnBytes)
     EXPECT_EQ(written[31], 0) << "Beep Sound where the K600 keeps it";
     EXPECT_EQ(written[34], 6) << "the second timer where the K600 keeps it";
 
+    // The card reader reads the file in the family of the model, and finds
+    // nothing wrong.
+    const std::vector<inspect::FileInspection> read
+        = inspect::inspectPath(folder.path(), {.model = k900.model.modelIndex()});
+    ASSERT_EQ(read.size(), 1u);
+    ASSERT_TRUE(read[0].menu.has_value());
+    EXPECT_TRUE(read[0].menu->clean());
+    EXPECT_EQ(read[0].menu->fittingLayouts(), std::vector<MenuLayout>{kK900});
+    EXPECT_EQ(inspect::layoutName(kK900), "K900");
+
     // The way back: the same settings shown on a fresh form write the same bytes.
-    K900Menu shown(context(), state, bytes);
+    K900Menu shown(k900Context, state);
     FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
     shown.chooseFolder();
     shown.showSettings(settings, extras);

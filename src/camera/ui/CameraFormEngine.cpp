@@ -511,10 +511,8 @@ void CameraFormEngine::showClockInOrder(int dateFormat)
 
 ConfigRecord CameraFormEngine::menuRecord(const MenuExtras &extras) const
 {
-    const std::span<const MenuByte> bytes = m_description.recordBytes.empty()
-        ? menuBytes(m_description.layout)
-        : m_description.recordBytes;
-    return buildMenuRecord(bytes, m_state.settings, extras, recordContext());
+    return buildMenuRecord(
+        menuBytes(m_description.layout), m_state.settings, extras, recordContext());
 }
 
 RecordContext CameraFormEngine::recordContext() const

@@ -185,9 +185,7 @@ struct CameraFormDescription {
         std::array<MenuField, 4> times{};
     };
 
-    MenuLayout layout = MenuLayout::Standard;
-    // The bytes Generate writes; empty: the layout's.
-    std::span<const MenuByte> recordBytes = {};
+    MenuLayout layout = MenuLayout::Standard; // its family's bytes are what Generate writes
     QList<Cell> cells;         // option cells in reading order, each in its placement
     QList<RowGroup> rowGroups; // at the top of the right column, beside the left column
     QList<Number> numbers;

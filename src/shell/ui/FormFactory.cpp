@@ -14,13 +14,12 @@
 #include "smtp/ui/K200SmtpForm.h"
 #include "smtp/ui/K600SmtpForm.h"
 
+#include <map>
 #include <utility>
 
 namespace marrowby {
 
 namespace {
-
-using FormMaker = QDialog *(*)(const FormContext &);
 
 template <typename Form> QDialog *makeCameraForm(const FormContext &context)
 {
@@ -60,12 +59,26 @@ FormMaker makerOf(const std::pair<Kind, FormMaker> (&makers)[N], Kind kind)
     return nullptr;
 }
 
+std::map<MenuLayout, FormMaker> &registeredCameraForms()
+{
+    static std::map<MenuLayout, FormMaker> makers;
+    return makers;
+}
+
+FormMaker cameraFormMaker(MenuLayout layout)
+{
+    if (const FormMaker make = makerOf(kCameraForms, layout))
+        return make;
+    const auto registered = registeredCameraForms().find(layout);
+    return registered != registeredCameraForms().end() ? registered->second : nullptr;
+}
+
 // The maker of the form a button opens for a model, or nothing.
 FormMaker formMaker(FormButton button, int modelIndex)
 {
     switch (button) {
     case FormButton::Camera:
-        return makerOf(kCameraForms, ModelCatalogue::cameraForm(modelIndex));
+        return cameraFormMaker(ModelCatalogue::cameraForm(modelIndex));
     case FormButton::Mms:
         return ModelCatalogue::mmsUsable(modelIndex)
             ? makerOf(kMmsForms, ModelCatalogue::mmsForm(modelIndex))
@@ -95,6 +108,17 @@ FormContext formContext(const AppState &state)
 bool formAvailable(FormButton button, int modelIndex)
 {
     return formMaker(button, modelIndex) != nullptr;
+}
+
+CameraFormRegistration::CameraFormRegistration(MenuLayout layout, FormMaker make)
+    : m_layout(layout)
+{
+    registeredCameraForms()[layout] = make;
+}
+
+CameraFormRegistration::~CameraFormRegistration()
+{
+    registeredCameraForms().erase(m_layout);
 }
 
 QDialog *createForm(FormButton button, const FormContext &context)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "camera/CameraRecord.h"
 #include "dialog/FormContext.h"
 
 class QDialog;
@@ -28,5 +29,20 @@ FormContext formContext(const AppState &state);
 // one table per form kind, keyed by what the catalogue names.
 QDialog *createForm(FormButton button, const FormContext &context);
 bool formAvailable(FormButton button, int modelIndex);
+
+using FormMaker = QDialog *(*)(const FormContext &);
+
+// The camera form of a family beyond the program's own (see
+// CameraFamilyRegistration), known for as long as this object lives.
+class CameraFormRegistration {
+public:
+    CameraFormRegistration(MenuLayout layout, FormMaker make);
+    ~CameraFormRegistration();
+    CameraFormRegistration(const CameraFormRegistration &) = delete;
+    CameraFormRegistration &operator=(const CameraFormRegistration &) = delete;
+
+private:
+    MenuLayout m_layout;
+};
 
 } // namespace marrowby
