@@ -55,7 +55,10 @@ bool Volumes::looksRemovable(const QString &rootPath, const QString &device)
     Q_UNUSED(device);
     return rootPath.startsWith(QLatin1String("/Volumes/"));
 #else
-    // Where desktops mount what is plugged in, or a device the kernel calls removable.
+    // A block device where desktops mount what is plugged in, or one the kernel
+    // calls removable; never a memory file system, a bind mount or a share.
+    if (!device.startsWith(QLatin1String("/dev/")))
+        return false;
     static const char *const kMountPlaces[] = {"/media/", "/run/media/", "/mnt/"};
     for (const char *place : kMountPlaces) {
         if (rootPath.startsWith(QLatin1String(place)))

@@ -21,7 +21,9 @@ public:
     static std::vector<VolumeInfo> listedBySystem();
 
     // Whether a volume at `rootPath` with `device` (as the system lists it) is
-    // removable by the desktop's rules.
+    // removable by the desktop's rules: on Linux a block device mounted under
+    // /media, /run/media or /mnt, or one on USB or an SD/MMC slot; a removable
+    // drive on Windows; a volume under /Volumes on macOS.
     static bool looksRemovable(const QString &rootPath, const QString &device);
 };
 

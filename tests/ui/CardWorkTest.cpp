@@ -665,6 +665,30 @@ TEST_F(CardWork, TheChooserListsTheCardsFirst)
     }
 }
 
+#ifdef Q_OS_LINUX
+// What counts as a card on Linux: a block device where desktops mount what is
+// plugged in; memory file systems, bind mounts and shares never.
+TEST(Volumes, WhatCountsAsACardOnLinux)
+{
+    struct Case {
+        const char *root;
+        const char *device;
+        bool removable;
+    };
+    const Case cases[] = {
+        {"/media/me/CARD", "/dev/sdb1", true},
+        {"/run/media/me/CARD", "/dev/mmcblk0p1", true},
+        {"/mnt/card", "/dev/sdc1", true},
+        {"/mnt/sandbox/tools", "none", false},
+        {"/media/share", "server:/export", false},
+        {"/run/user/1000", "tmpfs", false},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(Volumes::looksRemovable(c.root, c.device), c.removable) << c.root;
+    }
+}
+#endif
+
 // A real FAT card image, where the machine lets the test make and mount one:
 // the system's own volume list names its file system, the form writes into
 // its top folder without a question, reads the file back, and warns in a
