@@ -266,6 +266,8 @@ QWidget *FormBase::makeFolderRow(int selectId, int folderId, int maxLength)
     connect(m_folderEdit, &QLineEdit::editingFinished, this,
         [this] { offerCardSettings(m_folderEdit->text()); });
     m_folderLimit = maxLength;
+    if (maxLength > 0 && m_folder.size() > maxLength)
+        m_folder = defaultOutputFolder(); // a card whose top folder the form cannot hold
     layout->addWidget(select);
     layout->addWidget(m_folderEdit, 1);
     return row;
