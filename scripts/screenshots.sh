@@ -17,7 +17,8 @@ Xvfb "$DISPLAY" -screen 0 1366x768x24 >/dev/null 2>&1 &
 XVFB=$!
 HOME_DIR="$(mktemp -d)"
 CARD="$(mktemp -d)"
-trap 'kill $XVFB 2>/dev/null; rm -rf "$HOME_DIR" "$CARD"' EXIT
+SECOND="$(mktemp -d)"
+trap 'kill $XVFB 2>/dev/null; rm -rf "$HOME_DIR" "$CARD" "$SECOND"' EXIT
 sleep 1
 
 # A preference file of our own, so the user's choices stay untouched.
@@ -71,3 +72,48 @@ keys Down Return
 import -window root -trim +repage "$ROOT/docs/check-card.png"
 echo docs/check-card.png
 stop
+
+# The question a form asks when the folder typed in holds its file: write
+# menu.dat into a second folder, then type that folder into a new form and leave
+# the edit.
+folder() { # FOLDER: the camera form's folder edit, from the Default button
+    keys shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
+    xdotool type --delay 20 "$1"
+}
+start 1
+keys Tab Tab Return
+folder "$SECOND"
+keys Tab Return Return
+stop
+start 1
+keys Tab Tab Return
+folder "$SECOND"
+keys Tab
+import -window root -trim +repage "$ROOT/docs/card-question.png"
+echo docs/card-question.png
+keys Escape
+stop
+
+# The warning before writing into a card's subfolder, on a card the camera
+# cannot read: an ext2 image mounted where cards are mounted (root only).
+IMAGE_MOUNT=/mnt/marrowby-screenshot-card
+if [ "$(id -u)" = 0 ] && command -v mkfs.ext2 >/dev/null; then
+    IMAGE="$HOME_DIR/card.img"
+    truncate -s 4M "$IMAGE" && mkfs.ext2 -q "$IMAGE"
+    mkdir -p "$IMAGE_MOUNT"
+    if mount -o loop "$IMAGE" "$IMAGE_MOUNT"; then
+        mkdir -p "$IMAGE_MOUNT/DCIM"
+        start 1
+        keys Tab Tab Return
+        folder "$IMAGE_MOUNT/DCIM"
+        keys Tab Return
+        import -window root -trim +repage "$ROOT/docs/card-warning.png"
+        echo docs/card-warning.png
+        keys Escape
+        stop
+        umount "$IMAGE_MOUNT"
+    fi
+    rmdir "$IMAGE_MOUNT"
+else
+    echo "docs/card-warning.png needs root to mount a card image; left as it was" >&2
+fi

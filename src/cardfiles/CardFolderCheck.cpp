@@ -18,8 +18,9 @@ std::string utf8(const std::filesystem::path &path)
     return {text.begin(), text.end()};
 }
 
-// What is wrong with one file, each finding in words; empty when nothing is.
-std::vector<std::string> findingsOf(const FileInspection &file, int language)
+} // namespace
+
+std::vector<std::string> fileFindings(const FileInspection &file, int language)
 {
     std::vector<std::string> out;
     auto add = [&](const std::vector<Finding> &findings, const std::string &prefix = {},
@@ -50,8 +51,6 @@ std::vector<std::string> findingsOf(const FileInspection &file, int language)
         out.emplace_back(i18n::message(msg::NoLayoutFits, language));
     return out;
 }
-
-} // namespace
 
 CardFolderReport checkCardFolder(
     const std::filesystem::path &folder, std::string_view shownFolder, int modelIndex, int language)
@@ -99,7 +98,7 @@ CardFolderReport checkCardFolder(
             line(formatMessage(say(msg::Unreadable), {name, failureText(file, language)}));
             continue;
         }
-        const std::vector<std::string> findings = findingsOf(file, language);
+        const std::vector<std::string> findings = fileFindings(file, language);
         if (findings.empty())
             line(formatMessage(say(msg::FileResult), {name, std::string(say(msg::NoFindings))}));
         good = good && findings.empty();

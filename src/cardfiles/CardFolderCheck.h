@@ -6,8 +6,11 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace marrowby::inspect {
+
+struct FileInspection;
 
 struct CardFolderReport {
     bool good = false; // card files found, and none of them with a finding
@@ -17,6 +20,10 @@ struct CardFolderReport {
 // Reads menu.dat, setup.dat and smtp.dat in `folder` (menu.dat in the camera
 // family of `modelIndex`). `shownFolder` is the folder as the form shows it
 // (UTF-8), for the report's words.
+// What is wrong with one file read for the form's model, each finding in
+// words; empty when nothing is.
+std::vector<std::string> fileFindings(const FileInspection &file, int language);
+
 CardFolderReport checkCardFolder(const std::filesystem::path &folder, std::string_view shownFolder,
     int modelIndex, int language);
 

@@ -7,6 +7,7 @@
 #include "dialog/Services.h"
 #include "i18n/TextTables.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -60,6 +61,10 @@ public:
     // Check card: reads the card files in the folder the folder edit shows and
     // reports in the form's language whether they are in order.
     void checkCard();
+    // Load from card: shows the settings of the form's file in the folder the
+    // folder edit shows, or says why it cannot (no such file, or what the card
+    // check finds in it).
+    void loadFromCard();
     // Adds a command to the form's context menu, after Check card.
     QAction *addMenuCommand(
         const QString &objectName, const QString &text, std::function<void()> run);
@@ -81,6 +86,8 @@ protected:
     virtual FileSettings collectFileSettings() = 0;
     // Enter: Generate. (A form that ends on Enter overrides this.)
     void acceptCommand() override { generate(); }
+    // The first showing offers the settings of a card file in the opening folder.
+    void showEvent(QShowEvent *event) override;
 
     // Texts in the form's language.
     QString text(const i18n::CaptionTable &table) const;
@@ -108,6 +115,11 @@ protected:
 
     // Shows a refusal and moves the focus as it asks.
     void refuse(const Refusal &refusal);
+    // Before a write into the folder taken in: when the camera will not read a
+    // file there (a removable volume's subfolder, not FAT or exFAT, read-only),
+    // says why and asks whether to write anyway, No the default. Whether to
+    // write; the answer never changes what is written.
+    bool confirmWritePlace();
     // Reports a write: the success text in the notice box, or the file's name and
     // the reason it could not be written, or, when the file was written but a
     // plain-text work file could not be removed, that file and the reason in
@@ -115,6 +127,13 @@ protected:
     bool reportWrite(const WriteResult &result, const QString &success);
 
 private:
+    // A folder was set (opened with, chosen, or typed and left): when it holds
+    // the form's file, asks once per folder whether to show its settings, or
+    // says why the file cannot be shown.
+    void offerCardSettings(const QString &folder);
+    // The folder as the folder edit shows it, taken in or not.
+    QString shownFolder() const;
+
     std::unique_ptr<Services> m_ownServices; // when the context brought none
     FormContext m_context;
     FieldExchange m_exchange;
@@ -122,6 +141,8 @@ private:
     QLineEdit *m_folderEdit = nullptr;
     int m_folderLimit = 0;
     FormMenu *m_menu = nullptr;
+    QSet<QString> m_offeredFolders; // folders whose card file the form has offered
+    bool m_shownOnce = false;
 };
 
 } // namespace marrowby

@@ -1,12 +1,17 @@
-// What a window may ask of the world outside it: message boxes, the folder
-// chooser, the computer's clock, the web browser and the preference store. One
+// What a window may ask of the world outside it: message boxes and questions,
+// the folder chooser, the computer's clock, the web browser, the preference
+// store and the mounted volumes. One
 // object is made at start-up and handed to every form through its context; a
 // form reaches nothing else. Tests hand in their own.
 #pragma once
 
+#include "cardfiles/CardPlace.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QUrl>
+
+#include <vector>
 
 namespace marrowby {
 
@@ -21,6 +26,12 @@ struct FolderChoice {
     };
     Kind kind = Kind::Cancelled;
     QString folder;
+};
+
+// The answer to a yes/no question.
+struct QuestionAnswer {
+    bool yes = false;          // No unless the user said Yes
+    bool dontAskAgain = false; // the question's "do not ask again" box was ticked
 };
 
 class Services {
@@ -38,11 +49,19 @@ public:
     virtual QDateTime now() const = 0;
     virtual void openUrl(const QUrl &url) = 0;
     virtual PreferenceStore &preferences() = 0;
+
+    // A yes/no question, No the default; with `dontAskAgain` not empty, a check
+    // box of that text under it. Without a desktop to ask on: No.
+    virtual QuestionAnswer ask(const QString &text, const QString &dontAskAgain = {});
+    // The mounted volumes, the removable ones first. Without a desktop: none.
+    virtual std::vector<VolumeInfo> volumes();
 };
 
 // The program's services: the desktop's message boxes, folder chooser, clock
-// and browser (each with its test seam in dialog/UiServices.h), and the
-// preference store it is given (without one, the store the program set up).
+// and browser (each with its test seam in dialog/UiServices.h), the mounted
+// volumes (platform/Volumes.h, with its seam), and the preference store it is
+// given (without one, the store the program set up). The folder chooser lists
+// the removable volumes first.
 class DesktopServices final : public Services {
 public:
     explicit DesktopServices(PreferenceStore *preferences = nullptr)
@@ -56,6 +75,8 @@ public:
     QDateTime now() const override;
     void openUrl(const QUrl &url) override;
     PreferenceStore &preferences() override;
+    QuestionAnswer ask(const QString &text, const QString &dontAskAgain = {}) override;
+    std::vector<VolumeInfo> volumes() override;
 
 private:
     PreferenceStore *m_preferences;

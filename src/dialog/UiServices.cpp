@@ -3,6 +3,7 @@
 #include "app/MemoryPreferenceStore.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -14,6 +15,7 @@ namespace {
 
 bool g_recordingBoxes = false;
 QList<MessageBoxes::Shown> g_recordedBoxes;
+QList<QuestionAnswer> g_nextAnswers;
 
 } // namespace
 
@@ -36,12 +38,36 @@ void MessageBoxes::startRecording()
 {
     g_recordingBoxes = true;
     g_recordedBoxes.clear();
+    g_nextAnswers.clear();
 }
 
 void MessageBoxes::stopRecording()
 {
     g_recordingBoxes = false;
     g_recordedBoxes.clear();
+    g_nextAnswers.clear();
+}
+
+void MessageBoxes::setNextAnswer(bool yes, bool dontAskAgain)
+{
+    g_nextAnswers.append({yes, dontAskAgain});
+}
+
+QuestionAnswer MessageBoxes::ask(const QString &text, const QString &checkBox)
+{
+    if (g_recordingBoxes) {
+        g_recordedBoxes.append({Kind::Question, text, checkBox});
+        return g_nextAnswers.isEmpty() ? QuestionAnswer{} : g_nextAnswers.takeFirst();
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Marrowby"), text,
+        QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    if (!checkBox.isEmpty())
+        box.setCheckBox(new QCheckBox(checkBox)); // owned by the box
+    box.setWindowModality(Qt::ApplicationModal);
+    const bool yes = box.exec() == QMessageBox::Yes;
+    return {yes, box.checkBox() && box.checkBox()->isChecked()};
 }
 
 QList<MessageBoxes::Shown> MessageBoxes::takeRecorded()
@@ -75,11 +101,15 @@ enum class NextFolder {
 NextFolder g_nextKind = NextFolder::None;
 QString g_nextFolder;
 bool g_lastCancelled = false;
+QList<QUrl> g_lastPlaces;
+QString g_lastStartFolder;
 
 } // namespace
 
-QString FolderChooser::choose()
+QString FolderChooser::choose(const QList<QUrl> &places, const QString &startFolder)
 {
+    g_lastPlaces = places;
+    g_lastStartFolder = startFolder;
     const NextFolder kind = std::exchange(g_nextKind, NextFolder::None);
     switch (kind) {
     case NextFolder::Folder:
@@ -94,7 +124,9 @@ QString FolderChooser::choose()
     case NextFolder::None:
         break;
     }
-    QFileDialog dialog(nullptr, QString(), QDir::homePath());
+    QFileDialog dialog(nullptr, QString(), startFolder.isEmpty() ? QDir::homePath() : startFolder);
+    if (!places.isEmpty())
+        dialog.setSidebarUrls(places);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -123,11 +155,23 @@ bool FolderChooser::lastWasCancelled()
     return g_lastCancelled;
 }
 
+QList<QUrl> FolderChooser::lastPlaces()
+{
+    return g_lastPlaces;
+}
+
+QString FolderChooser::lastStartFolder()
+{
+    return g_lastStartFolder;
+}
+
 void FolderChooser::forgetNextAnswer()
 {
     g_nextKind = NextFolder::None;
     g_nextFolder.clear();
     g_lastCancelled = false;
+    g_lastPlaces.clear();
+    g_lastStartFolder.clear();
 }
 
 namespace {

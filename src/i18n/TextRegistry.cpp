@@ -1,4 +1,5 @@
 // Generated list of every text table, in the order the tables are defined.
+#include "i18n/CardPlaceTexts.h"
 #include "i18n/CardTexts.h"
 #include "i18n/PresetTexts.h"
 #include "i18n/TextTables.h"
@@ -85,6 +86,7 @@ const CaptionTable *const kCaptionTables[] = {
     &camera::South,
     &camera::North,
     &inspect::CheckCard,
+    &cardplace::LoadFromCard,
 };
 
 const OptionTable *const kOptionTables[] = {
@@ -185,6 +187,8 @@ std::span<const TranslatedMessage *const> allTranslatedMessages()
             std::begin(kTranslatedMessages), std::end(kTranslatedMessages));
         const auto inspect = inspect::allInspectMessages();
         messages.insert(messages.end(), inspect.begin(), inspect.end());
+        const auto cardPlace = cardplace::allCardPlaceMessages();
+        messages.insert(messages.end(), cardPlace.begin(), cardPlace.end());
         return messages;
     }();
     return all;

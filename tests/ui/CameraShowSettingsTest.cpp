@@ -12,79 +12,8 @@ using namespace marrowby::test;
 
 namespace {
 
-// Settings as a card's menu.dat would hand them to a form.
-struct Shown {
-    const char *name;
-    CameraSettings settings;
-    MenuExtras extras;
-};
-
 class CameraShowSettings : public CameraFormFixture {
 protected:
-    // Every value apart from the others, so a control bound to the wrong
-    // setting shows in the bytes; the clock is the test clock the form reads.
-    static Shown everythingOn()
-    {
-        Shown shown{"everything on", openingSettings(), openingExtras()};
-        CameraSettings &s = shown.settings;
-        s.CameraMode = 2;
-        s.ImageSize = 2;
-        s.VideoSize = 1;
-        s.PictureNo = 2;
-        s.VideoLength = 29;
-        s.TimeStamp = 1;
-        s.Interval = 128 + 45; // 45 seconds
-        s.SenseLevel = 3;
-        s.Timer = 1;
-        s.SidePir = 1;
-        s.TimeLapse = 0;
-        s.TimeLapseHour = 5;
-        s.TimeLapseMinute = 6;
-        s.TimeLapseSecond = 7;
-        s.TimerStartHour = 8;
-        s.TimerStartMinute = 9;
-        s.TimerStopHour = 18;
-        s.TimerStopMinute = 19;
-        s.SerialNo = 1;
-        s.SerialDigit1 = 3;
-        s.SerialDigit2 = 15;
-        s.SerialDigit3 = 27;
-        s.SerialDigit4 = 35;
-        s.Timer2 = 1;
-        s.SdCycle = 1;
-        s.BeepSound = 0;
-        MenuExtras &e = shown.extras;
-        e.secondTimer = {20, 21, 22, 23};
-        e.dateFormat = 2; // DDMMYY
-        e.wirelessPassword = {1, 2, 3, 4};
-        e.wirelessPasswordOn = 1;
-        e.k500SdCycle = 1;
-        e.longitude = {1, 120, 30, 40};
-        e.latitude = {0, 45, 10, 20};
-        return shown;
-    }
-
-    // The other ends: switches off, the interval in minutes, year-first dates,
-    // a coordinate at its bound.
-    static Shown everythingOff()
-    {
-        Shown shown{"everything off", openingSettings(), openingExtras()};
-        CameraSettings &s = shown.settings;
-        s.ImageSize = 1;
-        s.VideoLength = 59;
-        s.Interval = 60;
-        s.TimeLapseMinute = 59;
-        s.TimerStopHour = 23;
-        s.SerialDigit4 = 9;
-        MenuExtras &e = shown.extras;
-        e.secondTimer = {0, 59, 23, 0};
-        e.dateFormat = 0; // YYMMDD
-        e.wirelessPassword = {0, 0, 0, 7};
-        e.longitude = {0, 180, 0, 0};
-        e.latitude = {1, 90, 0, 0};
-        return shown;
-    }
-
     // Each row shown on a fresh form: Generate writes what the core writes for
     // the row's settings.
     template <typename Form>

@@ -49,6 +49,9 @@ protected:
             return form;
         FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
         find<QPushButton>(form.get(), 1057)->click();
+        // A folder already holding the form's file offers its settings (the
+        // question answered No) or says why it cannot: not what these tests look at.
+        MessageBoxes::takeRecorded();
         return form;
     }
 

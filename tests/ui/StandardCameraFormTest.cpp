@@ -25,6 +25,9 @@ protected:
         auto form = std::make_unique<StandardCameraForm>(context());
         FolderChooser::setNextAnswer(QString::fromStdString(folder.str()));
         form->chooseFolder();
+        // A folder already holding menu.dat offers its settings (the question
+        // answered No): not what these tests look at.
+        MessageBoxes::takeRecorded();
         return form;
     }
 

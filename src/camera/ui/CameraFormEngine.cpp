@@ -580,6 +580,9 @@ void CameraFormEngine::writeFactorySettings()
         if (field.keepOnDefault && !exchange().takeIn(m_edits.value(field.id)))
             return;
     }
+    // Asked before anything changes: No leaves the form as it was.
+    if (!confirmWritePlace())
+        return;
     // The take-in of every edit; a failure here does not stop Default, whose
     // reset replaces those values anyway.
     takeIn();
