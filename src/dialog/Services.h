@@ -1,8 +1,10 @@
 // What a window may ask of the world outside it: message boxes, the folder
-// chooser, the computer's clock, the web browser and the preference store. One
-// object is made at start-up and handed to every form through its context; a
-// form reaches nothing else. Tests hand in their own.
+// chooser, the computer's clock, the web browser, the preference store and the
+// SMTP forms' test e-mail. One object is made at start-up and handed to every
+// form through its context; a form reaches nothing else. Tests hand in their own.
 #pragma once
+
+#include "mail/TestMail.h"
 
 #include <QDateTime>
 #include <QString>
@@ -38,6 +40,12 @@ public:
     virtual QDateTime now() const = 0;
     virtual void openUrl(const QUrl &url) = 0;
     virtual PreferenceStore &preferences() = 0;
+
+    // Sends the SMTP forms' test e-mail (blocking). Called on a thread of its
+    // own, never the window's: it touches no widget.
+    virtual mail::TestMailResult sendTestMail(
+        const mail::TestMailRequest &request, const mail::TestMailControl &control)
+        = 0;
 };
 
 // The program's services: the desktop's message boxes, folder chooser, clock
@@ -56,6 +64,9 @@ public:
     QDateTime now() const override;
     void openUrl(const QUrl &url) override;
     PreferenceStore &preferences() override;
+    // Through libcurl (with the test seam of dialog/TestMailSeam.h).
+    mail::TestMailResult sendTestMail(
+        const mail::TestMailRequest &request, const mail::TestMailControl &control) override;
 
 private:
     PreferenceStore *m_preferences;

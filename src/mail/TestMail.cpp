@@ -324,6 +324,7 @@ TestMailResult sendTestMail(const TestMailRequest &request, const TestMailContro
 {
     ensureCurlReady();
     TestMailResult result;
+    result.timeLimit = request.timeLimit;
     const long port = portNumber(request.port);
     if (port == 0 || request.server.empty()
         || request.server.find_first_of("/@?#: \t\r\n") != std::string::npos) {

@@ -67,6 +67,8 @@ struct TestMailResult {
     // The library's own words about a failure (English), for what the
     // server did not say itself.
     std::string detail;
+    // The time limit the attempt had.
+    std::chrono::milliseconds timeLimit{0};
     // Whether the conversation was encrypted (STARTTLS or TLS from the start).
     bool encrypted = false;
 
