@@ -25,6 +25,7 @@ import asyncio
 import warnings
 import email
 import email.policy
+import logging
 import os
 import ssl
 import subprocess
@@ -150,7 +151,9 @@ async def serve(arguments):
 
 
 def main():
-    warnings.simplefilter("ignore")  # the library's deprecation notes are not ours
+    # The library's own deprecation notes are not ours to act on.
+    warnings.simplefilter("ignore")
+    logging.getLogger("mail.log").setLevel(logging.ERROR)
     parser = argparse.ArgumentParser()
     parser.add_argument("mode", choices=["plain", "starttls", "tls", "silent"])
     parser.add_argument("log")
