@@ -4,7 +4,8 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-translations-l10n desktop-file-utils appstream fonts-noto-cjk dosfstools)
+    qt6-translations-l10n desktop-file-utils appstream fonts-noto-cjk dosfstools
+    libcurl4-openssl-dev python3-aiosmtpd openssl)
 
 install_missing_packages() {
     local missing=()

@@ -117,3 +117,35 @@ if [ "$(id -u)" = 0 ] && command -v mkfs.ext2 >/dev/null; then
 else
     echo "docs/card-warning.png needs root to mount a card image; left as it was" >&2
 fi
+# Send test e-mail on the K200 SMTP form, against the tests' mail server on
+# the loopback address (no encryption, a slow reply to the message): the
+# progress box while it waits, then the result.
+SERVER_OUT="$(mktemp)"
+/usr/bin/python3 "$ROOT/tests/mail/smtp_test_server.py" plain "$HOME_DIR/mail.log" \
+    --user camera --password secret --delay 4 >"$SERVER_OUT" 2>/dev/null &
+SERVER=$!
+sleep 2
+PORT="$(awk '{print $2}' "$SERVER_OUT")"
+start 3
+keys Tab Tab Tab Tab Return
+# Eight Tabs from the mode list to the mail server's edit.
+keys Tab Tab Tab Tab Tab Tab Tab Tab
+xdotool type --delay 20 127.0.0.1
+xdotool key Tab
+xdotool type --delay 20 "$PORT"
+xdotool key Tab
+xdotool type --delay 20 camera@example.org
+xdotool key Tab
+xdotool type --delay 20 secret
+xdotool key Tab Tab
+xdotool type --delay 20 owner@example.net
+xdotool key shift+Tab space
+sleep 2
+import -window root -trim +repage "$ROOT/docs/test-mail-progress.png"
+echo docs/test-mail-progress.png
+sleep 4
+import -window root -trim +repage "$ROOT/docs/test-mail-result.png"
+echo docs/test-mail-result.png
+stop
+kill "$SERVER" 2>/dev/null
+rm -f "$SERVER_OUT"

@@ -1,11 +1,12 @@
 // What a window may ask of the world outside it: message boxes and questions,
 // the folder chooser, the computer's clock, the web browser, the preference
-// store and the mounted volumes. One
-// object is made at start-up and handed to every form through its context; a
-// form reaches nothing else. Tests hand in their own.
+// store, the mounted volumes and the SMTP forms' test e-mail. One object is
+// made at start-up and handed to every form through its context; a form
+// reaches nothing else. Tests hand in their own.
 #pragma once
 
 #include "cardfiles/CardPlace.h"
+#include "mail/TestMail.h"
 
 #include <QDateTime>
 #include <QString>
@@ -55,6 +56,11 @@ public:
     virtual QuestionAnswer ask(const QString &text, const QString &dontAskAgain = {});
     // The mounted volumes, the removable ones first. Without a desktop: none.
     virtual std::vector<VolumeInfo> volumes();
+    // Sends the SMTP forms' test e-mail (blocking). Called on a thread of its
+    // own, never the window's: it touches no widget.
+    virtual mail::TestMailResult sendTestMail(
+        const mail::TestMailRequest &request, const mail::TestMailControl &control)
+        = 0;
 };
 
 // The program's services: the desktop's message boxes, folder chooser, clock
@@ -77,6 +83,9 @@ public:
     PreferenceStore &preferences() override;
     QuestionAnswer ask(const QString &text, const QString &dontAskAgain = {}) override;
     std::vector<VolumeInfo> volumes() override;
+    // Through libcurl (with the test seam of dialog/TestMailSeam.h).
+    mail::TestMailResult sendTestMail(
+        const mail::TestMailRequest &request, const mail::TestMailControl &control) override;
 
 private:
     PreferenceStore *m_preferences;

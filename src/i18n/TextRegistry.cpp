@@ -1,6 +1,7 @@
 // Generated list of every text table, in the order the tables are defined.
 #include "i18n/CardPlaceTexts.h"
 #include "i18n/CardTexts.h"
+#include "i18n/MailTexts.h"
 #include "i18n/PresetTexts.h"
 #include "i18n/TextTables.h"
 
@@ -165,7 +166,15 @@ const TranslatedMessage *const kTranslatedMessages[] = {
 
 std::span<const CaptionTable *const> allCaptionTables()
 {
-    return kCaptionTables;
+    // The program's own captions, then the test e-mail's.
+    static const std::vector<const CaptionTable *> all = [] {
+        std::vector<const CaptionTable *> tables(
+            std::begin(kCaptionTables), std::end(kCaptionTables));
+        const auto mail = mail::allMailCaptions();
+        tables.insert(tables.end(), mail.begin(), mail.end());
+        return tables;
+    }();
+    return all;
 }
 std::span<const OptionTable *const> allOptionTables()
 {
@@ -181,7 +190,7 @@ std::span<const Message *const> allMessages()
 }
 std::span<const TranslatedMessage *const> allTranslatedMessages()
 {
-    // The program's own messages, then the card inspector's.
+    // The program's own messages, then the card inspector's and the test e-mail's.
     static const std::vector<const TranslatedMessage *> all = [] {
         std::vector<const TranslatedMessage *> messages(
             std::begin(kTranslatedMessages), std::end(kTranslatedMessages));
@@ -189,6 +198,8 @@ std::span<const TranslatedMessage *const> allTranslatedMessages()
         messages.insert(messages.end(), inspect.begin(), inspect.end());
         const auto cardPlace = cardplace::allCardPlaceMessages();
         messages.insert(messages.end(), cardPlace.begin(), cardPlace.end());
+        const auto mail = mail::allMailMessages();
+        messages.insert(messages.end(), mail.begin(), mail.end());
         return messages;
     }();
     return all;

@@ -3,8 +3,11 @@
 #include "catalogue/ModelCatalogue.h"
 #include "dialog/FormColours.h"
 #include "dialog/Texts.h"
+#include "i18n/MailTexts.h"
+#include "mail/TestMailWords.h"
 #include "operators/CountryOperatorLists.h"
 #include "smtp/SmtpFormRules.h"
+#include "smtp/ui/TestMailRun.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -149,6 +152,50 @@ QGroupBox *SmtpFormEngine::rowGroup(
     return group;
 }
 
+QWidget *SmtpFormEngine::makeSenderGroup()
+{
+    QGridLayout *grid = nullptr;
+    QGroupBox *group = rowGroup(LabelId::SenderGroup,
+        {SmtpField::SmtpServer, SmtpField::Port, SmtpField::SenderEmail, SmtpField::SenderPassword},
+        &grid);
+    // Below the sender's rows, under the edits: it tries exactly them.
+    m_testMailButton = makeButton(0, text(i18n::mail::SendTestMail));
+    m_testMailButton->setObjectName(QStringLiteral("sendTestMail"));
+    connect(m_testMailButton, &QPushButton::clicked, this, &SmtpFormEngine::sendTestMail);
+    grid->addWidget(m_testMailButton, grid->rowCount(), 1, Qt::AlignLeft);
+    return group;
+}
+
+void SmtpFormEngine::sendTestMail()
+{
+    if (m_testMail)
+        return; // one at a time
+    const std::optional<FileSettings> checked = checkedSettings();
+    if (!checked)
+        return; // refused as Generate refuses, and nothing sent
+    const SmtpSettings &settings = checked->smtp;
+    const int language = context().languageIndex;
+    mail::TestMailRequest request;
+    request.server = settings.smtpServer;
+    request.port = settings.port;
+    request.sender = settings.senderEmail;
+    request.userName = mail::senderUserName(settings.senderEmail);
+    request.password = settings.senderPassword;
+    request.recipient = settings.recipientEmail;
+    mail::fillTestMessage(request, language);
+
+    m_testMail = new TestMailRun(this, services(), std::move(request), language);
+    m_testMailButton->setEnabled(false);
+    connect(m_testMail, &TestMailRun::finished, this, [this] {
+        m_testMail->deleteLater();
+        m_testMail = nullptr;
+        m_testMailButton->setEnabled(true);
+        m_testMailButton->setFocus(Qt::OtherFocusReason);
+        emit testMailFinished();
+    });
+    m_testMail->start();
+}
+
 QWidget *SmtpFormEngine::makeRecipientsGroup()
 {
     QGridLayout *grid = nullptr;
@@ -200,9 +247,7 @@ void SmtpFormEngine::build()
     layout->addWidget(makeUpperRows());
     layout->addWidget(rowGroup(
         m_placement.gprsGroup, {SmtpField::Apn, SmtpField::Account, SmtpField::GprsPassword}));
-    layout->addWidget(rowGroup(LabelId::SenderGroup,
-        {SmtpField::SmtpServer, SmtpField::Port, SmtpField::SenderEmail,
-            SmtpField::SenderPassword}));
+    layout->addWidget(makeSenderGroup());
     layout->addWidget(makeRecipientsGroup());
     layout->addWidget(rowGroup(m_placement.smsGroup, {SmtpField::PhoneNumber}));
     layout->addWidget(makeFolderRow(SmtpId::Select, SmtpId::Folder, 0)); // no length limit

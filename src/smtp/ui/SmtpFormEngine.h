@@ -17,9 +17,12 @@ class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QVBoxLayout;
 
 namespace marrowby {
+
+class TestMailRun;
 
 // Where the controls of an SMTP form sit: the ids of the frames and group boxes
 // and of the labels beside lists whose ids differ between the two forms (the
@@ -57,6 +60,18 @@ public:
     QComboBox *list(int id) const { return m_lists.value(id); }
     QLineEdit *edit(int id) const { return m_edits.value(id); }
 
+    // Send test e-mail: takes the form in and checks it as Generate does
+    // (nothing written), then sends a short message with the sender settings
+    // to the recipient, off the window's thread, with a progress box and the
+    // result in a message box. Nothing else on the form goes over the network.
+    void sendTestMail();
+    // The attempt under way, if any.
+    TestMailRun *testMailRun() const { return m_testMail; }
+
+signals:
+    // A test e-mail has ended and its result has been shown.
+    void testMailFinished();
+
 protected:
     SmtpFormEngine(const SmtpFormVariant &variant, const SmtpFormPlacement &placement,
         const FormContext &context, QWidget *parent = nullptr);
@@ -76,6 +91,7 @@ private:
     // A group box of the fields' caption and edit rows, top to bottom.
     QGroupBox *rowGroup(
         int groupId, std::initializer_list<SmtpField> fields, QGridLayout **grid = nullptr);
+    QWidget *makeSenderGroup();
     QWidget *makeRecipientsGroup();
     QWidget *makeButtons();
     void bindEdits();
@@ -103,6 +119,8 @@ private:
     std::map<SmtpField, QString> m_texts;
     QHash<int, QComboBox *> m_lists;
     QHash<int, QLineEdit *> m_edits;
+    QPushButton *m_testMailButton = nullptr;
+    TestMailRun *m_testMail = nullptr;
 };
 
 } // namespace marrowby
