@@ -4,7 +4,7 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-translations-l10n desktop-file-utils appstream fonts-noto-cjk)
+    qt6-translations-l10n desktop-file-utils appstream fonts-noto-cjk nlohmann-json3-dev)
 
 install_missing_packages() {
     local missing=()

@@ -1,5 +1,6 @@
 // Generated list of every text table, in the order the tables are defined.
 #include "i18n/CardTexts.h"
+#include "i18n/DocumentTexts.h"
 #include "i18n/PresetTexts.h"
 #include "i18n/TextTables.h"
 
@@ -163,7 +164,15 @@ const TranslatedMessage *const kTranslatedMessages[] = {
 
 std::span<const CaptionTable *const> allCaptionTables()
 {
-    return kCaptionTables;
+    // The tables above, then the settings documents' commands.
+    static const std::vector<const CaptionTable *> all = [] {
+        std::vector<const CaptionTable *> tables(
+            std::begin(kCaptionTables), std::end(kCaptionTables));
+        const auto documents = documents::allDocumentCaptions();
+        tables.insert(tables.end(), documents.begin(), documents.end());
+        return tables;
+    }();
+    return all;
 }
 std::span<const OptionTable *const> allOptionTables()
 {
@@ -179,12 +188,15 @@ std::span<const Message *const> allMessages()
 }
 std::span<const TranslatedMessage *const> allTranslatedMessages()
 {
-    // The program's own messages, then the card inspector's.
+    // The program's own messages, then the card inspector's and the settings
+    // documents'.
     static const std::vector<const TranslatedMessage *> all = [] {
         std::vector<const TranslatedMessage *> messages(
             std::begin(kTranslatedMessages), std::end(kTranslatedMessages));
         const auto inspect = inspect::allInspectMessages();
         messages.insert(messages.end(), inspect.begin(), inspect.end());
+        const auto documents = documents::allDocumentMessages();
+        messages.insert(messages.end(), documents.begin(), documents.end());
         return messages;
     }();
     return all;

@@ -165,14 +165,15 @@ TEST(I18nTables, RegistriesHoldEveryTableOnceUnderAUniqueKey)
     EXPECT_EQ(keys.size(), total);
 
     // 7 main window + 3 buttons and the folder edit's name + 10 MMS/SMTP + 8 MMS and the
-    // connection-type list's name + 11 SMTP + 1 operator presets + 33 camera + 1 card check.
-    EXPECT_EQ(allCaptionTables().size(), 75u);
+    // connection-type list's name + 11 SMTP + 1 operator presets + 33 camera + 1 card check
+    // + 2 settings documents.
+    EXPECT_EQ(allCaptionTables().size(), 77u);
     // 4 MMS + 2 SMTP + 8 camera.
     EXPECT_EQ(allOptionTables().size(), 14u);
     EXPECT_EQ(allCaptionObjectTables().size(), 2u);
     // The dialog layer's 3, the range check, the file writers' 3 and the typed
-    // clock's + 52 of the card inspector.
-    EXPECT_EQ(allTranslatedMessages().size(), 61u);
+    // clock's + 52 of the card inspector + 23 of settings documents.
+    EXPECT_EQ(allTranslatedMessages().size(), 84u);
 }
 
 TEST(I18nTables, CellsInEveryScriptAndTheQuirksOfTheTables)
