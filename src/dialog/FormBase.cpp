@@ -5,6 +5,7 @@
 #include "dialog/Services.h"
 #include "dialog/Texts.h"
 #include "i18n/CardTexts.h"
+#include "i18n/DocumentTexts.h"
 #include "records/RecordFile.h"
 
 #include <QHBoxLayout>
@@ -39,6 +40,10 @@ FormBase::FormBase(const FormContext &context, QWidget *parent)
     m_menu = new FormMenu(this);
     m_menu->addCommand(
         QStringLiteral("CheckCard"), text(i18n::inspect::CheckCard), [this] { checkCard(); });
+    addMenuCommand(QStringLiteral("saveSettings"), text(i18n::documents::SaveSettings),
+        [this] { saveSettingsDocument(); });
+    addMenuCommand(QStringLiteral("openSettings"), text(i18n::documents::OpenSettings),
+        [this] { openSettingsDocument(); });
 }
 
 QAction *FormBase::addMenuCommand(

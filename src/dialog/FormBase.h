@@ -60,6 +60,13 @@ public:
     // Check card: reads the card files in the folder the folder edit shows and
     // reports in the form's language whether they are in order.
     void checkCard();
+    // Save settings: the settings Generate would write (after the same checks)
+    // into a settings document the user chooses. Open settings: a document for
+    // the form's model and file, checked, shown in every control; a refused
+    // document changes nothing. (FormDocuments.cpp)
+    void saveSettingsDocument();
+    void openSettingsDocument();
+
     // Adds a command to the form's context menu, after Check card.
     QAction *addMenuCommand(
         const QString &objectName, const QString &text, std::function<void()> run);

@@ -23,6 +23,12 @@ struct FolderChoice {
     QString folder;
 };
 
+// What the file chooser is asked for.
+enum class FilePurpose {
+    Save, // a file to write, new or to be replaced
+    Open, // an existing file to read
+};
+
 class Services {
 public:
     virtual ~Services() = default;
@@ -35,6 +41,14 @@ public:
     virtual void failure(const QString &text) = 0;
 
     virtual FolderChoice chooseFolder() = 0;
+    // The file chooser for settings documents: `filter` names the files shown
+    // ("... (*.json)"), `suggested` the file offered for saving. An empty text
+    // when the user cancelled; services without a chooser always answer so.
+    virtual QString chooseFile(FilePurpose purpose, const QString &filter, const QString &suggested)
+    {
+        (void)purpose, (void)filter, (void)suggested;
+        return {};
+    }
     virtual QDateTime now() const = 0;
     virtual void openUrl(const QUrl &url) = 0;
     virtual PreferenceStore &preferences() = 0;
@@ -53,6 +67,8 @@ public:
     void framework(const QString &text) override;
     void failure(const QString &text) override;
     FolderChoice chooseFolder() override;
+    QString chooseFile(
+        FilePurpose purpose, const QString &filter, const QString &suggested) override;
     QDateTime now() const override;
     void openUrl(const QUrl &url) override;
     PreferenceStore &preferences() override;

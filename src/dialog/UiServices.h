@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PreferenceStore.h"
+#include "dialog/Services.h"
 #include "dialog/Texts.h"
 #include "i18n/TextTables.h"
 
@@ -72,6 +73,19 @@ public:
     static void forgetNextAnswer();
 };
 
+// Qt's file dialog for settings documents. Returns the chosen file, or an
+// empty text when the user cancelled.
+class FileChooser {
+public:
+    static QString choose(FilePurpose purpose, const QString &filter, const QString &suggested);
+
+    // Test seam: the next choose() returns this file (an empty text: as if
+    // cancelled) without showing anything.
+    static void setNextAnswer(const QString &file);
+    // Test seam: drops an answer set and not yet used.
+    static void forgetNextAnswer();
+};
+
 // The computer's local time; tests fix it.
 class Clock {
 public:
@@ -91,7 +105,7 @@ public:
 // The test seams of the desktop's services for as long as it lives: message
 // boxes and browser requests are recorded, the clock shows `fixedTime` (when
 // valid). Its end restores the desktop's own behaviour and drops whatever was
-// recorded or set and not used (a folder chooser answer included), so no test
+// recorded or set and not used (a folder or file chooser answer included), so no test
 // leaves a seam behind for the next.
 class DesktopSeams {
 public:

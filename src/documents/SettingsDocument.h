@@ -61,12 +61,12 @@ std::string errorText(const DocumentError &error, int language);
 
 struct ReadOptions {
     // A document for another model is refused, naming the model.
-    std::optional<int> model;
+    std::optional<int> model = std::nullopt;
     // The file the reader wants (a form's); a document of another is refused.
-    std::optional<inspect::FileKind> kind;
+    std::optional<inspect::FileKind> kind = std::nullopt;
     // When set, asked for every password the document's settings use; its
     // answer replaces the document's value (and is checked like it).
-    std::function<std::string(std::string_view field)> askPassword;
+    std::function<std::string(std::string_view field)> askPassword = {};
 };
 
 struct DocumentReading {

@@ -382,6 +382,24 @@ const TranslatedMessage CannotSave{"documents.CannotSave", {
     /* 15 Russian    */ "Не удаётся сохранить %1: %2",
 }};
 
+const TranslatedMessage FileFilter{"documents.FileFilter", {
+    /*  1 Chinese    */ "设置文档 (*.json)",
+    /*  2 English    */ "Settings documents (*.json)",
+    /*  3 Deutsch    */ "Einstellungsdokumente (*.json)",
+    /*  4 Suomi      */ "Asetusasiakirjat (*.json)",
+    /*  5 Italiano   */ "Documenti di impostazioni (*.json)",
+    /*  6 Francais   */ "Documents de réglages (*.json)",
+    /*  7 Magyar     */ "Beállításdokumentumok (*.json)",
+    /*  8 Slovenian  */ "Dokumenti z nastavitvami (*.json)",
+    /*  9 Cesky      */ "Dokumenty nastavení (*.json)",
+    /* 10 Japanese   */ "設定文書 (*.json)",
+    /* 11 Lithuanian */ "Nustatymų dokumentai (*.json)",
+    /* 12 Polish     */ "Dokumenty ustawień (*.json)",
+    /* 13 Turkiye    */ "Ayar belgeleri (*.json)",
+    /* 14 Ukraine    */ "Документи налаштувань (*.json)",
+    /* 15 Russian    */ "Документы настроек (*.json)",
+}};
+
 const TranslatedMessage Written{"documents.Written", {
     /*  1 Chinese    */ "%1:已写入 %2",
     /*  2 English    */ "%1: %2 written",
@@ -478,6 +496,7 @@ const TranslatedMessage *const kMessages[] = {
     &PasswordsToType,
     &CannotRead,
     &CannotSave,
+    &FileFilter,
     &Written,
     &NotWritten,
     &AskPassword,

@@ -36,6 +36,7 @@ extern const TranslatedMessage Saved;           // %1 path
 extern const TranslatedMessage PasswordsToType; // %1 the fields; after Open
 extern const TranslatedMessage CannotRead;      // %1 path, %2 reason
 extern const TranslatedMessage CannotSave;      // %1 path, %2 reason
+extern const TranslatedMessage FileFilter;      // the file chooser's filter
 
 // The command-line writer.
 extern const TranslatedMessage Written;     // %1 folder, %2 file name

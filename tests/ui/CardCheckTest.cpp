@@ -141,7 +141,9 @@ TEST_F(CheckCard, EveryFormsContextMenuOffersIt)
             QApplication::sendEvent(label, &click);
         });
         EXPECT_TRUE(byMouse.opened);
-        EXPECT_EQ(byMouse.entries, QStringList{QStringLiteral("Karte prüfen")});
+        EXPECT_EQ(byMouse.entries,
+            (QStringList{QStringLiteral("Karte prüfen"), QStringLiteral("Einstellungen speichern…"),
+                QStringLiteral("Einstellungen öffnen…")}));
         const auto shown = MessageBoxes::takeRecorded();
         ASSERT_EQ(shown.size(), 1) << "picking the item checks the card";
         EXPECT_TRUE(shown[0].text.contains(folderText())) << shown[0].text.toStdString();
