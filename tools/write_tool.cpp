@@ -32,6 +32,8 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 #else
 #include <termios.h>
 #include <unistd.h>
@@ -134,6 +136,31 @@ std::string readPassword(const std::string &prompt)
     return line;
 }
 
+// The arguments in UTF-8, as the writers take folders. Windows hands main()
+// the ANSI code page's bytes, where a name outside that code page is lost.
+std::vector<std::string> utf8Arguments(int argc, char **argv)
+{
+    std::vector<std::string> out(argv, argv + argc);
+#ifdef _WIN32
+    int count = 0;
+    if (wchar_t **list = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        if (count == argc) {
+            for (int i = 0; i < count; ++i) {
+                const int size
+                    = WideCharToMultiByte(CP_UTF8, 0, list[i], -1, nullptr, 0, nullptr, nullptr);
+                std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+                if (size > 1)
+                    WideCharToMultiByte(
+                        CP_UTF8, 0, list[i], -1, text.data(), size, nullptr, nullptr);
+                out[static_cast<std::size_t>(i)] = text;
+            }
+        }
+        LocalFree(list);
+    }
+#endif
+    return out;
+}
+
 CameraClock computerClock()
 {
     const std::time_t now = std::time(nullptr);
@@ -159,18 +186,33 @@ std::string writeFailure(const WriteResult &result, int language)
 
 int main(int argc, char **argv)
 {
+#ifdef _WIN32
+    // The report is UTF-8; a console shows it as such while the tool runs.
+    const UINT previousOutput = GetConsoleOutputCP();
+    if (previousOutput != 0)
+        SetConsoleOutputCP(CP_UTF8);
+    struct RestoreConsole {
+        UINT cp;
+        ~RestoreConsole()
+        {
+            if (cp != 0)
+                SetConsoleOutputCP(cp);
+        }
+    } restore{previousOutput};
+#endif
+    const std::vector<std::string> args = utf8Arguments(argc, argv);
     std::optional<int> model;
     bool askPasswords = false;
     int language = languageFromEnvironment();
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+        const std::string_view arg = args[static_cast<std::size_t>(i)];
         if (arg == "--ask-passwords") {
             askPasswords = true;
         } else if (arg == "--model" || arg == "--language") {
             if (i + 1 >= argc)
                 return usage(std::string(arg) + " needs a number");
-            const auto n = wholeNumber(argv[++i]);
+            const auto n = wholeNumber(args[static_cast<std::size_t>(++i)]);
             if (arg == "--model") {
                 if (!n || *n < 1 || *n > kModelCount)
                     return usage("--model takes 1.." + std::to_string(kModelCount));
@@ -196,7 +238,8 @@ int main(int argc, char **argv)
         return usage("a DOCUMENT and at least one FOLDER are needed");
     const std::string &documentPath = arguments.front();
 
-    std::ifstream in(std::filesystem::path(documentPath), std::ios::binary);
+    std::ifstream in(std::filesystem::path(std::u8string(documentPath.begin(), documentPath.end())),
+        std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     if (!in || in.bad()) {

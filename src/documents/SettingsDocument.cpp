@@ -745,20 +745,30 @@ Json documentJson(const FileSettings &fs, bool withPasswords)
     doc["file"] = std::string(inspect::cardFileName(fs.kind));
     doc["cameraLanguage"] = choiceJson(languageNames(), fs.context.cameraLanguage - 1);
     doc["tvMode"] = fs.context.tvMode;
-    if (!withPasswords)
-        doc["passwordsOmitted"] = true;
     Json settings = Json::object();
     switch (fs.kind) {
     case FileKind::Menu:
-        cameraJson(fs, withPasswords, settings);
+        cameraJson(fs, true, settings);
         break;
     case FileKind::Setup:
-        mmsJson(fs, withPasswords, settings);
+        mmsJson(fs, true, settings);
         break;
     case FileKind::Smtp:
-        smtpJson(fs, withPasswords, settings);
+        smtpJson(fs, true, settings);
         break;
     }
+    // Passwords left out are said to be, when the settings have any.
+    bool omitted = false;
+    for (auto it = settings.begin(); !withPasswords && it != settings.end();) {
+        if (isPasswordKey(it.key())) {
+            it = settings.erase(it);
+            omitted = true;
+        } else {
+            ++it;
+        }
+    }
+    if (omitted)
+        doc["passwordsOmitted"] = true;
     doc["settings"] = std::move(settings);
     return doc;
 }
