@@ -5,7 +5,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
     qt6-translations-l10n desktop-file-utils appstream fonts-noto-cjk dosfstools
-    libcurl4-openssl-dev python3-aiosmtpd openssl)
+    libcurl4-openssl-dev python3-aiosmtpd openssl nlohmann-json3-dev)
 
 install_missing_packages() {
     local missing=()

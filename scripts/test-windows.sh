@@ -78,7 +78,7 @@ cmake -S "$ROOT" -B "$BUILD/marrowby" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARROWBY_BUILD_UI=OFF -DMARROWBY_BUILD_BENCH=OFF \
     -DGTest_DIR="$GTEST_PREFIX/lib/cmake/GTest" >/dev/null
 cmake --build "$BUILD/marrowby" -j "$(nproc)" --target core_tests registry_harness \
-    marrowby-inspect write_card_samples
+    marrowby-inspect marrowby-write write_card_samples
 
 WINE="$(find_wine)"
 WINESERVER="$(find_wineserver)"
@@ -158,6 +158,15 @@ expect_inspect 0 'smtp.dat' 'C:\cards\good'
 expect_inspect 1 'checksum' 'C:\cards\bad-crc'
 expect_inspect 2 'C:\\cards\\empty' 'C:\cards\empty'
 expect_inspect 0 'Karta Łódź 写真' --json 'C:\cards\Karta Łódź 写真'
+
+say "A settings document written onto two cards, one named outside any code page"
+cp "$ROOT/tests/cli/documents/k600-camera.json" "$CARDS/k600-camera.json"
+mkdir -p "$CARDS/written" "$CARDS/written Łódź 写真"
+run ../tools/marrowby-write.exe --model 4 'C:\cards\k600-camera.json' 'C:\cards\written' \
+    'C:\cards\written Łódź 写真' >"$WINEPREFIX/write.txt" || { cat "$WINEPREFIX/write.txt"; fail "marrowby-write"; }
+cat "$WINEPREFIX/write.txt"
+grep -q 'Łódź 写真: menu.dat written' "$WINEPREFIX/write.txt" || fail "no line for the second card"
+expect_inspect 0 'menu.dat' --model 4 'C:\cards\written Łódź 写真'
 
 say "Registry harness against wine's registry"
 MACHINE_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\Marrowby.exe'

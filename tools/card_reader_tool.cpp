@@ -151,6 +151,7 @@ int main(int argc, char **argv)
                 if (!n || *n < 1 || *n > kModelCount)
                     return usage("--model takes 1.." + std::to_string(kModelCount));
                 options.model = *n;
+                report.model = *n;
             } else {
                 if (!n || !i18n::isValidLanguage(*n))
                     return usage("--language takes 1.." + std::to_string(i18n::kLanguageCount));

@@ -1,8 +1,11 @@
 // Reading the files of a card folder, and saying what they hold: in words in
-// the user's language, and as JSON for scripts.
+// the user's language, and as JSON for scripts. Reading is in CardReading.cpp,
+// the names of fields, values and findings in CardNames.cpp, the reports in
+// CardTextReport.cpp and CardJsonReport.cpp.
 #pragma once
 
 #include "cardfiles/CardReader.h"
+#include "cardfiles/FileSettings.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -61,6 +64,13 @@ FileInspection inspectBytes(std::filesystem::path path, FileKind kind,
 std::optional<MenuLayout> menuLayoutOfModel(int modelIndex);
 std::optional<SmtpLayout> smtpLayoutOfModel(int modelIndex);
 
+// The settings a file holds, when it was read without findings: for `model`,
+// or without one for the first model whose form writes the file as it was
+// read (`guessed` then says so). Nothing for an unreadable or damaged file and
+// for the factory marker.
+std::optional<FileSettings> fileSettings(
+    const FileInspection &file, std::optional<int> model, bool *guessed = nullptr);
+
 std::string_view layoutName(MenuLayout layout);
 std::string_view layoutName(SmtpLayout layout);
 // Identifiers for scripts.
@@ -71,6 +81,8 @@ bool isPassword(Field field);
 struct ReportOptions {
     int language = 2; // LanguageIndex
     bool showPasswords = false;
+    // The model the files were inspected for (InspectOptions::model).
+    std::optional<int> model = std::nullopt;
 };
 
 // The name of a field in the user's language.
@@ -89,8 +101,17 @@ std::string layoutText(MenuLayout layout, int language);
 
 // Human-readable report of one file, lines indented by two spaces under a heading.
 std::string textReport(const FileInspection &file, const ReportOptions &options);
-// One JSON document for all files, with the overall status.
+// One JSON document for all files, with the overall status; each file read
+// without findings with its settings document (for the model the files were
+// inspected for, or the first that fits).
 std::string jsonReport(const std::vector<FileInspection> &files, const ReportOptions &options);
+
+// What a file is, in the user's language: a card file's kind, or what the
+// trailer of a sealed file says it is.
+std::string fileKindText(FileKind kind, int language);
+std::string sealedKindText(SealedKind kind, int language);
+// "menu.dat", "setup.dat", "smtp.dat".
+std::string_view cardFileName(FileKind kind);
 
 // %1..%9 replaced by the arguments in order.
 std::string formatMessage(std::string_view pattern, std::initializer_list<std::string> args);

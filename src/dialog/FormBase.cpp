@@ -9,6 +9,7 @@
 #include "dialog/Texts.h"
 #include "i18n/CardPlaceTexts.h"
 #include "i18n/CardTexts.h"
+#include "i18n/DocumentTexts.h"
 #include "records/RecordFile.h"
 
 #include <QDir>
@@ -89,6 +90,10 @@ FormBase::FormBase(const FormContext &context, QWidget *parent)
         QStringLiteral("CheckCard"), text(i18n::inspect::CheckCard), [this] { checkCard(); });
     m_menu->addCommand(QStringLiteral("loadFromCard"), text(i18n::cardplace::LoadFromCard),
         [this] { loadFromCard(); });
+    m_menu->addCommand(QStringLiteral("saveSettings"), text(i18n::documents::SaveSettings),
+        [this] { saveSettingsDocument(); });
+    m_menu->addCommand(QStringLiteral("openSettings"), text(i18n::documents::OpenSettings),
+        [this] { openSettingsDocument(); });
 }
 
 void FormBase::showEvent(QShowEvent *event)

@@ -65,6 +65,13 @@ public:
     // folder edit shows, or says why it cannot (no such file, or what the card
     // check finds in it).
     void loadFromCard();
+    // Save settings: the settings Generate would write (after the same checks)
+    // into a settings document the user chooses. Open settings: a document for
+    // the form's model and file, checked, shown in every control; a refused
+    // document changes nothing. (FormDocuments.cpp)
+    void saveSettingsDocument();
+    void openSettingsDocument();
+
     // Adds a command to the form's context menu, after Check card.
     QAction *addMenuCommand(
         const QString &objectName, const QString &text, std::function<void()> run);

@@ -56,6 +56,12 @@ FolderChoice DesktopServices::chooseFolder()
         {}};
 }
 
+QString DesktopServices::chooseFile(
+    FilePurpose purpose, const QString &filter, const QString &suggested)
+{
+    return FileChooser::choose(purpose, filter, suggested);
+}
+
 QDateTime DesktopServices::now() const
 {
     return Clock::now();

@@ -33,6 +33,10 @@ struct FolderChoice {
 struct QuestionAnswer {
     bool yes = false;          // No unless the user said Yes
     bool dontAskAgain = false; // the question's "do not ask again" box was ticked
+// What the file chooser is asked for.
+enum class FilePurpose {
+    Save, // a file to write, new or to be replaced
+    Open, // an existing file to read
 };
 
 class Services {
@@ -47,6 +51,14 @@ public:
     virtual void failure(const QString &text) = 0;
 
     virtual FolderChoice chooseFolder() = 0;
+    // The file chooser for settings documents: `filter` names the files shown
+    // ("... (*.json)"), `suggested` the file offered for saving. An empty text
+    // when the user cancelled; services without a chooser always answer so.
+    virtual QString chooseFile(FilePurpose purpose, const QString &filter, const QString &suggested)
+    {
+        (void)purpose, (void)filter, (void)suggested;
+        return {};
+    }
     virtual QDateTime now() const = 0;
     virtual void openUrl(const QUrl &url) = 0;
     virtual PreferenceStore &preferences() = 0;
@@ -78,6 +90,8 @@ public:
     void framework(const QString &text) override;
     void failure(const QString &text) override;
     FolderChoice chooseFolder() override;
+    QString chooseFile(
+        FilePurpose purpose, const QString &filter, const QString &suggested) override;
     QDateTime now() const override;
     void openUrl(const QUrl &url) override;
     PreferenceStore &preferences() override;

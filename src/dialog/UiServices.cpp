@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <optional>
+
 namespace marrowby {
 
 namespace {
@@ -163,6 +165,41 @@ QList<QUrl> FolderChooser::lastPlaces()
 QString FolderChooser::lastStartFolder()
 {
     return g_lastStartFolder;
+namespace {
+
+std::optional<QString> g_nextFile;
+
+} // namespace
+
+QString FileChooser::choose(FilePurpose purpose, const QString &filter, const QString &suggested)
+{
+    if (g_nextFile)
+        return *std::exchange(g_nextFile, std::nullopt);
+    QFileDialog dialog(nullptr, QString(), QDir::homePath(), filter);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (purpose == FilePurpose::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QStringLiteral("json"));
+        dialog.selectFile(suggested);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : QDir::toNativeSeparators(files.first());
+}
+
+void FileChooser::setNextAnswer(const QString &file)
+{
+    g_nextFile = file;
+}
+
+void FileChooser::forgetNextAnswer()
+{
+    g_nextFile.reset();
 }
 
 void FolderChooser::forgetNextAnswer()
@@ -228,6 +265,7 @@ DesktopSeams::DesktopSeams(const QDateTime &fixedTime)
     MessageBoxes::startRecording();
     WebBrowser::startRecording();
     FolderChooser::forgetNextAnswer();
+    FileChooser::forgetNextAnswer();
     Clock::setFixedTime(fixedTime);
 }
 
@@ -237,6 +275,7 @@ DesktopSeams::~DesktopSeams()
     MessageBoxes::stopRecording();
     WebBrowser::stopRecording();
     FolderChooser::forgetNextAnswer();
+    FileChooser::forgetNextAnswer();
     Clock::setFixedTime({});
 }
 

@@ -87,6 +87,19 @@ public:
     static void forgetNextAnswer();
 };
 
+// Qt's file dialog for settings documents. Returns the chosen file, or an
+// empty text when the user cancelled.
+class FileChooser {
+public:
+    static QString choose(FilePurpose purpose, const QString &filter, const QString &suggested);
+
+    // Test seam: the next choose() returns this file (an empty text: as if
+    // cancelled) without showing anything.
+    static void setNextAnswer(const QString &file);
+    // Test seam: drops an answer set and not yet used.
+    static void forgetNextAnswer();
+};
+
 // The computer's local time; tests fix it.
 class Clock {
 public:
@@ -106,9 +119,9 @@ public:
 // The test seams of the desktop's services for as long as it lives: message
 // boxes and browser requests are recorded, questions answered No unless a test
 // says otherwise, no volume is mounted (a VolumeSeam lists some), the clock
-// shows `fixedTime` (when valid). Its end restores the desktop's own behaviour and drops whatever
-// was recorded or set and not used (a folder chooser answer included), so no test leaves a seam
-// behind for the next.
+// shows `fixedTime` (when valid). Its end restores the desktop's own behaviour
+// and drops whatever was recorded or set and not used (a folder or file chooser
+// answer included), so no test leaves a seam behind for the next.
 class DesktopSeams {
 public:
     explicit DesktopSeams(const QDateTime &fixedTime = {});

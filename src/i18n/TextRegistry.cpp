@@ -2,6 +2,7 @@
 #include "i18n/CardPlaceTexts.h"
 #include "i18n/CardTexts.h"
 #include "i18n/MailTexts.h"
+#include "i18n/DocumentTexts.h"
 #include "i18n/PresetTexts.h"
 #include "i18n/TextTables.h"
 
@@ -166,12 +167,15 @@ const TranslatedMessage *const kTranslatedMessages[] = {
 
 std::span<const CaptionTable *const> allCaptionTables()
 {
-    // The program's own captions, then the test e-mail's.
+    // The program's own captions, then the test e-mail's and the settings
+    // documents' commands.
     static const std::vector<const CaptionTable *> all = [] {
         std::vector<const CaptionTable *> tables(
             std::begin(kCaptionTables), std::end(kCaptionTables));
         const auto mail = mail::allMailCaptions();
         tables.insert(tables.end(), mail.begin(), mail.end());
+        const auto documents = documents::allDocumentCaptions();
+        tables.insert(tables.end(), documents.begin(), documents.end());
         return tables;
     }();
     return all;
@@ -190,7 +194,8 @@ std::span<const Message *const> allMessages()
 }
 std::span<const TranslatedMessage *const> allTranslatedMessages()
 {
-    // The program's own messages, then the card inspector's and the test e-mail's.
+    // The program's own messages, then the card inspector's, the card place's,
+    // the test e-mail's and the settings documents'.
     static const std::vector<const TranslatedMessage *> all = [] {
         std::vector<const TranslatedMessage *> messages(
             std::begin(kTranslatedMessages), std::end(kTranslatedMessages));
@@ -200,6 +205,8 @@ std::span<const TranslatedMessage *const> allTranslatedMessages()
         messages.insert(messages.end(), cardPlace.begin(), cardPlace.end());
         const auto mail = mail::allMailMessages();
         messages.insert(messages.end(), mail.begin(), mail.end());
+        const auto documents = documents::allDocumentMessages();
+        messages.insert(messages.end(), documents.begin(), documents.end());
         return messages;
     }();
     return all;

@@ -166,15 +166,15 @@ TEST(I18nTables, RegistriesHoldEveryTableOnceUnderAUniqueKey)
 
     // 7 main window + 3 buttons and the folder edit's name + 10 MMS/SMTP + 8 MMS and the
     // connection-type list's name + 11 SMTP + 1 operator presets + 33 camera + 1 card check
-    // + 1 loading from the card + 2 of the test e-mail.
-    EXPECT_EQ(allCaptionTables().size(), 78u);
+    // + 1 loading from the card + 2 of the test e-mail + 2 settings documents.
+    EXPECT_EQ(allCaptionTables().size(), 80u);
     // 4 MMS + 2 SMTP + 8 camera.
     EXPECT_EQ(allOptionTables().size(), 14u);
     EXPECT_EQ(allCaptionObjectTables().size(), 2u);
     // The dialog layer's 3, the range check, the file writers' 3 and the typed
     // clock's + 52 of the card inspector + 9 of loading from and writing to the card
-    // + 26 of the test e-mail.
-    EXPECT_EQ(allTranslatedMessages().size(), 96u);
+    // + 26 of the test e-mail + 24 of settings documents.
+    EXPECT_EQ(allTranslatedMessages().size(), 120u);
 }
 
 TEST(I18nTables, CellsInEveryScriptAndTheQuirksOfTheTables)

@@ -144,7 +144,10 @@ TEST_F(CheckCard, EveryFormsContextMenuOffersIt)
             QApplication::sendEvent(label, &click);
         });
         EXPECT_TRUE(byMouse.opened);
-        EXPECT_EQ(byMouse.entries, QStringList({"Karte prüfen", "Von Karte laden"}));
+        EXPECT_EQ(byMouse.entries,
+            (QStringList{QStringLiteral("Karte prüfen"), QStringLiteral("Von Karte laden"),
+                QStringLiteral("Einstellungen speichern…"),
+                QStringLiteral("Einstellungen öffnen…")}));
         const auto shown = MessageBoxes::takeRecorded();
         ASSERT_EQ(shown.size(), 1) << "picking the item checks the card";
         EXPECT_TRUE(shown[0].text.contains(folderText())) << shown[0].text.toStdString();

@@ -495,7 +495,8 @@ TEST_F(Desktop, ShiftF10OnAListOpensTheWindowsMenu)
     MainWindow window;
     EXPECT_EQ(menuOnShiftF10(&window, 1080), QStringList{"16"}) << "the About entry";
     StandardCameraForm form(context());
-    EXPECT_EQ(menuOnShiftF10(&form, 1013), QStringList({"CheckCard", "loadFromCard"}));
+    EXPECT_EQ(menuOnShiftF10(&form, 1013),
+        (QStringList{"CheckCard", "loadFromCard", "saveSettings", "openSettings"}));
 }
 
 // The desktop seams undo themselves: what one test recorded or fixed is gone

@@ -1,15 +1,15 @@
+// Naming what the card reader finds: field keys and names, values and
+// findings in words, layout names, and the card report's message patterns.
 #include "cardfiles/CardReport.h"
 
 #include "camera/MenuFields.h"
-#include "catalogue/ModelCatalogue.h"
+
 #include "i18n/CardTexts.h"
 #include "i18n/TextTables.h"
 #include "operators/OperatorTables.h"
 #include "records/RecordFile.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <variant>
 
 namespace marrowby::inspect {
@@ -197,11 +197,6 @@ std::string option(const i18n::OptionTable &table, int index, int language)
     return std::to_string(index);
 }
 
-std::string say(const i18n::TranslatedMessage &m, int language)
-{
-    return std::string(i18n::message(m, language));
-}
-
 int siblingValue(std::span<const FieldValue> siblings, Field field, int fallback)
 {
     for (const FieldValue &v : siblings) {
@@ -223,7 +218,21 @@ std::string named(const std::vector<std::string_view> &names, int index)
     return std::to_string(index);
 }
 
-std::string kindName(SealedKind kind, int language)
+std::string hex16(long long value)
+{
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "0x%04llX", value & 0xFFFF);
+    return buffer;
+}
+
+std::string say(const i18n::TranslatedMessage &m, int language)
+{
+    return std::string(i18n::message(m, language));
+}
+
+} // namespace
+
+std::string sealedKindText(SealedKind kind, int language)
 {
     switch (kind) {
     case SealedKind::MmsInternational:
@@ -238,7 +247,7 @@ std::string kindName(SealedKind kind, int language)
     return "?";
 }
 
-std::string fileKindName(FileKind kind, int language)
+std::string fileKindText(FileKind kind, int language)
 {
     switch (kind) {
     case FileKind::Menu:
@@ -251,7 +260,7 @@ std::string fileKindName(FileKind kind, int language)
     return "?";
 }
 
-std::string_view fileName(FileKind kind)
+std::string_view cardFileName(FileKind kind)
 {
     switch (kind) {
     case FileKind::Menu:
@@ -262,327 +271,6 @@ std::string_view fileName(FileKind kind)
         return kSmtpFileName;
     }
     return {};
-}
-
-std::string hex16(long long value)
-{
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "0x%04llX", value & 0xFFFF);
-    return buffer;
-}
-
-// ---------------------------------------------------------------------------
-// Reading files
-
-// The words of one of the inspector's own reasons; nullptr for the system's.
-const i18n::TranslatedMessage *failureMessage(ReadFailure failure)
-{
-    switch (failure) {
-    case ReadFailure::System:
-        break;
-    case ReadFailure::NoSuchFile:
-        return &msg::NoSuchFile;
-    case ReadFailure::NotAFile:
-        return &msg::NotAFile;
-    case ReadFailure::CannotOpen:
-        return &msg::CannotOpen;
-    case ReadFailure::ReadError:
-        return &msg::ReadError;
-    }
-    return nullptr;
-}
-
-// Marks `file` as unreadable for one of the inspector's own reasons, in
-// English for scripts.
-void fail(FileInspection &file, ReadFailure failure)
-{
-    file.failure = failure;
-    file.error = say(*failureMessage(failure), i18n::kEnglishLanguage);
-}
-
-std::vector<std::uint8_t> readHead(const std::filesystem::path &path, FileInspection &failed)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        fail(failed, ReadFailure::CannotOpen);
-        return {};
-    }
-    std::vector<std::uint8_t> bytes(kMaxFileRead);
-    in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        fail(failed, ReadFailure::ReadError);
-        return {};
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
-FileInspection inspectFile(const std::filesystem::path &path, const InspectOptions &options)
-{
-    std::error_code ec;
-    FileInspection failed;
-    failed.path = path;
-    const std::filesystem::file_status status = std::filesystem::status(path, ec);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        fail(failed, ReadFailure::NoSuchFile);
-        return failed;
-    }
-    if (ec) {
-        failed.error = ec.message();
-        return failed;
-    }
-    if (!std::filesystem::is_regular_file(status)) {
-        fail(failed, ReadFailure::NotAFile);
-        return failed;
-    }
-    std::vector<std::uint8_t> bytes = readHead(path, failed);
-    if (!failed.error.empty())
-        return failed;
-
-    // The name tells the kind. A file of another name is read as menu.dat when
-    // it is small, and otherwise as a sealed file whose trailer says which.
-    FileInspection out;
-    out.path = path;
-    if (const auto named = fileKindFromName(path.filename().string())) {
-        out = inspectBytes(path, *named, bytes, options);
-    } else if (bytes.size() < 6 * kRecordSize) {
-        out = inspectBytes(path, FileKind::Menu, bytes, options);
-    } else {
-        out.sealed = inspectSealed(
-            bytes, std::nullopt, options.model ? smtpLayoutOfModel(*options.model) : std::nullopt);
-        out.kind = out.sealed->readAs;
-    }
-    const std::uintmax_t fullSize = std::filesystem::file_size(path, ec);
-    if (!ec && fullSize > bytes.size()) {
-        auto &findings = out.menu ? out.menu->findings : out.sealed->findings;
-        for (Finding &f : findings) {
-            if (f.code == FindingCode::WrongSize)
-                f.value = static_cast<long long>(fullSize);
-        }
-        (out.menu ? out.menu->size : out.sealed->size) = static_cast<std::size_t>(fullSize);
-    }
-    return out;
-}
-
-// ---------------------------------------------------------------------------
-// JSON
-
-std::string jsonString(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (u < 0x20) {
-                char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
-                out += buffer;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
-
-std::string jsonFindings(const std::vector<Finding> &findings, int language)
-{
-    std::string out = "[";
-    for (std::size_t i = 0; i < findings.size(); ++i) {
-        const Finding &f = findings[i];
-        out += i ? ", " : "";
-        out += "{\"code\": " + jsonString(findingKey(f.code));
-        if (f.record >= 0)
-            out += ", \"record\": " + std::to_string(f.record);
-        if (f.byte >= 0)
-            out += ", \"byte\": " + std::to_string(f.byte);
-        if (f.field)
-            out += ", \"field\": " + jsonString(fieldKey(*f.field));
-        out += ", \"message\": " + jsonString(findingText(f, language)) + "}";
-    }
-    return out + "]";
-}
-
-std::string jsonFields(const std::vector<FieldValue> &fields, const ReportOptions &options)
-{
-    std::string out = "{";
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const FieldValue &v = fields[i];
-        out += i ? ", " : "";
-        out += jsonString(fieldKey(v.field)) + ": ";
-        if (isPassword(v.field) && !options.showPasswords)
-            out += (v.isText && v.text.empty()) ? "\"\"" : "null";
-        else if (!v.isText)
-            out += std::to_string(v.value);
-        else
-            out += jsonString(v.text);
-    }
-    return out + "}";
-}
-
-std::string jsonFile(const FileInspection &file, const ReportOptions &options)
-{
-    std::string out = "{\"path\": " + jsonString(file.path.string());
-    out += ", \"file\": " + jsonString(fileName(file.kind));
-    out += ", \"status\": " + std::to_string(file.status());
-    if (!file.error.empty())
-        return out + ", \"error\": " + jsonString(file.error) + "}";
-    if (file.menu) {
-        const MenuInspection &m = *file.menu;
-        out += ", \"size\": " + std::to_string(m.size);
-        out += ", \"crc\": {\"stored\": " + std::to_string(m.storedCrc)
-            + ", \"computed\": " + std::to_string(m.computedCrc) + "}";
-        out += std::string(", \"factoryMarker\": ") + (m.factoryMarker ? "true" : "false");
-        out += ", \"fits\": [";
-        const auto fitting = m.fittingLayouts();
-        for (std::size_t i = 0; i < fitting.size(); ++i)
-            out += (i ? ", " : "") + jsonString(layoutName(fitting[i]));
-        out += "], \"layouts\": [";
-        for (std::size_t i = 0; i < m.readings.size(); ++i) {
-            const MenuReading &r = m.readings[i];
-            out += i ? ", " : "";
-            out += "{\"layout\": " + jsonString(layoutName(r.layout));
-            out += std::string(", \"fits\": ") + (r.fits() ? "true" : "false");
-            out += ", \"fields\": " + jsonFields(r.fields, options);
-            out += ", \"findings\": " + jsonFindings(r.findings, options.language) + "}";
-        }
-        out += "], \"findings\": " + jsonFindings(m.findings, options.language);
-    }
-    if (file.sealed) {
-        const SealedInspection &s = *file.sealed;
-        static constexpr std::string_view kKinds[]
-            = {"MmsInternational", "MmsDomestic", "Smtp", "Unknown"};
-        out += ", \"size\": " + std::to_string(s.size);
-        out += ", \"trailer\": {\"kind\": "
-            + jsonString(kKinds[static_cast<std::size_t>(s.trailerKind)]) + ", \"stored\": "
-            + std::to_string(s.storedCheck) + ", \"crc\": " + std::to_string(s.computedCrc) + "}";
-        if (s.readAs == FileKind::Smtp) {
-            out += ", \"smtpLayouts\": [";
-            for (std::size_t i = 0; i < s.smtpLayouts.size(); ++i)
-                out += (i ? ", " : "") + jsonString(layoutName(s.smtpLayouts[i]));
-            out += "]";
-        }
-        out += ", \"fields\": " + jsonFields(s.fields, options);
-        out += ", \"findings\": " + jsonFindings(s.findings, options.language);
-    }
-    return out + "}";
-}
-
-// ---------------------------------------------------------------------------
-// Text
-
-void appendFields(std::string &out, std::span<const FieldValue> fields,
-    std::span<const FieldValue> siblings, const ReportOptions &options, std::string_view indent)
-{
-    for (const FieldValue &v : fields) {
-        out += indent;
-        out += fieldName(v.field, options.language) + ": " + fieldValueText(v, siblings, options)
-            + "\n";
-    }
-}
-
-void appendFindings(
-    std::string &out, const std::vector<Finding> &findings, int language, std::string_view prefix)
-{
-    for (const Finding &f : findings)
-        out += "    " + std::string(prefix) + findingText(f, language) + "\n";
-}
-
-// Bytes 0..30 mean the same in every layout, except the Side PIR byte 9.
-bool sharedByLayouts(const FieldValue &v)
-{
-    return v.byte < 31 && v.field != Field::SidePir;
-}
-
-} // namespace
-
-// ---------------------------------------------------------------------------
-
-int FileInspection::status() const
-{
-    if (!error.empty())
-        return 2;
-    if (menu)
-        return menu->clean() ? 0 : 1;
-    if (sealed)
-        return sealed->clean() ? 0 : 1;
-    return 2;
-}
-
-std::optional<MenuLayout> menuLayoutOfModel(int modelIndex)
-{
-    if (!ModelCatalogue::has(modelIndex))
-        return std::nullopt;
-    return ModelCatalogue::cameraForm(modelIndex);
-}
-
-std::optional<SmtpLayout> smtpLayoutOfModel(int modelIndex)
-{
-    if (!ModelCatalogue::has(modelIndex))
-        return std::nullopt;
-    return ModelCatalogue::smtpForm(modelIndex) == SmtpFormKind::K600 ? SmtpLayout::K600
-                                                                      : SmtpLayout::K200;
-}
-
-FileInspection inspectBytes(std::filesystem::path path, FileKind kind,
-    std::span<const std::uint8_t> bytes, const InspectOptions &options)
-{
-    FileInspection out;
-    out.path = std::move(path);
-    out.kind = kind;
-    const std::optional<int> model = options.model;
-    if (kind == FileKind::Menu)
-        out.menu = inspectMenu(bytes, model ? menuLayoutOfModel(*model) : std::nullopt);
-    else
-        out.sealed = inspectSealed(bytes, kind, model ? smtpLayoutOfModel(*model) : std::nullopt);
-    return out;
-}
-
-std::vector<FileInspection> inspectPath(
-    const std::filesystem::path &path, const InspectOptions &options)
-{
-    std::error_code ec;
-    if (!std::filesystem::is_directory(path, ec))
-        return {inspectFile(path, options)};
-
-    // One entry per kind, in file order menu, setup, smtp; a card formatted
-    // elsewhere may hold the names in capitals.
-    std::optional<std::filesystem::path> found[3];
-    for (auto it = std::filesystem::directory_iterator(path, ec);
-         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        const auto kind = fileKindFromName(it->path().filename().string());
-        if (kind && !found[static_cast<int>(*kind)])
-            found[static_cast<int>(*kind)] = it->path();
-    }
-    std::vector<FileInspection> out;
-    for (const auto &file : found) {
-        if (file)
-            out.push_back(inspectFile(*file, options));
-    }
-    if (out.empty()) {
-        FileInspection none;
-        none.path = path;
-        none.noCardFiles = !ec;
-        none.error = ec ? ec.message() : "no card files";
-        out.push_back(std::move(none));
-    }
-    return out;
 }
 
 std::string_view layoutName(MenuLayout layout)
@@ -743,8 +431,8 @@ std::string findingText(const Finding &f, int language)
         return formatMessage(text(msg::BadTrailer), {hex16(f.value), hex16(f.expected)});
     case FindingCode::KindMismatch:
         return formatMessage(text(msg::KindMismatch),
-            {kindName(static_cast<SealedKind>(f.value), language),
-                fileKindName(static_cast<FileKind>(f.expected), language)});
+            {sealedKindText(static_cast<SealedKind>(f.value), language),
+                fileKindText(static_cast<FileKind>(f.expected), language)});
     case FindingCode::InternationalMismatch:
         return formatMessage(text(msg::InternationalMismatch),
             {option(i18n::mms::PhoneTypeOptions, static_cast<int>(f.value), language),
@@ -775,111 +463,10 @@ std::string findingText(const Finding &f, int language)
     return {};
 }
 
-std::string failureText(const FileInspection &file, int language)
-{
-    const i18n::TranslatedMessage *words = failureMessage(file.failure);
-    return words ? say(*words, language) : file.error;
-}
-
 std::string layoutText(MenuLayout layout, int language)
 {
     return layout == MenuLayout::Standard ? say(msg::StandardLayout, language)
                                           : std::string(layoutName(layout));
-}
-
-std::string textReport(const FileInspection &file, const ReportOptions &options)
-{
-    const int lang = options.language;
-    std::string out = file.path.string();
-    if (!file.error.empty()) {
-        out += "\n    "
-            + (file.noCardFiles ? formatMessage(say(msg::NoCardFiles, lang), {file.path.string()})
-                                : formatMessage(say(msg::Unreadable, lang),
-                                    {file.path.string(), failureText(file, lang)}))
-            + "\n";
-        return out;
-    }
-
-    if (file.menu) {
-        const MenuInspection &m = *file.menu;
-        out += ": " + say(msg::MenuFile, lang) + ", "
-            + formatMessage(say(msg::Bytes, lang), {std::to_string(m.size)}) + "\n";
-        const auto fitting = m.fittingLayouts();
-        std::vector<MenuLayout> shown = fitting;
-        const bool noneFits = shown.empty();
-        if (noneFits) {
-            for (const MenuReading &r : m.readings)
-                shown.push_back(r.layout);
-        }
-        std::string names;
-        for (const MenuLayout layout : shown)
-            names += (names.empty() ? "" : ", ") + layoutText(layout, lang);
-        out += "  " + say(noneFits ? msg::LayoutsTried : msg::LayoutsThatFit, lang) + " " + names
-            + "\n";
-        if (m.factoryMarker)
-            out += "  " + say(msg::FactoryMarker, lang) + "\n";
-
-        std::vector<const MenuReading *> readings;
-        for (const MenuReading &r : m.readings) {
-            if (std::find(shown.begin(), shown.end(), r.layout) != shown.end())
-                readings.push_back(&r);
-        }
-        if (!readings.empty()) {
-            std::vector<FieldValue> shared;
-            for (const FieldValue &v : readings.front()->fields) {
-                if (sharedByLayouts(v))
-                    shared.push_back(v);
-            }
-            appendFields(out, shared, readings.front()->fields, options, "  ");
-            for (const MenuReading *r : readings) {
-                out += "  [" + layoutText(r->layout, lang) + "]\n";
-                std::vector<FieldValue> own;
-                for (const FieldValue &v : r->fields) {
-                    if (!sharedByLayouts(v))
-                        own.push_back(v);
-                }
-                appendFields(out, own, r->fields, options, "    ");
-            }
-        }
-        const bool any = !m.findings.empty() || noneFits;
-        out += "  " + say(any ? msg::Findings : msg::NoFindings, lang) + "\n";
-        appendFindings(out, m.findings, lang, "");
-        if (noneFits) {
-            for (const MenuReading &r : m.readings)
-                appendFindings(out, r.findings, lang, "[" + layoutText(r.layout, lang) + "] ");
-        }
-    }
-
-    if (file.sealed) {
-        const SealedInspection &s = *file.sealed;
-        const std::string kind = s.trailerKind == SealedKind::Unknown
-            ? fileKindName(s.readAs, lang)
-            : kindName(s.trailerKind, lang);
-        out += ": " + kind + ", " + formatMessage(say(msg::Bytes, lang), {std::to_string(s.size)})
-            + "\n";
-        if (s.readAs == FileKind::Smtp) {
-            std::string names;
-            for (const SmtpLayout layout : s.smtpLayouts)
-                names += (names.empty() ? "" : ", ") + std::string(layoutName(layout));
-            if (!names.empty())
-                out += "  " + say(msg::LayoutsThatFit, lang) + " " + names + "\n";
-        }
-        appendFields(out, s.fields, s.fields, options, "  ");
-        out += "  " + say(s.findings.empty() ? msg::NoFindings : msg::Findings, lang) + "\n";
-        appendFindings(out, s.findings, lang, "");
-    }
-    return out;
-}
-
-std::string jsonReport(const std::vector<FileInspection> &files, const ReportOptions &options)
-{
-    int status = 0;
-    std::string out = "{\"files\": [";
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        out += (i ? ",\n  " : "\n  ") + jsonFile(files[i], options);
-        status = std::max(status, files[i].status());
-    }
-    return out + "\n], \"status\": " + std::to_string(status) + "}\n";
 }
 
 std::string formatMessage(std::string_view pattern, std::initializer_list<std::string> args)
