@@ -33,6 +33,8 @@ struct FolderChoice {
 struct QuestionAnswer {
     bool yes = false;          // No unless the user said Yes
     bool dontAskAgain = false; // the question's "do not ask again" box was ticked
+};
+
 // What the file chooser is asked for.
 enum class FilePurpose {
     Save, // a file to write, new or to be replaced

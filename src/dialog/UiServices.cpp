@@ -165,6 +165,8 @@ QList<QUrl> FolderChooser::lastPlaces()
 QString FolderChooser::lastStartFolder()
 {
     return g_lastStartFolder;
+}
+
 namespace {
 
 std::optional<QString> g_nextFile;
