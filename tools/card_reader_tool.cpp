@@ -8,6 +8,8 @@
 #include "catalogue/ModelCatalogue.h"
 #include "i18n/TextTables.h"
 
+#include "ToolArguments.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -30,6 +32,9 @@
 
 namespace {
 
+using marrowby::tools::languageFromEnvironment;
+using marrowby::tools::wholeNumber;
+
 using namespace marrowby;
 
 int usage(std::string_view problem = {})
@@ -49,31 +54,6 @@ int usage(std::string_view problem = {})
                  "  --show-passwords  show passwords instead of hiding them\n"
                  "exit status: 0 all good, 1 findings, 2 unreadable\n";
     return 2;
-}
-
-std::optional<int> wholeNumber(std::string_view text)
-{
-    if (text.empty() || text.size() > 3)
-        return std::nullopt;
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-// Chinese when the environment's locale is Chinese, English otherwise.
-int languageFromEnvironment()
-{
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char *value = std::getenv(name);
-        if (value && *value)
-            return std::string_view(value).starts_with("zh") ? i18n::kChineseLanguage
-                                                             : i18n::kEnglishLanguage;
-    }
-    return i18n::kEnglishLanguage;
 }
 
 #ifdef _WIN32

@@ -10,6 +10,8 @@
 #include "i18n/TextTables.h"
 #include "records/RecordFile.h"
 
+#include "ToolArguments.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -41,6 +43,9 @@
 
 namespace {
 
+using marrowby::tools::languageFromEnvironment;
+using marrowby::tools::wholeNumber;
+
 using namespace marrowby;
 namespace texts = i18n::documents;
 
@@ -59,31 +64,6 @@ int usage(std::string_view problem)
 {
     std::cerr << "marrowby-write: " << problem << '\n' << kUsage;
     return 1;
-}
-
-std::optional<int> wholeNumber(std::string_view text)
-{
-    if (text.empty() || text.size() > 3)
-        return std::nullopt;
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-// Chinese when the environment's locale is Chinese, English otherwise.
-int languageFromEnvironment()
-{
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char *value = std::getenv(name);
-        if (value && *value)
-            return std::string_view(value).starts_with("zh") ? i18n::kChineseLanguage
-                                                             : i18n::kEnglishLanguage;
-    }
-    return i18n::kEnglishLanguage;
 }
 
 std::string fill(std::string_view pattern, std::initializer_list<std::string> args)
